@@ -1,0 +1,12 @@
+#pragma once
+// The platform's folder separator, the one character every path rule of the suite splits on.
+
+namespace desktop {
+
+#ifdef _WIN32
+inline constexpr char kFolderSeparator = '\\';
+#else
+inline constexpr char kFolderSeparator = '/';
+#endif
+
+}  // namespace desktop

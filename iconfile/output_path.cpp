@@ -1,0 +1,36 @@
+#include "iconfile/output_path.h"
+
+#include "desktop/folder_separator.h"
+
+namespace iconfile {
+namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte position where the last `count` characters begin, or npos when there are fewer.
+std::size_t StartOfLastCharacters(std::string_view text, std::size_t count) {
+    std::size_t position = text.size();
+    for (std::size_t found = 0; found < count; ++found) {
+        if (position == 0) return std::string_view::npos;
+        --position;
+        while (position > 0 && IsContinuationByte(text[position])) --position;
+    }
+    return position;
+}
+
+}  // namespace
+
+std::string OutputPathFor(std::string_view inputPath, std::string_view suffix) {
+    const std::size_t start = StartOfLastCharacters(inputPath, 3);
+    std::string result(inputPath.substr(0, start == std::string_view::npos ? 0 : start));
+    result += suffix;
+    return result;
+}
+
+bool HasRoomForOutputSuffix(std::string_view inputPath) {
+    const std::size_t start = StartOfLastCharacters(inputPath, 3);
+    if (start == std::string_view::npos) return false;
+    return inputPath.substr(start).find(desktop::kFolderSeparator) == std::string_view::npos;
+}
+
+}  // namespace iconfile

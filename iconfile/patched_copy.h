@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "iconfile/file_outcome.h"
+
+namespace iconfile {
+
+struct BytePatch {
+    std::uint64_t offset;
+    std::uint8_t value;
+};
+
+// Copies `input` to `output` with the patches applied in order. A patch beyond the end extends
+// the output up to and including the patched byte, with 0 bytes in any gap. The output may be
+// the input itself. The new bytes go to a temporary file beside the target that replaces it
+// only once complete, so a failure leaves the old target (and the input) untouched.
+FileOutcome PatchedCopy(const std::filesystem::path& input, const std::filesystem::path& output,
+                        std::span<const BytePatch> patches);
+
+}  // namespace iconfile

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "iconfile/icon_conversions.h"
+#include "support/temp_files.h"
+
+using namespace iconfile;
+
+namespace {
+
+Bytes SampleCursor(std::uint8_t hotX, std::uint8_t hotY) {
+    Bytes bytes(22 + 40, 0xAB);
+    bytes[0] = bytes[1] = 0;
+    bytes[2] = 2, bytes[3] = 0, bytes[4] = 1, bytes[5] = 0;
+    bytes[10] = hotX, bytes[11] = 0, bytes[12] = hotY, bytes[13] = 0;
+    return bytes;
+}
+
+}  // namespace
+
+TEST(IconConversions, CursorToIconAndBackIsByteForByte) {
+    ScratchFolder folder;
+    const Bytes cursor = SampleCursor(7, 3);
+    WriteAll(folder.path("pes.cur"), cursor);
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("pes.cur").string()).succeeded());
+    const Bytes icon = ReadAll(folder.path("pes.ico"));
+    ASSERT_EQ(icon.size(), cursor.size());
+    EXPECT_EQ(icon[2], 1);
+    EXPECT_EQ((Bytes(icon.begin() + 10, icon.begin() + 14)), (Bytes{0, 0, 0, 0}));
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("pes.ico").string(), 7, 3).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("pes.cur")), cursor);
+}
+
+TEST(IconConversions, IconToCursorTouchesOnlyTheThreeBytes) {
+    ScratchFolder folder;
+    Bytes icon = SampleCursor(1, 8);  // planes 1, bitCount 8
+    icon[2] = 1;
+    WriteAll(folder.path("SIPKA.ICO"), icon);
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("SIPKA.ICO").string(), 0, 0).succeeded());
+    Bytes expected = icon;
+    expected[2] = 2, expected[10] = 0, expected[12] = 0;
+    EXPECT_EQ(ReadAll(folder.path("SIPKA.cur")), expected);
+    EXPECT_EQ(ReadAll(folder.path("SIPKA.ICO")), icon);
+}
+
+TEST(IconConversions, ThreeByteCursorGivesThirteenByteIcon) {
+    ScratchFolder folder;
+    WriteAll(folder.path("k.cur"), Bytes{0, 0, 2});
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("k.cur").string()).succeeded());
+    Bytes expected(13, 0);
+    expected[2] = 1;
+    EXPECT_EQ(ReadAll(folder.path("k.ico")), expected);
+}
+
+TEST(IconConversions, CursorNamedIcoIsRewrittenInPlace) {
+    ScratchFolder folder;
+    const Bytes cursor = SampleCursor(5, 6);
+    WriteAll(folder.path("x.ico"), cursor);
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("x.ico").string()).succeeded());
+    Bytes expected = cursor;
+    expected[2] = 1, expected[10] = 0, expected[12] = 0;
+    EXPECT_EQ(ReadAll(folder.path("x.ico")), expected);
+}
+
+TEST(IconConversions, OnlyTheFirstEntryOfSeveralIsRewritten) {
+    ScratchFolder folder;
+    Bytes cursor = SampleCursor(4, 4);
+    cursor[4] = 2;
+    cursor[26] = 9, cursor[28] = 9;  // second entry's hot spot
+    WriteAll(folder.path("two.cur"), cursor);
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("two.cur").string()).succeeded());
+    const Bytes icon = ReadAll(folder.path("two.ico"));
+    EXPECT_EQ(icon[10], 0);
+    EXPECT_EQ(icon[26], 9);
+    EXPECT_EQ(icon[28], 9);
+}

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <array>
+
+#include "iconfile/header_byte.h"
+#include "iconfile/patched_copy.h"
+#include "support/temp_files.h"
+
+using namespace iconfile;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t FilesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+}  // namespace
+
+TEST(PatchedCopy, PatchesInOrderAndExtendsBeyondTheEnd) {
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{1, 2, 3});
+    const std::array<BytePatch, 3> patches{{{1, 9}, {6, 7}, {1, 8}}};
+    ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path("out"), patches).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("out")), (Bytes{1, 8, 3, 0, 0, 0, 7}));
+    EXPECT_EQ(ReadAll(folder.path("in")), (Bytes{1, 2, 3}));
+}
+
+TEST(PatchedCopy, OutputMayBeTheInputAndALongerOutputIsCutToLength) {
+    ScratchFolder folder;
+    WriteAll(folder.path("same"), Bytes{5, 5, 5});
+    const std::array<BytePatch, 1> patch{{{0, 1}}};
+    ASSERT_TRUE(PatchedCopy(folder.path("same"), folder.path("same"), patch).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("same")), (Bytes{1, 5, 5}));
+
+    WriteAll(folder.path("long"), Bytes(100, 0xEE));
+    ASSERT_TRUE(PatchedCopy(folder.path("same"), folder.path("long"), patch).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("long")), (Bytes{1, 5, 5}));
+    EXPECT_EQ(FilesIn(folder.root()), 2u) << "no temporary file may stay behind";
+}
+
+TEST(PatchedCopy, LargeFileIsCopiedWhole) {
+    ScratchFolder folder;
+    Bytes big(300000);
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<std::uint8_t>(i * 31);
+    WriteAll(folder.path("big"), big);
+    const std::array<BytePatch, 1> patch{{{200000, 0}}};
+    ASSERT_TRUE(PatchedCopy(folder.path("big"), folder.path("copy"), patch).succeeded());
+    big[200000] = 0;
+    EXPECT_EQ(ReadAll(folder.path("copy")), big);
+}
+
+TEST(PatchedCopy, KeepsTheReplacedFilesPermissionsAndFollowsLinks) {
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{0, 0, 2});
+    WriteAll(folder.path("target"), Bytes{9});
+    fs::permissions(folder.path("target"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(folder.path("target"), folder.path("link"));
+    ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path("link"), {}).succeeded());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path("link"))));
+    EXPECT_EQ(ReadAll(folder.path("target")), (Bytes{0, 0, 2}));
+    EXPECT_EQ(fs::status(folder.path("target")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(PatchedCopy, NewFileGetsTheUsualMode) {
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{1});
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path("new"), {}).succeeded());
+    ::umask(mask);
+    EXPECT_EQ(fs::status(folder.path("new")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST(PatchedCopy, FailuresAreReportedAndLeaveEverythingAsItWas) {
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{1, 2, 3});
+    fs::create_directory(folder.path("dir"));
+    const std::array<BytePatch, 1> patch{{{0, 7}}};
+
+    const FileOutcome intoFolder = PatchedCopy(folder.path("in"), folder.path("dir"), patch);
+    EXPECT_FALSE(intoFolder.succeeded());
+    EXPECT_EQ(intoFolder.path(), folder.path("dir").string());
+    EXPECT_FALSE(intoFolder.reason().empty());
+
+    ASSERT_EQ(::mkfifo(folder.path("fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(PatchedCopy(folder.path("fifo"), folder.path("out"), patch).succeeded());
+    EXPECT_FALSE(PatchedCopy(folder.path("missing"), folder.path("out"), patch).succeeded());
+    EXPECT_FALSE(fs::exists(folder.path("out")));
+
+    EXPECT_EQ(ReadAll(folder.path("in")), (Bytes{1, 2, 3}));
+    EXPECT_EQ(FilesIn(folder.root()), 3u) << "no temporary file may stay behind";
+}
+
+TEST(PatchedCopy, ReadOnlyTargetAndFolderFailWithoutRoot) {
+    if (IsRoot()) GTEST_SKIP() << "root ignores permission bits";
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{1});
+    WriteAll(folder.path("locked"), Bytes{4, 4});
+    fs::permissions(folder.path("locked"), fs::perms::owner_read);
+    EXPECT_FALSE(PatchedCopy(folder.path("in"), folder.path("locked"), {}).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("locked")), (Bytes{4, 4}));
+
+    fs::create_directory(folder.path("ro"));
+    fs::permissions(folder.path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(PatchedCopy(folder.path("in"), folder.path("ro") / "out", {}).succeeded());
+    fs::permissions(folder.path("ro"), fs::perms::owner_all);
+}
+
+TEST(HeaderByte, ShortFileReadsZero) {
+    ScratchFolder folder;
+    WriteAll(folder.path("two"), Bytes{0, 0});
+    std::ifstream file(folder.path("two"), std::ios::binary);
+    EXPECT_EQ(HeaderByte(file, 1), 0);
+    EXPECT_EQ(HeaderByte(file, 2), 0);
+    WriteAll(folder.path("cur"), Bytes{0, 0, 2, 0, 1});
+    std::ifstream cursor(folder.path("cur"), std::ios::binary);
+    EXPECT_EQ(HeaderByte(cursor, 2), 2);
+    EXPECT_EQ(HeaderByte(cursor, 9), 0);
+    EXPECT_EQ(HeaderByte(cursor, 4), 1) << "a read past the end must not spoil later reads";
+}

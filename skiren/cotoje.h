@@ -1,0 +1,30 @@
+#pragma once
+// Start-up of Skiren: what the file on the command line is and what becomes of it. Works without
+// any window, so a cursor is converted before the toolkit is even started.
+#include <string>
+
+#include "desktop/desktop_services.h"
+#include "iconfile/file_outcome.h"
+
+namespace skiren {
+
+struct Recognition {
+    enum class Kind {
+        OpenEditor,       // an icon: the hot-spot editor takes over
+        CursorConverted,  // a cursor: its icon twin has been written (or writing failed)
+        NotIconOrCursor,  // message A
+        ChangedMeanwhile, // message B
+        NoRoomForSuffix,  // the path's ending cannot be replaced without leaving its folder
+    };
+    Kind kind;
+    iconfile::FileOutcome conversion = iconfile::FileOutcome::Success();
+};
+
+Recognition RecognizeInput(const std::string& path);
+
+// Shows what a recognition that did not open the editor has to tell, and ends the program.
+void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services);
+
+QString NoRoomMessage(const std::string& path);
+
+}  // namespace skiren

@@ -1,0 +1,89 @@
+#pragma once
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "desktop/desktop_services.h"
+#include "desktop/picture_loader.h"
+
+namespace skiren {
+
+// A label used as a draggable line; it hands its mouse events to the editor.
+class LineLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { if (onPress) onPress(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { if (onMove) onMove(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { if (onRelease) onRelease(event); }
+};
+
+// The image box: paints its picture stretched to the box, cell by cell without smoothing.
+class StretchedPicture : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPicture(const QImage& picture) { picture_ = picture; update(); }
+    const QImage& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage picture_;
+};
+
+class HotSpotEditor : public QWidget {
+    Q_OBJECT
+public:
+    using PictureLoader = std::function<desktop::LoadedPicture(const QString&)>;
+
+    HotSpotEditor(std::string path, desktop::DesktopServices& services, PictureLoader loader = desktop::LoadPicture);
+
+    // The hot spot the lines name now.
+    int column() const;
+    int row() const;
+    int verticalLineLeftTwips() const { return svislyLeft_; }
+    int horizontalLineTopTwips() const { return vodorovnyTop_; }
+
+    QLabel* Label1;
+    StretchedPicture* Image1;
+    LineLabel* svisly;
+    LineLabel* vodorovny;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    std::array<QLabel*, 4> Label2{};
+    std::array<QLabel*, 4> Label3{};
+    QLabel* Label4;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void load(const PictureLoader& loader);
+    void recoverWithPlaceholder();
+    void refreshValues();
+    void placeLines();
+    void confirm();
+
+    std::string path_;
+    desktop::DesktopServices& services_;
+    int iconWidth_ = 0;
+    int iconHeight_ = 0;
+    bool draggingVertical_ = false;
+    bool draggingHorizontal_ = false;
+    int svislyLeft_;
+    int vodorovnyTop_;
+};
+
+// The placeholder shown for an icon the picture reader rejects.
+QImage PlaceholderPicture();
+
+}  // namespace skiren

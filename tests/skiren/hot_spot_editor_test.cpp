@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include "skiren/hot_spot_editor.h"
+#include "skiren_files.h"
+#include "support/scripted_desktop.h"
+
+using namespace skiren;
+
+namespace {
+
+QStringList Captions(const HotSpotEditor& editor) {
+    QStringList captions;
+    for (QLabel* label : editor.Label3) captions << label->text();
+    return captions;
+}
+
+// Presses on a line, moves the pointer to `to` (pixels relative to the line, also far outside
+// it) and releases there.
+void Drag(QWidget* line, QPoint to) {
+    QTest::mousePress(line, Qt::LeftButton, {}, QPoint(0, 0));
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), line->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(line, &move);
+    QTest::mouseRelease(line, Qt::LeftButton, {}, to);
+}
+
+struct EditorOnFile {
+    explicit EditorOnFile(const Bytes& icon, const std::string& name = "sipka.ico") {
+        TestApplication();
+        path = folder.path(name).string();
+        WriteAll(path, icon);
+        editor = std::make_unique<HotSpotEditor>(path, desktop);
+    }
+    ScratchFolder folder;
+    ScriptedDesktop desktop;
+    std::string path;
+    std::unique_ptr<HotSpotEditor> editor;
+};
+
+}  // namespace
+
+TEST(HotSpotEditor, OpensWithSizesAndZeroHotSpot) {
+    EditorOnFile open(TestIcon(32, 32));
+    const HotSpotEditor& editor = *open.editor;
+    EXPECT_EQ(Captions(editor), (QStringList{" 32", " 32", " 0", " 0"}));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Převod ikony na kurzor myši"));
+    EXPECT_EQ(editor.Label2[2]->text(), QStringLiteral("Klik X:"));
+    EXPECT_TRUE(editor.Command1->isEnabled());
+    EXPECT_EQ(editor.Image1->geometry(), QRect(16, 64, 185, 185));
+    EXPECT_FALSE(open.desktop.ended);
+}
+
+TEST(HotSpotEditor, DraggingFollowsThePointerAndStopsAtBothEnds) {
+    EditorOnFile open(TestIcon(32, 32));
+    HotSpotEditor& editor = *open.editor;
+    Drag(editor.svisly, QPoint(500, 0));
+    EXPECT_EQ(editor.verticalLineLeftTwips(), 240 + 2775 - 70);
+    EXPECT_EQ(editor.Label3[2]->text(), " 31");
+    Drag(editor.svisly, QPoint(-500, 0));
+    EXPECT_EQ(editor.verticalLineLeftTwips(), 240);
+    EXPECT_EQ(editor.Label3[2]->text(), " 0");
+
+    Drag(editor.vodorovny, QPoint(0, 84));  // 1260 twips: 31 * 1260 / 2700 = 14.47
+    EXPECT_EQ(editor.horizontalLineTopTwips(), 960 + 1260);
+    EXPECT_EQ(editor.Label3[3]->text(), " 14");
+    EXPECT_EQ(editor.svisly->x(), 16) << "a drag of one line leaves the other";
+
+    // A move without a pressed button changes nothing.
+    QMouseEvent idle(QEvent::MouseMove, QPointF(40, 1), QPointF(40, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(editor.svisly, &idle);
+    EXPECT_EQ(editor.verticalLineLeftTwips(), 240);
+}
+
+TEST(HotSpotEditor, NonSquareIconScalesEachAxis) {
+    EditorOnFile open(TestIcon(48, 32));
+    HotSpotEditor& editor = *open.editor;
+    Drag(editor.svisly, QPoint(500, 0));
+    Drag(editor.vodorovny, QPoint(0, 500));
+    EXPECT_EQ(Captions(editor), (QStringList{" 48", " 32", " 47", " 31"}));
+}
+
+TEST(HotSpotEditor, OkWritesTheCursorWithTheHotSpotShown) {
+    EditorOnFile open(TestIcon(16, 16), "SIPKA.ICO");
+    HotSpotEditor& editor = *open.editor;
+    Drag(editor.svisly, QPoint(84, 0));  // 1260 twips: column 7
+    Drag(editor.vodorovny, QPoint(0, 36));
+    const int shownRow = editor.Label3[3]->text().toInt();
+    EXPECT_EQ(editor.Label3[2]->text(), " 7");
+    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    const Bytes cursor = ReadAll(open.folder.path("SIPKA.cur"));
+    Bytes expected = TestIcon(16, 16);
+    expected[2] = 2, expected[10] = 7, expected[12] = static_cast<std::uint8_t>(shownRow);
+    EXPECT_EQ(cursor, expected);
+    EXPECT_EQ(ReadAll(open.path), TestIcon(16, 16));
+    EXPECT_TRUE(open.desktop.ended);
+    EXPECT_TRUE(open.desktop.messages.empty());
+}
+
+TEST(HotSpotEditor, StornoAndEscapeWriteNothing) {
+    EditorOnFile open(TestIcon(32, 32));
+    QTest::keyClick(open.editor.get(), Qt::Key_Escape);
+    EXPECT_TRUE(open.desktop.ended);
+    EXPECT_FALSE(std::filesystem::exists(open.folder.path("sipka.cur")));
+}
+
+TEST(HotSpotEditor, TwoImagesAreRefusedBeforeTheWindowShows) {
+    EditorOnFile open(TestIcon(32, 32, 1, 2));
+    ASSERT_EQ(open.desktop.messages.size(), 1u);
+    EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Exclamation);
+    EXPECT_EQ(open.desktop.messages[0].text,
+              QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
+                  .arg(QString::fromStdString(open.path)));
+    EXPECT_TRUE(open.desktop.ended);
+}
+
+TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {
+    Bytes garbage(100, 0x55);
+    garbage[0] = garbage[1] = 0, garbage[2] = 1, garbage[3] = 0;
+    EditorOnFile open(garbage);
+    HotSpotEditor& editor = *open.editor;
+    EXPECT_FALSE(open.desktop.ended);
+    EXPECT_FALSE(editor.Command1->isEnabled());
+    EXPECT_EQ(Captions(editor), (QStringList{"?", "?", "?", "?"}));
+    EXPECT_EQ(editor.Image1->picture().size(), QSize(192, 192));
+    Drag(editor.svisly, QPoint(500, 0));  // with the sizes 0 the far end gives -1
+    EXPECT_EQ(Captions(editor), (QStringList{" 0", " 0", "-1", " 0"}));
+}
+
+TEST(HotSpotEditor, EmptyPictureIsNotValid) {
+    TestApplication();
+    ScratchFolder folder;
+    WriteAll(folder.path("e.ico"), TestIcon(32, 32));
+    ScriptedDesktop desktop;
+    HotSpotEditor editor(folder.path("e.ico").string(), desktop,
+                         [](const QString&) { return desktop::LoadedPicture{desktop::PictureLoadOutcome::Empty, {}}; });
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("Soubor není platný."));
+    EXPECT_EQ(desktop.messages[0].icon, desktop::MessageIcon::Critical);
+    EXPECT_TRUE(desktop.ended);
+}
+
+TEST(HotSpotEditor, SizeByteZeroMeans256) {
+    TestApplication();
+    ScratchFolder folder;
+    Bytes icon = TestIcon(32, 32);
+    icon[6] = 0;
+    WriteAll(folder.path("big.ico"), icon);
+    ScriptedDesktop desktop;
+    const QImage picture(8, 8, QImage::Format_RGB32);
+    HotSpotEditor editor(folder.path("big.ico").string(), desktop,
+                         [&](const QString&) { return desktop::LoadedPicture{desktop::PictureLoadOutcome::Loaded, picture}; });
+    EXPECT_EQ(editor.Label3[0]->text(), " 256");
+    Drag(editor.svisly, QPoint(500, 0));
+    EXPECT_EQ(editor.Label3[2]->text(), " 255");
+}
+
+TEST(HotSpotEditor, FailedWriteGivesTheFileErrorReport) {
+    EditorOnFile open(TestIcon(32, 32));
+    std::filesystem::create_directory(open.folder.path("sipka.cur"));
+    QTest::mouseClick(open.editor->Command1, Qt::LeftButton);
+    ASSERT_EQ(open.desktop.messages.size(), 1u);
+    EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Critical);
+    EXPECT_EQ(open.desktop.exitStatus, 1);
+    EXPECT_EQ(ReadAll(open.path), TestIcon(32, 32));
+}
+
+TEST(HotSpotEditor, PathWithoutRoomIsRefusedAtOk) {
+    TestApplication();
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.path("d"));
+    const std::string path = (folder.path("d") / "ab").string();
+    WriteAll(path, TestIcon(32, 32));
+    ScriptedDesktop desktop;
+    HotSpotEditor editor(path, desktop);
+    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(QString::fromStdString(path)));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("dcur")));
+}

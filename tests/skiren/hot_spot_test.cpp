@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "skiren/hot_spot.h"
+
+using namespace skiren;
+using G = EditorGeometry;
+
+namespace {
+int Column(int offsetIntoBox, int iconSize) {
+    return HotSpotCoordinate(G::kBoxLeft + offsetIntoBox, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, iconSize);
+}
+}  // namespace
+
+TEST(HotSpot, LinearScaleWithTiesToEven) {
+    EXPECT_EQ(Column(0, 32), 0);
+    EXPECT_EQ(Column(1260, 16), 7);
+    EXPECT_EQ(Column(1125, 7), 2) << "r = 2.5";
+    EXPECT_EQ(Column(1575, 7), 4) << "r = 3.5";
+    EXPECT_EQ(Column(2025, 7), 4) << "r = 4.5";
+}
+
+TEST(HotSpot, FarBoundReachesTheLastPixelForEverySize) {
+    const int farBound = ClampLinePosition(100000, G::kBoxLeft, G::kBoxExtent);
+    EXPECT_EQ(farBound, G::kBoxLeft + G::kBoxExtent - 70);
+    for (int size = 1; size <= 256; ++size) EXPECT_EQ(Column(farBound - G::kBoxLeft, size), size - 1) << size;
+    EXPECT_EQ(ClampLinePosition(-5, G::kBoxLeft, G::kBoxExtent), G::kBoxLeft);
+}
+
+TEST(HotSpot, CaptionsAndSizeBytes) {
+    EXPECT_EQ(ValueCaption(32), " 32");
+    EXPECT_EQ(ValueCaption(0), " 0");
+    EXPECT_EQ(ValueCaption(-1), "-1");
+    EXPECT_EQ(IconSizeFromByte(0), 256);
+    EXPECT_EQ(IconSizeFromByte(48), 48);
+}

@@ -1,0 +1,101 @@
+#include "animace/wizard/picture_strip.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "desktop/twips.h"
+
+namespace animace {
+namespace {
+
+QRect Pixels(const QRect& twips) { return desktop::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
+
+int ClampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min() / 2,
+                                                  std::numeric_limits<int>::max() / 2));
+}
+
+}  // namespace
+
+PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names,
+                           std::function<int()> pitchTwips)
+    : pitchTwips_(std::move(pitchTwips)),
+      viewportWidthTwips_(layout.viewport.width()),
+      shapeWidthTwips_(layout.shape.width()),
+      elementName_(names.value(4)) {
+    shape_ = new QFrame(window);
+    shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape_->setGeometry(Pixels(layout.shape));
+    viewport_ = new QWidget(window);
+    viewport_->setGeometry(Pixels(layout.viewport));
+    strip_ = new QWidget(viewport_);
+    strip_->setGeometry(Pixels(layout.strip));
+    stripWidthTwips_ = layout.strip.width();
+    scrollBar_ = new QScrollBar(Qt::Horizontal, window);
+    scrollBar_->setGeometry(Pixels(layout.scrollBar));
+    scrollBar_->setRange(0, 0);
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(4);
+    scrollBar_->setEnabled(false);
+    auto* templateElement = new ImageBox(strip_);
+    templateElement->setGeometry(Pixels(layout.templateElement));
+    templateElement->hide();
+    elements_.push_back(templateElement);
+    const QList<QObject*> named{shape_, viewport_, strip_, scrollBar_, templateElement};
+    for (int i = 0; i < named.size() && i < names.size(); ++i)
+        named[i]->setObjectName(i == 4 ? names[i] + QStringLiteral("_0") : names[i]);
+    QObject::connect(scrollBar_, &QScrollBar::valueChanged, strip_, [this] { scroll(); });
+}
+
+ImageBox* PictureStrip::addPicture(const QPixmap& picture, long long leftTwips) {
+    auto* box = new ImageBox(strip_);
+    box->setObjectName(QStringLiteral("%1_%2").arg(elementName_).arg(elements_.size()));
+    box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(leftTwips))), 0);
+    box->setPicture(picture);
+    box->show();
+    elements_.push_back(box);
+    return box;
+}
+
+void PictureStrip::removeLast() {
+    if (elements_.size() <= 1) return;
+    delete elements_.back();
+    elements_.pop_back();
+}
+
+void PictureStrip::setStripWidthTwips(long long width) {
+    stripWidthTwips_ = width;
+    // A widget cannot be wider than QWIDGETSIZE_MAX pixels; the strip's own width stays exact.
+    const long long pixels = std::clamp<long long>(desktop::TwipsToPixels(static_cast<double>(width)), 0, QWIDGETSIZE_MAX);
+    strip_->resize(static_cast<int>(pixels), strip_->height());
+}
+
+int PictureStrip::stripLeftTwips() const { return desktop::PixelsToTwips(strip_->x()); }
+
+void PictureStrip::arrange() {
+    const int n = count();
+    if (viewportWidthTwips_ >= stripWidthTwips_) {
+        scrollBar_->setEnabled(false);
+        const QSignalBlocker quiet(scrollBar_);
+        scrollBar_->setValue(0);
+        strip_->move(0, strip_->y());
+        return;
+    }
+    scrollBar_->setEnabled(true);
+    const int lastWidth = n > 0 ? element(n)->widthTwips() : 0;
+    const int visible = lastWidth > 0 ? shapeWidthTwips_ / lastWidth : 1;
+    // The maximum comes first: a value outside the range would otherwise be clamped to the old one.
+    scrollBar_->setMaximum(std::max(0, n - 1));
+    {
+        const QSignalBlocker quiet(scrollBar_);
+        scrollBar_->setValue(std::clamp(n - visible, 0, std::max(0, n - 1)));
+    }
+    scroll();
+}
+
+void PictureStrip::scroll() {
+    const long long left = -static_cast<long long>(scrollBar_->value()) * pitchTwips_();
+    strip_->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(left))), strip_->y());
+}
+
+}  // namespace animace

@@ -1,0 +1,65 @@
+#pragma once
+#include <QFrame>
+#include <QRect>
+#include <QScrollBar>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "animace/wizard/image_box.h"
+
+namespace animace {
+
+// Where the parts of one strip stand in its window, in twips.
+struct StripLayout {
+    QRect shape;     // rectangle around viewport and scroll bar; its width is R
+    QRect viewport;  // clipping container; its width is V
+    QRect strip;     // inner container at its design place inside the viewport
+    QRect scrollBar;
+    QRect templateElement;  // element 0, kept out of view
+};
+
+// A horizontally scrollable row of pictures in a clipping viewport. Element k (from 1) stands at
+// the left given when it was added; scrolling puts the strip at -(value × pitch), the pitch read
+// when the scroll happens.
+class PictureStrip {
+public:
+    // `names` are the object names of rectangle, viewport, strip, scroll bar and elements.
+    PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names,
+                 std::function<int()> pitchTwips);
+
+    QFrame* shape() const { return shape_; }
+    QWidget* viewport() const { return viewport_; }
+    QWidget* strip() const { return strip_; }
+    QScrollBar* scrollBar() const { return scrollBar_; }
+
+    int count() const { return static_cast<int>(elements_.size()) - 1; }
+    // Element k, 0 being the hidden template.
+    ImageBox* element(int k) const { return elements_.at(static_cast<std::size_t>(k)); }
+
+    ImageBox* addPicture(const QPixmap& picture, long long leftTwips);
+    void removeLast();
+
+    long long stripWidthTwips() const { return stripWidthTwips_; }
+    void setStripWidthTwips(long long width);
+    int stripLeftTwips() const;
+
+    // ArrangeStrip: after every change of the element count.
+    void arrange();
+    // Moves the strip to the scroll bar's value (also when the value did not change).
+    void scroll();
+
+private:
+    QFrame* shape_;
+    QWidget* viewport_;
+    QWidget* strip_;
+    QScrollBar* scrollBar_;
+    std::vector<ImageBox*> elements_;
+    std::function<int()> pitchTwips_;
+    long long stripWidthTwips_ = 0;
+    int viewportWidthTwips_;
+    int shapeWidthTwips_;
+    QString elementName_;
+};
+
+}  // namespace animace

@@ -1,6 +1,8 @@
 // Writes the bundled sample files: 256-colour icons, one-image cursors (animation frames) and
 // 256-colour bitmaps of every size Pelcor takes. All pixels are drawn here.
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -133,6 +135,23 @@ Pixels Spinner(int size, int phase) {
     return p;
 }
 
+// A five-pointed yellow star with a red centre on a plain ground of index `ground`, a colour
+// used nowhere else, so one click picks the whole background.
+Pixels Star(int size, std::uint8_t ground) {
+    Pixels p(size * size, ground);
+    const double c = (size - 1) / 2.0, outer = size * 0.45, inner = size * 0.18;
+    for (int row = 0; row < size; ++row)
+        for (int column = 0; column < size; ++column) {
+            const double dx = column - c, dy = row - c, angle = std::atan2(dx, -dy);
+            const double point = 2 * std::numbers::pi / 5;
+            const double sector = std::fmod(angle + 2 * std::numbers::pi, point) / point;
+            const double limit = inner + (outer - inner) * std::fabs(1 - 2 * sector);
+            const double d = std::sqrt(dx * dx + dy * dy);
+            if (d <= limit) p[row * size + column] = d <= inner / 2 ? 2 : 5;
+        }
+    return p;
+}
+
 bool Write(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -152,6 +171,8 @@ int main(int argc, char** argv) {
                     IconFile(Spinner(32, phase), 32, IconFileKind::Cursor, 16, 16, 6));
     for (int size : {16, 24, 32, 48, 64, 96})
         ok &= Write(folder + "kytka" + std::to_string(size) + ".bmp", BitmapFile(Flower(size), size));
+    ok &= Write(folder + "hvezda32.bmp", BitmapFile(Star(32, 6), 32));
+    ok &= Write(folder + "hvezda48.bmp", BitmapFile(Star(48, 4), 48));
     if (!ok) std::fprintf(stderr, "make_samples: could not write into %s\n", folder.c_str());
     return ok ? 0 : 1;
 }

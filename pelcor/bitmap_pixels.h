@@ -1,0 +1,29 @@
+#pragma once
+// The palette and pixel indices of an accepted bitmap, read from the file's own bytes: what the
+// window shows is then exactly what the icon will hold, whatever the headers claim.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "iconfile/icon_records.h"
+
+namespace pelcor {
+
+struct BitmapPixels {
+    int pictureSize = 0;
+    std::array<iconfile::PaletteEntry, 256> palette{};
+    std::vector<std::uint8_t> rows;  // as stored: bottom row first
+
+    // Palette index of the pixel in `column`, `row` (row 0 at the top).
+    std::uint8_t IndexAt(int column, int row) const {
+        return rows[static_cast<std::size_t>((pictureSize - 1 - row) * pictureSize + column)];
+    }
+};
+
+// Reads palette and pixels of a bitmap already accepted as `pictureSize`; nothing when the file
+// cannot be read that far.
+std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path, int pictureSize);
+
+}  // namespace pelcor

@@ -1,0 +1,285 @@
+#include "pelcor/icon_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "desktop/file_error_report.h"
+#include "desktop/fonts.h"
+#include "desktop/twips.h"
+#include "pelcor/bitmap_check.h"
+#include "pelcor/bitmap_pixels.h"
+#include "pelcor/cell_geometry.h"
+#include "pelcor/icon_builder.h"
+#include "pelcor/icon_path.h"
+
+namespace pelcor {
+
+const QString kAboutLine = QStringLiteral("Převod 256-barevného obrázku na ikonu, © 2026 autoři Kurzorových nástrojů");
+const QString kRefusalText = QStringLiteral(
+    "Do parametru programu musíte uvést rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů, 256 barev.");
+
+namespace {
+
+using G = PictureBoxGeometry;
+constexpr int kPickDelay = 50;
+
+struct LineEnds {
+    int x1, y1, x2, y2;
+};
+constexpr std::array<LineEnds, 8> kLines{{{600, 4680, 840, 4680},
+                                          {840, 4920, 840, 4680},
+                                          {600, 840, 840, 840},
+                                          {840, 600, 840, 840},
+                                          {4680, 600, 4680, 840},
+                                          {4920, 840, 4680, 840},
+                                          {4680, 4680, 4680, 4920},
+                                          {4920, 4680, 4680, 4680}}};
+
+void SetBackground(QWidget* widget, const ShownColour& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    const QPalette system = widget->parentWidget() ? widget->parentWidget()->palette() : QPalette();
+    palette.setColor(QPalette::Window, colour ? QColor::fromRgb(*colour) : system.color(QPalette::Window));
+    widget->setPalette(palette);
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(desktop::TwipsRect(left, top, width, height));
+    return widget;
+}
+
+}  // namespace
+
+ShownColour ShownColourAt(const QImage& rendering, double x, double y) {
+    const double column = std::floor(desktop::TwipsToPixelsExact(x - G::kLeft));
+    const double row = std::floor(desktop::TwipsToPixelsExact(y - G::kTop));
+    if (column < 0 || row < 0 || column >= rendering.width() || row >= rendering.height()) return std::nullopt;
+    return rendering.pixel(static_cast<int>(column), static_cast<int>(row)) & 0xFFFFFFu;
+}
+
+std::unique_ptr<IconWindow> IconWindow::Open(const std::string& bitmapPath, std::string scratchPath,
+                                             desktop::DesktopServices& services, const TimerFactory& timers,
+                                             const PictureLoader& loader) {
+    // Length and signature come first: nothing is decoded from a file that fails them.
+    const std::optional<int> size = ValidateBitmap(bitmapPath);
+    std::optional<BitmapPixels> pixels;
+    if (size) pixels = ReadBitmapPixels(bitmapPath, *size);
+    if (!size || !pixels || loader(QString::fromStdString(bitmapPath)).outcome != desktop::PictureLoadOutcome::Loaded) {
+        services.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, kRefusalText, kAboutLine);
+        services.endProgram(0);
+        return nullptr;
+    }
+    return std::unique_ptr<IconWindow>(
+        new IconWindow(bitmapPath, std::move(scratchPath), *size, PictureFromBitmap(*pixels), services, timers));
+}
+
+IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
+                       desktop::DesktopServices& services, const TimerFactory& timers)
+    : bitmapPath_(std::move(bitmapPath)),
+      scratchPath_(std::move(scratchPath)),
+      services_(services),
+      pictureSize_(pictureSize),
+      penWidth_(PenWidthFor(pictureSize)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Převod 256-barevného obrázku na ikonu"));
+    setFixedSize(desktop::TwipsSize(5565, 6555));
+    setFont(desktop::SansSerifFont(true));
+
+    Label1 = Place(new QLabel(QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."), this),
+                   QStringLiteral("Label1"), 120, 120, 5292, 492);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1 = Place(new PictureBox(this), QStringLiteral("Image1"), G::kLeft, G::kTop, G::kSide, G::kSide);
+    Image1->setPicture(picture);
+    Image1->onPress = [this](QMouseEvent* event) { pictureClicked(event); };
+    Check1 = Place(new QCheckBox(QStringLiteral("Barva:"), this), QStringLiteral("Check1"), 840, 4920, 972, 252);
+    Label3 = Place(new QLabel(this), QStringLiteral("Label3"), 1840, 4920, 1692, 252);
+    Command1 = Place(new QPushButton(QStringLiteral("Zpět"), this), QStringLiteral("Command1"), 3720, 4920, 852, 252);
+    Command1->hide();
+    Label6 = Place(new QLabel(QStringLiteral("Label6"), this), QStringLiteral("Label6"), 5520, 4920, 612, 252);
+    Label6->hide();
+    Label4 = Place(new QLabel(QStringLiteral("Značení průhlednosti:"), this), QStringLiteral("Label4"), 840, 5280, 1932, 252);
+    // The design width was measured for a narrower font: the caption grows to the left, so it
+    // still ends before the swatches and is read whole.
+    if (Label4->sizeHint().width() > Label4->width()) {
+        const int right = Label4->geometry().right();
+        Label4->setGeometry(right + 1 - Label4->sizeHint().width(), Label4->y(), Label4->sizeHint().width(),
+                            Label4->height());
+    }
+    const std::array<ShownColour, 8> swatches{std::nullopt,          qRgb(128, 128, 128), qRgb(0, 0, 0),
+                                              qRgb(255, 0, 0),       qRgb(0, 255, 0),     qRgb(0, 0, 255),
+                                              qRgb(0, 255, 255),     qRgb(255, 255, 0)};
+    swatchColours_ = swatches;
+    for (int i = 0; i < 8; ++i) {
+        Label5[i] = Place(new ClickableLabel(this), QStringLiteral("Label5_%1").arg(i), 2760 + 240 * i, 5280, 252, 252);
+        SetBackground(Label5[i], swatches[i]);
+        Label5[i]->onClick = [this, i] { swatchClicked(i); };
+    }
+    Command2 = Place(new QPushButton(QStringLiteral("O.K."), this), QStringLiteral("Command2"), 840, 5760, 1692, 492);
+    Command2->setEnabled(false);
+    Command3 = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("Command3"), 3000, 5760, 1692, 492);
+    for (int i = 0; i < 8; ++i) {
+        const LineEnds& e = kLines[i];
+        const QPoint from = desktop::TwipsPoint(std::min(e.x1, e.x2), std::min(e.y1, e.y2));
+        const QPoint to = desktop::TwipsPoint(std::max(e.x1, e.x2), std::max(e.y1, e.y2));
+        Line[i] = new QWidget(this);
+        Line[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        Line[i]->setGeometry(from.x(), from.y(), std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()));
+        SetBackground(Line[i], qRgb(0, 0, 0));
+    }
+    showColours();
+
+    connect(Check1, &QCheckBox::toggled, this, [this](bool checked) { transparencyOn_ = checked ? 1 : 0; });
+    connect(Command1, &QPushButton::clicked, this, &IconWindow::undoClicked);
+    connect(Command2, &QPushButton::clicked, this, &IconWindow::buildIcon);
+    connect(Command3, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
+
+    Timer1 = timers();
+    Timer2 = timers();
+    Timer3 = timers();
+    Timer1->onTick = [this] { timer1Tick(); };
+    Timer2->onTick = [this] { timer2Tick(); };
+    Timer3->onTick = [this] { timer3Tick(); };
+    Timer3->setInterval(50);
+}
+
+QColor IconWindow::penColour() const {
+    return penColour_ ? QColor::fromRgb(*penColour_) : palette().color(QPalette::Window);
+}
+
+void IconWindow::showColours() {
+    SetBackground(Label3, transparentColour_);
+    SetBackground(Label6, previousColour_);
+}
+
+void IconWindow::pictureClicked(QMouseEvent* event) {
+    Check1->setChecked(true);
+    transparencyOn_ = 1;
+    const double x = desktop::PixelsToTwips(1) * event->position().x();
+    const double y = desktop::PixelsToTwips(1) * event->position().y();
+    pickColumn_ = CellUnder(x, G::kSide, pictureSize_);
+    pickRow_ = CellUnder(y, G::kSide, pictureSize_);
+    clickX_ = RoundHalfToEven(x);
+    clickY_ = RoundHalfToEven(y);
+    Image1->repaintPicture();
+    Timer1->setInterval(kPickDelay);
+}
+
+void IconWindow::timer1Tick() {
+    // The first tick only lets the repaint reach the screen before it is read.
+    if (Timer1->tag.isEmpty()) {
+        Timer1->tag = QStringLiteral("1");
+        return;
+    }
+    Timer1->tag.clear();
+    const QImage rendering = Image1->renderClean();
+    previousColour_ = transparentColour_;
+    transparentColour_ = ShownColourAt(rendering, G::kLeft + clickX_, G::kTop + clickY_);
+    showColours();
+    markTransparentPixels(rendering, true);
+    Timer1->setInterval(0);
+}
+
+void IconWindow::undoClicked() {
+    // Run again by Timer2's acting tick: mark the restored colour, "Zpět" stays hidden.
+    if (Timer2->interval() == kPickDelay) {
+        Timer2->setInterval(0);
+        markTransparentPixels(Image1->renderClean(), false);
+        return;
+    }
+    Image1->repaintPicture();
+    Command1->hide();
+    transparentColour_ = previousColour_;
+    showColours();
+    Timer2->setInterval(kPickDelay);
+}
+
+void IconWindow::timer2Tick() {
+    if (Timer2->tag.isEmpty()) {
+        Timer2->tag = QStringLiteral("1");
+        return;
+    }
+    Timer2->tag.clear();
+    undoClicked();
+}
+
+void IconWindow::timer3Tick() {
+    if (++timer3Ticks_ > 5) {
+        Timer3->setInterval(0);
+        Command2->setEnabled(true);
+    }
+}
+
+void IconWindow::swatchClicked(int index) {
+    penInvert_ = false;
+    penColour_ = swatchColours_[static_cast<std::size_t>(index)];
+    if (Command1->isHidden()) return;
+    // The old marks sit on the very points the scan reads; they go first.
+    Image1->repaintPicture();
+    markTransparentPixels(Image1->renderClean(), true);
+}
+
+void IconWindow::markTransparentPixels(const QImage& rendering, bool showUndo) {
+    if (transparentColour_) {
+        for (int row = 0; row < pictureSize_; ++row)
+            for (int column = 0; column < pictureSize_; ++column) {
+                const double x = MarkPoint(column, pictureSize_, G::kLeft, G::kSide);
+                const double y = MarkPoint(row, pictureSize_, G::kTop, G::kSide);
+                if (ShownColourAt(rendering, x, y) != transparentColour_) continue;
+                Image1->drawDot({QPointF(desktop::TwipsToPixelsExact(x - G::kLeft), desktop::TwipsToPixelsExact(y - G::kTop)),
+                                 penColour(), penInvert_, penWidth_});
+            }
+    }
+    if (showUndo) Command1->show();
+}
+
+void IconWindow::buildIcon() {
+    // A pick still pending must not run after the picture has been read.
+    Timer1->setInterval(0);
+    Timer2->setInterval(0);
+    Timer1->tag.clear();
+    Timer2->tag.clear();
+    const std::string iconPath = IconPathFor(bitmapPath_);
+    if (NamesSameFile(bitmapPath_, iconPath)) {
+        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
+                              QStringLiteral("Ikona by se zapsala přes obrázek %1, a proto se nevytvoří.")
+                                  .arg(QString::fromStdString(bitmapPath_)));
+        services_.endProgram(0);
+        return;
+    }
+    services_.setBusy(true);
+    Line[6]->hide();
+    Line[7]->hide();
+    Image1->repaintPicture();
+
+    IconBuild build{bitmapPath_, iconPath, scratchPath_, pictureSize_, {}};
+    if (transparencyOn_ == 1 && transparentColour_) {
+        const QImage rendering = Image1->renderClean();
+        build.transparent.resize(static_cast<std::size_t>(pictureSize_) * static_cast<std::size_t>(pictureSize_));
+        for (int row = 0; row < pictureSize_; ++row)
+            for (int column = 0; column < pictureSize_; ++column)
+                build.transparent[static_cast<std::size_t>(row * pictureSize_ + column)] =
+                    ShownColourAt(rendering, BuilderSamplePoint(column, pictureSize_, G::kLeft, G::kSide),
+                                  BuilderSamplePoint(row, pictureSize_, G::kTop, G::kSide)) == transparentColour_;
+    }
+    const iconfile::FileOutcome written = BuildIconFile(build);
+    services_.setBusy(false);
+    if (!written.succeeded()) return desktop::ReportFileError(services_, written.path(), written.reason());
+    services_.endProgram(0);
+}
+
+void IconWindow::closeEvent(QCloseEvent* event) {
+    services_.endProgram(0);
+    event->accept();
+}
+
+void IconWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return Command3->click();
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace pelcor

@@ -1,0 +1,116 @@
+#pragma once
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "desktop/desktop_services.h"
+#include "desktop/picture_loader.h"
+#include "pelcor/picture_box.h"
+#include "pelcor/window_timer.h"
+
+namespace pelcor {
+
+// The title of the refusal message: the program's about line.
+extern const QString kAboutLine;
+extern const QString kRefusalText;
+
+// A label that reports clicks (the colour swatches).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        if (onClick) onClick();
+    }
+};
+
+// A colour of the window: a value read from the screen, or the window-background system colour
+// (no value), which never equals a colour read from the screen.
+using ShownColour = std::optional<QRgb>;
+
+class IconWindow : public QWidget {
+    Q_OBJECT
+public:
+    using PictureLoader = std::function<desktop::LoadedPicture(const QString&)>;
+
+    // Checks the bitmap; on refusal shows the one message, ends the program and gives nothing.
+    static std::unique_ptr<IconWindow> Open(const std::string& bitmapPath, std::string scratchPath,
+                                            desktop::DesktopServices& services,
+                                            const TimerFactory& timers = MakeQtWindowTimer,
+                                            const PictureLoader& loader = desktop::LoadPicture);
+
+    int pictureSize() const { return pictureSize_; }
+    int pickColumn() const { return pickColumn_; }
+    int pickRow() const { return pickRow_; }
+    int clickX() const { return clickX_; }
+    int clickY() const { return clickY_; }
+    int transparencyOn() const { return transparencyOn_; }
+    ShownColour transparentColour() const { return transparentColour_; }
+    ShownColour previousColour() const { return previousColour_; }
+    int penWidth() const { return penWidth_; }
+    bool penInvert() const { return penInvert_; }
+    QColor penColour() const;
+    const std::string& scratchPath() const { return scratchPath_; }
+
+    QLabel* Label1;
+    PictureBox* Image1;
+    QCheckBox* Check1;
+    QLabel* Label3;
+    QPushButton* Command1;
+    QLabel* Label6;
+    QLabel* Label4;
+    std::array<ClickableLabel*, 8> Label5{};
+    QPushButton* Command2;
+    QPushButton* Command3;
+    std::array<QWidget*, 8> Line{};  // Line1 to Line8
+    std::unique_ptr<WindowTimer> Timer1, Timer2, Timer3;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
+               desktop::DesktopServices& services, const TimerFactory& timers);
+
+    void pictureClicked(QMouseEvent* event);
+    void timer1Tick();
+    void timer2Tick();
+    void timer3Tick();
+    void undoClicked();
+    void swatchClicked(int index);
+    void buildIcon();
+    void markTransparentPixels(const QImage& rendering, bool showUndo);
+    void showColours();
+
+    std::string bitmapPath_;
+    std::string scratchPath_;
+    desktop::DesktopServices& services_;
+    int pictureSize_;
+    int pickColumn_ = 0;
+    int pickRow_ = 0;
+    int clickX_ = 0;
+    int clickY_ = 0;
+    int transparencyOn_ = 0;
+    int timer3Ticks_ = 0;
+    ShownColour transparentColour_;
+    ShownColour previousColour_;
+    std::array<ShownColour, 8> swatchColours_{};
+    ShownColour penColour_ = qRgb(0, 0, 0);
+    bool penInvert_ = true;
+    int penWidth_;
+};
+
+// The colour a rendering of `Image1` shows at (x, y), twips of the window's client area.
+ShownColour ShownColourAt(const QImage& rendering, double x, double y);
+
+}  // namespace pelcor

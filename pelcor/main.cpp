@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <memory>
+
+#include "desktop/command_line.h"
+#include "desktop/private_temp_folder.h"
+#include "desktop/qt_desktop_services.h"
+#include "pelcor/icon_window.h"
+#include "pelcor/scratch_name.h"
+
+int main(int argc, char** argv) {
+    const std::string path = desktop::CommandLineText(argc, argv);
+    const std::string scratchName = pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());
+
+    QApplication application(argc, argv);
+    desktop::QtDesktopServices services(QStringLiteral("Pelcor"));
+    desktop::PrivateTempFolder temporary;
+    std::unique_ptr<pelcor::IconWindow> window =
+        pelcor::IconWindow::Open(path, temporary.filePath(QString::fromStdString(scratchName)).toStdString(), services);
+    if (window && !services.programEnded()) window->show();
+    return services.runEventLoop();
+}

@@ -1,0 +1,63 @@
+#include "pelcor/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "desktop/twips.h"
+#include "pelcor/cell_geometry.h"
+
+namespace pelcor {
+
+void PictureBox::drawDot(const Dot& dot) {
+    dots_.push_back(dot);
+    update();
+}
+
+void PictureBox::repaintPicture() {
+    dots_.clear();
+    repaint();
+}
+
+QImage PictureBox::renderClean() {
+    hideDots_ = true;
+    const QImage rendering = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    hideDots_ = false;
+    return rendering;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const double side = desktop::TwipsToPixelsExact(PictureBoxGeometry::kSide);
+    if (!picture_.isNull()) painter.drawImage(QRectF(0, 0, side, side), picture_);
+    if (hideDots_) return;
+    for (const Dot& dot : dots_) {
+        const QRect square(qRound(dot.centre.x() - dot.width / 2.0), qRound(dot.centre.y() - dot.width / 2.0), dot.width,
+                           dot.width);
+        if (dot.invert) {
+            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            painter.fillRect(square, Qt::white);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else {
+            painter.fillRect(square, dot.colour);
+        }
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (onPress) onPress(event);
+}
+
+QImage PictureFromBitmap(const BitmapPixels& pixels) {
+    const int size = pixels.pictureSize;
+    QImage picture(size, size, QImage::Format_RGB32);
+    for (int row = 0; row < size; ++row)
+        for (int column = 0; column < size; ++column) {
+            const iconfile::PaletteEntry& entry = pixels.palette[pixels.IndexAt(column, row)];
+            picture.setPixel(column, row, qRgb(entry.red, entry.green, entry.blue));
+        }
+    return picture;
+}
+
+}  // namespace pelcor

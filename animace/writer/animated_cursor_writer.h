@@ -1,0 +1,63 @@
+#pragma once
+// The animated cursor writer: a RIFF "ACON" file that stores every picked cursor once and shows
+// them in the user's order and timing. No window; the caller answers its questions.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "animace/writer/file_operations.h"
+
+namespace animace {
+
+struct AnimationInput {
+    std::vector<std::string> frames;    // full paths of the frame files, frame k is entry k - 1
+    std::vector<std::string> sequence;  // per step the frame number as text (" 2")
+    std::vector<int> stepTimes;         // per step the display time in twentieths of a second
+    std::string outputFolder;
+    std::string outputName;
+};
+
+enum class OverwriteAnswer { Yes, No };
+enum class FailureAnswer { Retry, Cancel };
+
+using AskOverwrite = std::function<OverwriteAnswer()>;
+// Asked after every failed operation: the system's description of the failure, the output path
+// and the frame line (the frame at position `loopCounter`, or an empty text beyond the last).
+using RetryOrCancel =
+    std::function<FailureAnswer(const std::string& failure, const std::string& outputPath, const std::string& frameLine)>;
+
+enum class WriteOutcome {
+    Written,
+    NotOverwritten,
+    Cancelled,
+    // Refused before any file is touched:
+    TooLarge,       // the file would exceed 2147483647 bytes
+    OutputIsFrame,  // the output path names one of the frame files
+};
+
+inline constexpr std::int64_t kLargestLong = 2147483647;
+
+// The four little-endian bytes of 0 <= value <= 2147483647; nothing for any other value.
+std::optional<std::array<std::uint8_t, 4>> LongToBytes(std::int64_t value);
+
+// Appends ".ani" to a name of fewer than 4 characters, then to a name whose fourth character
+// from the end is not "."; characters are counted in UTF-8 code points.
+std::string NormalizeOutputName(const std::string& name);
+
+// Appends the folder separator to a non-empty folder that does not end with one.
+std::string NormalizeOutputFolder(const std::string& folder);
+
+// The length the file would have, 84 + 8S + the sum of 8 + L(i); frames that cannot be
+// measured count as empty (their failure comes while they are copied).
+std::int64_t ExpectedFileLength(const AnimationInput& input, FileOperations& files);
+
+WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+                                 const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
+                                 FileOperations& files);
+WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+                                 const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel);
+
+}  // namespace animace

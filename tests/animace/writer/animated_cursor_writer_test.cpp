@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "desktop/folder_separator.h"
+#include "iconfile/little_endian.h"
+#include "writer_files.h"
+
+using namespace animace;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::uint32_t U32At(const Bytes& bytes, std::size_t at) { return iconfile::ReadU32(bytes, at); }
+std::string TextAt(const Bytes& bytes, std::size_t at, std::size_t count) {
+    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(at + count));
+}
+
+// Frame files A, B, ... in a scratch folder, and the input that names them.
+struct Animation {
+    ScratchFolder folder;
+    AnimationInput input;
+    std::vector<Bytes> contents;
+    std::string output = folder.path("out.ani").string();
+
+    Animation(const std::vector<std::size_t>& lengths, std::vector<std::string> sequence, std::vector<int> times) {
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            contents.push_back(Pattern(lengths[i], static_cast<std::uint8_t>(17 * i + 1)));
+            const fs::path path = folder.path(std::string(1, static_cast<char>('A' + i)) + ".cur");
+            WriteAll(path, contents.back());
+            input.frames.push_back(path.string());
+        }
+        input.sequence = std::move(sequence);
+        input.stepTimes = std::move(times);
+    }
+    WriteOutcome write(User& user, FileOperations& files) {
+        return WriteAnimatedCursor(input, output, user.overwrite(), user.retry(), files);
+    }
+    WriteOutcome write(User& user) {
+        StdioFileOperations files;
+        return write(user, files);
+    }
+    Bytes written() const { return ReadAll(output); }
+};
+
+}  // namespace
+
+TEST(LongToBytes, LittleEndianWithinTheSignedRangeOnly) {
+    EXPECT_EQ(LongToBytes(36), (std::array<std::uint8_t, 4>{0x24, 0, 0, 0}));
+    EXPECT_EQ(LongToBytes(768), (std::array<std::uint8_t, 4>{0, 3, 0, 0}));
+    EXPECT_EQ(LongToBytes(0x01020304), (std::array<std::uint8_t, 4>{4, 3, 2, 1}));
+    EXPECT_EQ(LongToBytes(2147483647), (std::array<std::uint8_t, 4>{0xFF, 0xFF, 0xFF, 0x7F}));
+    EXPECT_FALSE(LongToBytes(-1));
+    EXPECT_FALSE(LongToBytes(2147483648LL)) << "never a wrapped number";
+    EXPECT_FALSE(LongToBytes(4294967296LL + 36));
+}
+
+TEST(NameRules, NameGetsTheExtensionUnlessItsFourthLastCharacterIsADot) {
+    EXPECT_EQ(NormalizeOutputName("animace"), "animace.ani");
+    EXPECT_EQ(NormalizeOutputName("abc"), "abc.ani");
+    EXPECT_EQ(NormalizeOutputName(""), ".ani");
+    EXPECT_EQ(NormalizeOutputName("abcd"), "abcd.ani");
+    EXPECT_EQ(NormalizeOutputName("my.anim"), "my.anim.ani");
+    EXPECT_EQ(NormalizeOutputName("x.cur"), "x.cur");
+    EXPECT_EQ(NormalizeOutputName("ANIMACE.ANI"), "ANIMACE.ANI");
+    EXPECT_EQ(NormalizeOutputName(".ani"), ".ani");
+    // Characters, not bytes: "č" is two bytes in UTF-8.
+    EXPECT_EQ(NormalizeOutputName("ko.čř"), "ko.čř.ani");
+    EXPECT_EQ(NormalizeOutputName("kůň.čřž"), "kůň.čřž");
+    EXPECT_EQ(NormalizeOutputName("čá"), "čá.ani");
+}
+
+TEST(NameRules, FolderGetsOneTrailingSeparator) {
+    const std::string sep(1, desktop::kFolderSeparator);
+    EXPECT_EQ(NormalizeOutputFolder(sep + "home" + sep + "kurzory"), sep + "home" + sep + "kurzory" + sep);
+    EXPECT_EQ(NormalizeOutputFolder(sep), sep);
+    EXPECT_EQ(NormalizeOutputFolder(sep + "tmp" + sep), sep + "tmp" + sep);
+    EXPECT_EQ(NormalizeOutputFolder(""), "");
+}
+
+TEST(WriteAnimatedCursor, WorkedExampleByteForByte) {
+    Animation a({326, 326}, {" 1", " 2", " 1"}, {20, 10, 20});
+    User user;
+    ASSERT_EQ(a.write(user), WriteOutcome::Written);
+    const Bytes file = a.written();
+    ASSERT_EQ(file.size(), 776u);
+    EXPECT_EQ(TextAt(file, 0, 4), "RIFF");
+    EXPECT_EQ(U32At(file, 4), 768u);
+    EXPECT_EQ(TextAt(file, 8, 8), "ACONanih");
+    const std::uint32_t header[] = {36, 36, 2, 3, 0, 0, 0, 0, 14, 3};
+    for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(U32At(file, 16 + 4 * i), header[i]) << "header field " << i;
+    EXPECT_EQ(U32At(file, 52), 3u) << "icon frames, sequenced";
+    EXPECT_EQ(TextAt(file, 56, 4), "rate");
+    EXPECT_EQ(U32At(file, 60), 12u);
+    EXPECT_EQ(U32At(file, 64), 60u);
+    EXPECT_EQ(U32At(file, 68), 30u);
+    EXPECT_EQ(U32At(file, 72), 60u);
+    EXPECT_EQ(TextAt(file, 76, 4), "seq ");
+    EXPECT_EQ(U32At(file, 80), 12u);
+    EXPECT_EQ(U32At(file, 84), 0u);
+    EXPECT_EQ(U32At(file, 88), 1u);
+    EXPECT_EQ(U32At(file, 92), 0u);
+    EXPECT_EQ(TextAt(file, 96, 4), "LIST");
+    EXPECT_EQ(U32At(file, 100), 672u);
+    EXPECT_EQ(TextAt(file, 104, 8), "framicon");
+    EXPECT_EQ(U32At(file, 112), 326u);
+    EXPECT_EQ(Bytes(file.begin() + 116, file.begin() + 442), a.contents[0]);
+    EXPECT_EQ(TextAt(file, 442, 4), "icon");
+    EXPECT_EQ(U32At(file, 446), 326u);
+    EXPECT_EQ(Bytes(file.begin() + 450, file.end()), a.contents[1]);
+    EXPECT_EQ(user.overwriteQuestions, 0);
+    EXPECT_TRUE(user.failures.empty());
+}
+
+TEST(WriteAnimatedCursor, EveryPickedFrameIsStoredOnceWhateverTheSequence) {
+    // Frame 2 at three steps, frames 1 and 3 at none; odd and empty frames keep no pad byte.
+    Animation a({11, 0, 40}, {" 2", " 2", "2"}, {1, 20, 40});
+    User user;
+    ASSERT_EQ(a.write(user), WriteOutcome::Written);
+    EXPECT_EQ(a.written(), ExpectedAnimation(a.contents, {1, 1, 1}, {3, 60, 120}));
+    EXPECT_EQ(a.written().size(), 84u + 24 + (8 + 11) + 8 + (8 + 40));
+}
+
+TEST(WriteAnimatedCursor, ExistingFilesAreReplacedOnlyWhenEmptyOrAgreed) {
+    Animation a({5, 6}, {" 1", " 2"}, {20, 20});
+    const Bytes expected = ExpectedAnimation(a.contents, {0, 1}, {60, 60});
+
+    WriteAll(a.output, Bytes{});
+    User silent;
+    EXPECT_EQ(a.write(silent), WriteOutcome::Written);
+    EXPECT_EQ(silent.overwriteQuestions, 0) << "an empty file is used without asking";
+    EXPECT_EQ(a.written(), expected);
+
+    const Bytes old = Pattern(5000, 9);
+    WriteAll(a.output, old);
+    User declines;
+    EXPECT_EQ(a.write(declines), WriteOutcome::NotOverwritten);
+    EXPECT_EQ(declines.overwriteQuestions, 1);
+    EXPECT_EQ(a.written(), old);
+
+    User agrees;
+    agrees.overwriteAnswers = {OverwriteAnswer::Yes};
+    EXPECT_EQ(a.write(agrees), WriteOutcome::Written);
+    EXPECT_EQ(a.written(), expected) << "the longer old file is not left over at the end";
+}
+
+TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkAndRetryContinues) {
+    Animation a({30, 31, 32}, {" 3", " 1"}, {20, 10});
+    const Bytes complete = ExpectedAnimation(a.contents, {2, 0}, {60, 30});
+    fs::remove(a.input.frames[1]);
+
+    User cancels;
+    EXPECT_EQ(a.write(cancels), WriteOutcome::Cancelled);
+    ASSERT_EQ(cancels.failures.size(), 1u);
+    EXPECT_EQ(cancels.failures[0].outputPath, a.output);
+    EXPECT_EQ(cancels.failures[0].frameLine, a.input.frames[1]);
+    EXPECT_FALSE(cancels.failures[0].failure.empty());
+    const std::size_t firstChunkEnd = 84 + 16 + 8 + 30;  // S = 2: "LIST" at 88
+    Bytes left = a.written();
+    ASSERT_EQ(left.size(), firstChunkEnd) << "ends right after the previous frame's chunk";
+    EXPECT_EQ(Bytes(left.begin() + 8, left.begin() + 92), Bytes(complete.begin() + 8, complete.begin() + 92));
+    EXPECT_EQ(TextAt(left, 4, 4), "----");
+    EXPECT_EQ(TextAt(left, 88, 12), "LIST----fram");
+    EXPECT_EQ(Bytes(left.begin() + 100, left.end()), Bytes(complete.begin() + 100, complete.begin() + firstChunkEnd));
+
+    fs::remove(a.output);
+    User restores;
+    restores.failureAnswers = {FailureAnswer::Retry};
+    restores.beforeAnswer = [&] { WriteAll(a.input.frames[1], a.contents[1]); };
+    EXPECT_EQ(a.write(restores), WriteOutcome::Written);
+    EXPECT_EQ(restores.failures.size(), 1u);
+    EXPECT_EQ(a.written(), complete);
+}
+
+TEST(WriteAnimatedCursor, MissingFirstFrameLeavesTheBareList) {
+    Animation a({8, 8}, {" 1", " 2"}, {20, 20});
+    fs::remove(a.input.frames[0]);
+    User user;
+    EXPECT_EQ(a.write(user), WriteOutcome::Cancelled);
+    const Bytes left = a.written();
+    ASSERT_EQ(left.size(), 84u + 16);
+    EXPECT_EQ(TextAt(left, 4, 4), "----");
+    EXPECT_EQ(TextAt(left, left.size() - 12, 12), "LIST----fram");
+    EXPECT_EQ(user.failures.at(0).frameLine, a.input.frames[0]);
+}
+
+TEST(WriteAnimatedCursor, FailureInTheMiddleBlockOfALargeFrameIsRetriedAtItsOffset) {
+    const std::size_t big = 2 * 1024 * 1024 + 4097;
+    Animation a({7, big}, {" 2", " 1"}, {20, 20});
+    const Bytes complete = ExpectedAnimation(a.contents, {1, 0}, {60, 60});
+    const std::size_t bigDataAt = 84 + 16 + 8 + 7 + 8;
+    for (const std::string& failing : {std::string("read 1048576"), "write " + std::to_string(bigDataAt + 1048576)}) {
+        fs::remove(a.output);
+        StdioFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = failing;
+        files.matchingFailures = 2;
+        files.partialWrites = true;
+        User user;
+        user.failureAnswers = {FailureAnswer::Retry, FailureAnswer::Retry};
+        EXPECT_EQ(a.write(user, files), WriteOutcome::Written) << failing;
+        EXPECT_EQ(user.failures.size(), 2u);
+        EXPECT_EQ(user.failures.at(0).frameLine, a.input.frames[1]);
+        EXPECT_EQ(a.written(), complete) << failing;
+        // The retried call is the same call again, at the same offset.
+        const auto at = std::find(files.log.begin(), files.log.end(), failing);
+        ASSERT_NE(at, files.log.end());
+        EXPECT_EQ(*(at + 1), failing);
+        EXPECT_EQ(*(at + 2), failing);
+    }
+}
+
+TEST(WriteAnimatedCursor, FullDiskIsRetriedOnceSpaceIsBack) {
+    Animation a({300, 301}, {" 1", " 2", " 1"}, {4, 5, 6});
+    const Bytes complete = ExpectedAnimation(a.contents, {0, 1, 0}, {12, 15, 18});
+    StdioFileOperations real;
+    ScriptedFileOperations files(real);
+    files.failMatching = "write " + std::to_string(84 + 24 + 8 + 300 + 8);  // the second frame's bytes
+    files.matchingFailures = 1;
+    files.partialWrites = true;
+    files.failureText = "No space left on device";
+    User user;
+    user.failureAnswers = {FailureAnswer::Retry};
+    EXPECT_EQ(a.write(user, files), WriteOutcome::Written);
+    ASSERT_EQ(user.failures.size(), 1u);
+    EXPECT_EQ(user.failures[0].failure, "No space left on device");
+    EXPECT_EQ(a.written(), complete);
+}
+
+TEST(WriteAnimatedCursor, FailureLineFollowsTheLoopCounter) {
+    Animation a({4, 4}, {" 1", " 2", " 2"}, {20, 20, 20});
+    auto frameLineWhenFailing = [&](const std::string& entry) {
+        fs::remove(a.output);
+        StdioFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = entry;
+        files.matchingFailures = 1;
+        User user;
+        EXPECT_EQ(a.write(user, files), WriteOutcome::Cancelled) << entry;
+        return user.failures.empty() ? std::string("<none>") : user.failures[0].frameLine;
+    };
+    EXPECT_EQ(frameLineWhenFailing("open-update"), a.input.frames[0]) << "the counter is still 0";
+    EXPECT_EQ(frameLineWhenFailing("write 64"), a.input.frames[1]) << "rate of step 1";
+    EXPECT_EQ(frameLineWhenFailing("write 68"), "") << "rate of step 2 lies beyond the frames";
+    EXPECT_EQ(frameLineWhenFailing("write 84"), a.input.frames[0]) << "sequence entry of step 1";
+    EXPECT_EQ(frameLineWhenFailing("write 96"), "") << "LIST, counter S";
+    EXPECT_EQ(frameLineWhenFailing("write 4"), "") << "RIFF size, counter F";
+    EXPECT_EQ(frameLineWhenFailing("close"), a.input.frames[0]) << "first frame's test close";
+}
+
+TEST(WriteAnimatedCursor, BadNumbersFailOnEveryRetryAndNeverReachTheFile) {
+    for (const char* entry : {" 0", " -1", " 3", "x", " 1.5"}) {
+        Animation a({4, 4}, {" 1", entry}, {20, 20});
+        User user;
+        user.failureAnswers = {FailureAnswer::Retry, FailureAnswer::Retry};
+        EXPECT_EQ(a.write(user), WriteOutcome::Cancelled) << entry;
+        EXPECT_EQ(user.failures.size(), 3u) << entry;
+        EXPECT_EQ(a.written().size(), 84u) << "stops at the second sequence entry";
+    }
+    Animation negativeTime({4}, {" 1"}, {-2});
+    User user;
+    EXPECT_EQ(negativeTime.write(user), WriteOutcome::Cancelled);
+    EXPECT_EQ(negativeTime.written().size(), 64u);
+}
+
+TEST(WriteAnimatedCursor, FailedCloseIsNeverReportedAsWritten) {
+    Animation a({4, 4}, {" 1", " 2"}, {20, 20});
+    for (FailureAnswer answer : {FailureAnswer::Cancel, FailureAnswer::Retry}) {
+        fs::remove(a.output);
+        StdioFileOperations real;
+        ScriptedFileOperations files(real);
+        User probe;
+        ASSERT_EQ(a.write(probe, files), WriteOutcome::Written);
+        const std::size_t lastCall = files.log.size();
+        ASSERT_EQ(files.log.back(), "close");
+
+        fs::remove(a.output);
+        StdioFileOperations real2;
+        ScriptedFileOperations failing(real2);
+        failing.failFrom = lastCall;
+        User user;
+        user.failureAnswers = {answer};
+        EXPECT_EQ(a.write(user, failing),
+                  answer == FailureAnswer::Retry ? WriteOutcome::Written : WriteOutcome::Cancelled);
+        EXPECT_EQ(user.failures.size(), 1u);
+        EXPECT_EQ(user.failures.at(0).frameLine, "");
+    }
+}
+
+TEST(WriteAnimatedCursor, OperationsRunInTheirOrder) {
+    Animation a({3}, {" 1"}, {20});
+    StdioFileOperations real;
+    ScriptedFileOperations files(real);
+    User user;
+    ASSERT_EQ(a.write(user, files), WriteOutcome::Written);
+    const std::string frame = a.input.frames[0];
+    std::vector<std::string> expected = {"open-update " + a.output, "length", "write 0"};
+    for (int at = 16; at < 56; at += 4) expected.push_back("write " + std::to_string(at));
+    for (int at : {56, 60, 64, 68, 72, 76, 80}) expected.push_back("write " + std::to_string(at));
+    expected.insert(expected.end(), {"open-read " + frame, "close", "open-read " + frame, "length", "write 92",
+                                     "write 96", "read 0", "write 100", "close", "write 84", "write 4", "close"});
+    EXPECT_EQ(files.log, expected);
+}
+
+TEST(WriteAnimatedCursor, RefusesToOverwriteAFrameOrToExceedTheLongRange) {
+    Animation a({20, 20}, {" 1", " 2"}, {20, 20});
+    const std::string alias = a.folder.path("alias.ani").string();
+    fs::create_hard_link(a.input.frames[1], alias);
+    User user;
+    user.overwriteAnswers = {OverwriteAnswer::Yes};
+    EXPECT_EQ(WriteAnimatedCursor(a.input, alias, user.overwrite(), user.retry()), WriteOutcome::OutputIsFrame);
+    EXPECT_EQ(user.overwriteQuestions, 0);
+    EXPECT_EQ(ReadAll(a.input.frames[1]), a.contents[1]);
+
+    // A sparse frame just large enough to push the file over 2147483647 bytes.
+    const fs::path huge = a.folder.path("huge.cur");
+    WriteAll(huge, Bytes{});
+    fs::resize_file(huge, 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20 + 1);
+    a.input.frames.push_back(huge.string());
+    EXPECT_EQ(a.write(user), WriteOutcome::TooLarge);
+    EXPECT_FALSE(fs::exists(a.output)) << "refused before any file is touched";
+    fs::resize_file(huge, 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20);
+    StdioFileOperations real;
+    EXPECT_EQ(ExpectedFileLength(a.input, real), 2147483647);
+}

@@ -1,6 +1,9 @@
 #include "animace/number_text.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <system_error>
 
 namespace animace {
 namespace {
@@ -12,19 +15,29 @@ bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 double LeadingNumber(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-    double value = 0;
-    while (at < text.size() && IsDigit(text[at])) value = value * 10 + (text[at++] - '0');
-    if (at < text.size() && text[at] == '.') {
+    std::string number;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        if (text[at] == '-') number += '-';
         ++at;
-        double scale = 0.1;
-        while (at < text.size() && IsDigit(text[at])) {
-            value += (text[at++] - '0') * scale;
-            scale /= 10;
-        }
     }
-    return negative ? -value : value;
+    bool digits = false;
+    while (at < text.size() && IsDigit(text[at])) number += text[at++], digits = true;
+    if (at < text.size() && text[at] == '.') {
+        number += text[at++];
+        while (at < text.size() && IsDigit(text[at])) number += text[at++], digits = true;
+    }
+    if (!digits) return 0;
+    // Converted in one correctly rounded step: digit-by-digit sums drift, and ".125" must stay
+    // exactly 0.125 for the bound's rounding to the even neighbour.
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large when the whole part has a non-zero digit, else too small to be told from 0.
+        const std::string whole = number.substr(0, number.find('.'));
+        if (whole.find_first_of("123456789") == std::string::npos) return 0;
+        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    }
+    return error == std::errc() ? value : 0;
 }
 
 std::string ShortNumberForm(long long value) {

@@ -1,0 +1,206 @@
+#include "animace/wizard/cursor_picker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "animace/number_text.h"
+#include "animace/wizard/sequence_step.h"
+#include "animace/wizard/window_parts.h"
+#include "desktop/folder_separator.h"
+#include "desktop/picture_loader.h"
+#include "desktop/twips.h"
+#include "iconfile/header_byte.h"
+#include "iconfile/icon_records.h"
+#include "iconfile/patched_copy.h"
+
+namespace animace {
+namespace {
+
+std::filesystem::path LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QString temporaryFile, QStringList drives)
+    : services_(services), temporaryFile_(std::move(temporaryFile)) {
+    SetUpWizardWindow(this, QStringLiteral("Form1"));
+    Label1 = MakeInstruction(this, QStringLiteral("Otevřete si myšové kurzory, které budou patřit do Vaší nové animace."),
+                             120, 120, 4452, 612);
+    Image2 = new ImageBox(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(desktop::TwipsRect(4560, 240, 492, 492));
+    Drive1 = new DriveListBox(this, std::move(drives));
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
+    Dir1 = new FolderListBox(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(desktop::TwipsRect(120, 1200, 2655, 2340));
+    File1 = new FileListBox(QStringLiteral("*.cur"), this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(desktop::TwipsRect(2880, 840, 2295, 2040));
+    Command1 = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("&Přidat"), 3000, 3120, 972, 492);
+    Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
+    strip_ = std::make_unique<PictureStrip>(
+        this,
+        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252},
+                    {-480, 0, 492, 492}},
+        QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
+        [this] { return Image2->widthTwips(); });
+    HScroll1 = strip_->scrollBar();
+    Command5 = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
+    Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
+    Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
+    Command3->setEnabled(false);
+    chyba = new ImageBox(this);
+    chyba->setObjectName(QStringLiteral("chyba"));
+    chyba->setPicture(ErrorPicture());
+    chyba->hide();
+
+    // The lists start on the working directory, as the process's current drive and folder.
+    const QString working = QDir::currentPath();
+    Dir1->setPath(working);
+    Drive1->setDrive(Drive1->driveOf(Dir1->path()));
+    File1->setFolder(Dir1->path());
+
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form1::changeDrive);
+    connect(Dir1, &FolderListBox::pathChanged, this, &Form1::folderChanged);
+    connect(File1, &FileListBox::fileSelected, this, &Form1::testAndPreview);
+    connect(File1, &FileListBox::fileChosen, this, &Form1::addFrame);
+    connect(Command1, &QPushButton::clicked, this, &Form1::addFrame);
+    connect(Command2, &QPushButton::clicked, this, &Form1::removeLastFrame);
+    connect(Command3, &QPushButton::clicked, this, &Form1::leaveForSequence);
+    connect(Command4, &QPushButton::clicked, this, &Form1::cancelWizard);
+    connect(Command5, &QPushButton::clicked, this, [this] {
+        services_.showMessage(
+            desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
+            QStringLiteral("Tento program Vám umožní zcela podle Vašich požadavků vyrábět myšové animace. Celým "
+                           "výrobním procesem projdete zcela bez potíží. Postupujte podle instrukcí v horní části "
+                           "obrazovky."),
+            QStringLiteral("Tarvelo 1.0 (2000)"));
+    });
+    startUp(commandLine);
+}
+
+void Form1::startUp(const QString& commandLine) {
+    if (commandLine.size() <= 1) return;
+    const QChar separator = QChar::fromLatin1(desktop::kFolderSeparator);
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(commandLine));
+    const QString drive = Drive1->driveOf(absolute);
+    if (!drive.isEmpty()) Drive1->setDrive(drive);
+    QString rest = commandLine;
+    if (rest.endsWith(u'#')) rest.chop(1);
+    for (;;) {
+        if (!rest.endsWith(separator)) rest.chop(1);
+        if (rest.endsWith(separator)) {
+            // A quoted path names no folder of its own; the drive step's folder stays.
+            if (!rest.startsWith(u'"') && !rest.startsWith(u'\'')) Dir1->setPath(rest);
+            return;
+        }
+        if (rest.size() <= 1) return;
+    }
+}
+
+void Form1::changeDrive(const QString& drive) {
+    const QString working = QDir::cleanPath(QDir::currentPath());
+    const QString target = Drive1->driveOf(working) == drive ? working : drive;
+    if (Dir1->setPath(target)) return;
+    services_.beep();
+    const QSignalBlocker quiet(Drive1);
+    Drive1->setDrive(Drive1->driveOf(Dir1->path()));
+}
+
+void Form1::folderChanged() {
+    File1->setFolder(Dir1->path());
+    Image2->setPicture(QPixmap());
+}
+
+QString Form1::framePath() const {
+    QString folder = QDir::toNativeSeparators(Dir1->path());
+    if (!folder.endsWith(QChar::fromLatin1(desktop::kFolderSeparator))) folder += QChar::fromLatin1(desktop::kFolderSeparator);
+    return folder + File1->fileName();
+}
+
+void Form1::rejectSelectedFile() {
+    Command1->setEnabled(false);
+    Image2->setPicture(QPixmap());
+}
+
+void Form1::testAndPreview() {
+    Command1->setEnabled(true);
+    const std::filesystem::path path = LocalPath(framePath());
+    // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
+    // away like a file of the wrong kind, so the picked frames are never lost.
+    if (!iconfile::IsRegularFile(path)) return rejectSelectedFile();
+    {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) return rejectSelectedFile();
+        if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) != 1 ||
+            iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow) != 2)
+            return rejectSelectedFile();
+    }
+    const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
+    if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
+    const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
+    if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
+        Image2->setPicture(QPixmap::fromImage(loaded.image));
+    else
+        Image2->setPicture(chyba->picture());
+}
+
+void Form1::addFrame() {
+    if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
+    List1 << framePath();
+    ++n_;
+    const long long pitch = Image2->widthTwips();
+    strip_->addPicture(Image2->picture(), pitch * (n_ - 1));
+    strip_->setStripWidthTwips(pitch * n_);
+    strip_->arrange();
+    if (n_ > 1) Command3->setEnabled(true);
+}
+
+void Form1::removeLastFrame() {
+    if (n_ == 0) return services_.beep();
+    --n_;
+    strip_->removeLast();
+    strip_->setStripWidthTwips(static_cast<long long>(Image2->widthTwips()) * n_);
+    strip_->arrange();
+    List1.removeLast();
+    if (n_ < 2) Command3->setEnabled(false);
+}
+
+bool Form1::CheckUndisplayable() const {
+    for (int k = 1; k <= n_; ++k)
+        if (strip_->element(k)->showsSamePicture(chyba->picture())) return true;
+    return false;
+}
+
+void Form1::deleteTemporaryFile() const {
+    std::error_code ignored;
+    std::filesystem::remove(LocalPath(temporaryFile_), ignored);
+}
+
+void Form1::leaveForSequence() {
+    if (n_ < 2) return;
+    const bool undisplayable = CheckUndisplayable();
+    deleteTemporaryFile();
+    HScroll1->setMaximum(n_);
+    auto* next = new Form2(*this, services_);
+    next->setAttribute(Qt::WA_DeleteOnClose);
+    next->show();
+    next->je = QString::fromStdString(ShortNumberForm(undisplayable ? 1 : 0));
+    emit sequenceStepOpened(next);
+    close();
+}
+
+void Form1::cancelWizard() {
+    deleteTemporaryFile();
+    services_.endProgram(0);
+}
+
+}  // namespace animace

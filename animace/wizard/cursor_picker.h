@@ -1,0 +1,70 @@
+#pragma once
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "animace/wizard/drive_list_box.h"
+#include "animace/wizard/file_list_box.h"
+#include "animace/wizard/folder_list_box.h"
+#include "animace/wizard/image_box.h"
+#include "animace/wizard/picture_strip.h"
+#include "desktop/desktop_services.h"
+
+class QLabel;
+class QPushButton;
+
+namespace animace {
+
+class Form2;
+
+// The cursor picker, the wizard's first step: browse for cursors, preview each, pick frames.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // `temporaryFile` is the preview copy's path, inside the program's private temp folder.
+    Form1(const QString& commandLine, desktop::DesktopServices& services, QString temporaryFile,
+          QStringList drives = DriveListBox::SystemDrives());
+
+    int frameCount() const { return n_; }
+    ImageBox* Image1(int k) const { return strip_->element(k); }
+    // The folder list's path, a separator, and the selected file's name.
+    QString framePath() const;
+    bool CheckUndisplayable() const;
+    const QString& temporaryFile() const { return temporaryFile_; }
+
+    QLabel* Label1;
+    ImageBox* Image2;
+    DriveListBox* Drive1;
+    FolderListBox* Dir1;
+    FileListBox* File1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QScrollBar* HScroll1;
+    ImageBox* chyba;
+    QStringList List1;
+
+signals:
+    void sequenceStepOpened(Form2* sequenceStep);
+
+private:
+    void startUp(const QString& commandLine);
+    void changeDrive(const QString& drive);
+    void folderChanged();
+    void testAndPreview();
+    void rejectSelectedFile();
+    void addFrame();
+    void removeLastFrame();
+    void leaveForSequence();
+    void cancelWizard();
+    void deleteTemporaryFile() const;
+
+    desktop::DesktopServices& services_;
+    QString temporaryFile_;
+    std::unique_ptr<PictureStrip> strip_;
+    int n_ = 0;
+};
+
+}  // namespace animace

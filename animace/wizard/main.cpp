@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QFile>
+
+#include "animace/wizard/cursor_picker.h"
+#include "animace/wizard/sequence_step.h"
+#include "animace/wizard/timing_step.h"
+#include "desktop/command_line.h"
+#include "desktop/private_temp_folder.h"
+#include "desktop/qt_desktop_services.h"
+
+int main(int argc, char** argv) {
+    const QString commandLine = QFile::decodeName(QByteArray::fromStdString(desktop::CommandLineText(argc, argv)));
+    QApplication application(argc, argv);
+    desktop::QtDesktopServices services(QStringLiteral("Tarvelo"));
+    const desktop::PrivateTempFolder temporary;
+    auto* picker = new animace::Form1(commandLine, services, temporary.filePath(QStringLiteral("obr.tmp")));
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(picker, &animace::Form1::sequenceStepOpened, [&](animace::Form2* sequence) {
+        QObject::connect(sequence, &animace::Form2::timingStepOpened, [&](animace::Form3* timing) {
+            QObject::connect(timing, &animace::Form3::nextRequested, timing, [] {});
+        });
+    });
+    picker->show();
+    const int status = services.runEventLoop();
+    // The timing window outlives the steps that made it; no window may outlive the application.
+    qDeleteAll(QApplication::topLevelWidgets());
+    return status;
+}

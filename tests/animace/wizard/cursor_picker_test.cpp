@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <sys/stat.h>
+
+#include "wizard_files.h"
+
+using animace::Form1;
+
+namespace {
+
+QString Clean(const std::filesystem::path& path) { return QDir::cleanPath(Native(path)); }
+
+}  // namespace
+
+TEST(CursorPicker, StartUpFolderFollowsTheCommandLine) {
+    TestApplication();
+    ScratchFolder scratch;
+    const auto cursors = scratch.path("Kurzory");
+    const auto working = scratch.path("jinde");
+    std::filesystem::create_directories(cursors);
+    std::filesystem::create_directories(working);
+    const WorkingDirectory inWorking(working);
+    struct Case {
+        QString commandLine;
+        QString folder;
+    };
+    const Case cases[] = {
+        {QString(), Clean(working)},
+        {QStringLiteral("x"), Clean(working)},
+        {Native(cursors / "pes.cur"), Clean(cursors)},
+        {Native(cursors / "#"), Clean(cursors)},
+        {Native(cursors), Clean(scratch.root())},
+        {QStringLiteral("../Kurzory/pes.cur"), Clean(cursors)},
+        {Native(scratch.path("chybi") / "pes.cur"), Clean(working)},
+        {QStringLiteral("\"") + Native(cursors / "pes.cur"), Clean(working)},
+        {QStringLiteral("/pes.cur"), QStringLiteral("/")},
+    };
+    for (const Case& c : cases) {
+        ScriptedDesktop desktop;
+        Form1 form(c.commandLine, desktop, Native(scratch.path("obr.tmp")), {QStringLiteral("/")});
+        EXPECT_EQ(form.Dir1->path(), c.folder) << c.commandLine.toStdString();
+        EXPECT_EQ(form.File1->folder(), c.folder) << c.commandLine.toStdString();
+        EXPECT_EQ(form.Drive1->drive(), QStringLiteral("/"));
+        EXPECT_EQ(desktop.beeps, 0);
+    }
+}
+
+TEST(CursorPicker, ADriveWithoutTheWorkingDirectoryOpensAtItsRoot) {
+    TestApplication();
+    ScratchFolder scratch;
+    const auto disk = scratch.path("disk");
+    const auto working = scratch.path("jinde");
+    std::filesystem::create_directories(disk);
+    std::filesystem::create_directories(working);
+    const WorkingDirectory inWorking(working);
+    ScriptedDesktop desktop;
+    // The folder part is missing, so the folder stays where the drive change put it.
+    Form1 form(Native(disk / "chybi" / "pes.cur"), desktop, Native(scratch.path("obr.tmp")),
+               {QStringLiteral("/"), Clean(disk)});
+    EXPECT_EQ(form.Drive1->drive(), Clean(disk));
+    EXPECT_EQ(form.Dir1->path(), Clean(disk));
+}
+
+TEST(CursorPicker, ADriveThatCannotBeOpenedBeepsAndIsSetBack) {
+    PickerOnFolder open;
+    const QString gone = Clean(open.folder.path("odpojeny"));
+    open.open(Native(open.cursors() / "#"), {QStringLiteral("/"), gone});
+    open.form->Drive1->setCurrentIndex(1);
+    EXPECT_EQ(open.desktop.beeps, 1);
+    EXPECT_EQ(open.form->Drive1->drive(), QStringLiteral("/"));
+    EXPECT_EQ(open.form->Dir1->path(), Clean(open.cursors()));
+}
+
+TEST(CursorPicker, WindowMatchesItsControlTable) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Průvodce vytvořením nové animace"));
+    EXPECT_EQ(form.size(), QSize(354, 346));
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("&Přidat"));
+    EXPECT_EQ(form.Command2->text(), QStringLiteral("&Ubrat"));
+    EXPECT_EQ(form.Command3->text(), QStringLiteral("&Další >"));
+    EXPECT_EQ(form.Command4->text(), QStringLiteral("Z&rušit"));
+    EXPECT_EQ(form.Command5->text(), QStringLiteral("&O programu..."));
+    EXPECT_EQ(form.Command3->geometry(), QRect(152, 312, 89, 25));
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D1"))->geometry(), QRect(8, 248, 337, 33));
+    EXPECT_EQ(form.HScroll1->geometry(), QRect(8, 280, 337, 17));
+    EXPECT_TRUE(form.Command1->isEnabled());
+    EXPECT_FALSE(form.Command3->isEnabled());
+    EXPECT_FALSE(form.HScroll1->isEnabled());
+    EXPECT_FALSE(form.Image2->hasPicture());
+    EXPECT_EQ(form.File1->count(), 2);
+    Click(form.Command5);
+    ASSERT_EQ(open.desktop.messages.size(), 1u);
+    EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Information);
+    EXPECT_TRUE(open.desktop.messages[0].title->contains(QStringLiteral("Tarvelo")));
+    EXPECT_TRUE(open.desktop.messages[0].text.startsWith(QStringLiteral("Tento program Vám umožní")));
+}
+
+TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytes) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    WriteAll(open.cursors() / "dva.cur", TestIcon(32, 32, 2, 2));
+    WriteAll(open.cursors() / "ikona.cur", TestIcon(32, 32, 1, 1));
+    WriteAll(open.cursors() / "mnoho.cur", TestIcon(32, 32, 2, 257));
+    WriteAll(open.cursors() / "kratky.cur", Bytes{0, 0, 2, 0});
+    struct Case {
+        const char* name;
+        bool accepted;
+    };
+    for (const Case c : {Case{"dva.cur", false}, Case{"kolo1.cur", true}, Case{"ikona.cur", false},
+                         Case{"mnoho.cur", true}, Case{"kratky.cur", false}}) {
+        open.select(QString::fromLatin1(c.name));
+        EXPECT_EQ(form.Command1->isEnabled(), c.accepted) << c.name;
+        EXPECT_EQ(form.Image2->hasPicture(), c.accepted) << c.name;
+    }
+    // The preview comes from a copy whose type byte says icon.
+    open.select(QStringLiteral("kolo1.cur"));
+    Bytes expected = TestCursor();
+    expected[2] = 1;
+    EXPECT_EQ(ReadAll(open.temporaryFile()), expected);
+    EXPECT_EQ(form.Image2->size(), QSize(32, 32));
+    EXPECT_FALSE(form.Image2->showsSamePicture(form.chyba->picture()));
+    EXPECT_EQ(open.desktop.messages.size(), 0u);
+}
+
+TEST(CursorPicker, AnUnreadableCursorShowsTheErrorPictureAndCanStillBePicked) {
+    PickerOnFolder open;
+    Bytes broken = TestCursor();
+    broken.resize(8);
+    WriteAll(open.cursors() / "rozbity.cur", broken);
+    open.pick(QStringLiteral("rozbity.cur"));
+    EXPECT_TRUE(open.form->Command1->isEnabled());
+    EXPECT_TRUE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
+    EXPECT_EQ(open.form->frameCount(), 1);
+    EXPECT_TRUE(open.form->CheckUndisplayable());
+}
+
+TEST(CursorPicker, FilesThatCannotBeReadAreTurnedAwayQuietly) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    open.pick(QStringLiteral("kolo1.cur"), 2);
+    // Vanished between listing and selection.
+    form.File1->setFolder(form.File1->folder());
+    std::filesystem::remove(open.cursors() / "kolo2.cur");
+    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("kolo2.cur")));
+    EXPECT_FALSE(form.Command1->isEnabled());
+    EXPECT_FALSE(form.Image2->hasPicture());
+    // Replaced by a FIFO after listing: it must not hang the wizard.
+    WriteAll(open.cursors() / "roura.cur", TestCursor());
+    form.File1->setFolder(form.File1->folder());
+    std::filesystem::remove(open.cursors() / "roura.cur");
+    ASSERT_EQ(::mkfifo((open.cursors() / "roura.cur").c_str(), 0600), 0);
+    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("roura.cur")));
+    EXPECT_FALSE(form.Command1->isEnabled());
+    if (!IsRoot()) {
+        WriteAll(open.cursors() / "zamceny.cur", TestCursor());
+        std::filesystem::permissions(open.cursors() / "zamceny.cur", std::filesystem::perms::none);
+        open.select(QStringLiteral("zamceny.cur"));
+        EXPECT_FALSE(form.Command1->isEnabled());
+    }
+    EXPECT_EQ(form.frameCount(), 2);
+    EXPECT_EQ(open.desktop.messages.size(), 0u);
+    EXPECT_FALSE(open.desktop.ended);
+}
+
+TEST(CursorPicker, ATemporaryCopyThatCannotBeWrittenRejectsTheFile) {
+    TestApplication();
+    PickerOnFolder open;
+    ScriptedDesktop desktop;
+    Form1 form(Native(open.cursors() / "#"), desktop, Native(open.folder.path("chybi") / "obr.tmp"), {"/"});
+    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("kolo1.cur")));
+    EXPECT_FALSE(form.Command1->isEnabled());
+    EXPECT_FALSE(form.Image2->hasPicture());
+    EXPECT_FALSE(desktop.ended);
+}
+
+TEST(CursorPicker, ThreePicksOfOneFileMakeThreeFramesSharingOnePicture) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    open.pick(QStringLiteral("kolo1.cur"), 2);
+    QTest::keyClick(form.File1, Qt::Key_Return);
+    const QString path = Clean(open.cursors()) + QStringLiteral("/kolo1.cur");
+    EXPECT_EQ(form.List1, QStringList({path, path, path}));
+    EXPECT_EQ(form.frameCount(), 3);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_TRUE(form.Image1(k)->showsSamePicture(form.Image2->picture()));
+        EXPECT_EQ(form.Image1(k)->geometry(), QRect(32 * (k - 1), 0, 32, 32));
+    }
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->width(), 96);
+}
+
+TEST(CursorPicker, TheEleventhFrameScrollsTheStripAndItsRemovalUndoesIt) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    QWidget* strip = form.findChild<QWidget*>(QStringLiteral("Panel3D2"));
+    open.pick(QStringLiteral("kolo1.cur"), 10);
+    EXPECT_FALSE(form.HScroll1->isEnabled());
+    Click(form.Command1);
+    EXPECT_TRUE(form.HScroll1->isEnabled());
+    EXPECT_EQ(form.HScroll1->value(), 1);
+    EXPECT_EQ(form.HScroll1->maximum(), 10);
+    EXPECT_EQ(strip->x(), -32);
+    form.HScroll1->setValue(0);
+    EXPECT_EQ(strip->x(), 0);
+    form.HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.HScroll1->value(), 4);
+    EXPECT_EQ(strip->x(), -128);
+    Click(form.Command2);
+    EXPECT_FALSE(form.HScroll1->isEnabled());
+    EXPECT_EQ(strip->x(), 0);
+    // Picked again, the 11th frame is again the last whole cell in view.
+    Click(form.Command1);
+    EXPECT_EQ(form.HScroll1->value(), 1);
+    EXPECT_EQ(strip->x(), -32);
+}
+
+TEST(CursorPicker, NextIsEnabledFromTheSecondFrameAndRemovingBeepsWhenEmpty) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    Click(form.Command1);  // nothing selected
+    EXPECT_EQ(open.desktop.beeps, 1);
+    Click(form.Command2);  // no frames
+    EXPECT_EQ(open.desktop.beeps, 2);
+    open.pick(QStringLiteral("kolo1.cur"));
+    EXPECT_FALSE(form.Command3->isEnabled());
+    Click(form.Command1);
+    EXPECT_TRUE(form.Command3->isEnabled());
+    Click(form.Command2);
+    EXPECT_FALSE(form.Command3->isEnabled());
+    EXPECT_EQ(form.List1.size(), 1);
+    // A folder change empties the preview: adding then beeps.
+    ASSERT_TRUE(form.Dir1->setPath(Native(open.folder.root())));
+    EXPECT_FALSE(form.Image2->hasPicture());
+    QTest::keyClick(form.File1, Qt::Key_Return);
+    EXPECT_EQ(open.desktop.beeps, 3);
+    EXPECT_EQ(form.frameCount(), 1);
+}
+
+TEST(CursorPicker, MixedSizesKeepEveryScrollValueInRange) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    WriteAll(open.cursors() / "maly.cur", TestCursor(16));
+    WriteAll(open.cursors() / "velky.cur", TestCursor(96));
+    open.pick(QStringLiteral("maly.cur"), 5);
+    open.select(QStringLiteral("velky.cur"));
+    ASSERT_EQ(form.Image2->width(), 96);
+    Click(form.Command2);  // four 16-pixel frames now measured with a 96-pixel pitch
+    EXPECT_TRUE(form.HScroll1->isEnabled());
+    EXPECT_EQ(form.HScroll1->maximum(), 3);
+    EXPECT_EQ(form.HScroll1->value(), 0);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->x(), 0);
+    // An emptied preview keeps its last size, so the pitch stays.
+    ASSERT_TRUE(form.Dir1->setPath(Native(open.folder.root())));
+    EXPECT_EQ(form.Image2->width(), 96);
+}
+
+TEST(CursorPicker, CancelDeletesTheTemporaryFileAndEnds) {
+    PickerOnFolder open;
+    open.select(QStringLiteral("kolo1.cur"));
+    ASSERT_TRUE(std::filesystem::exists(open.temporaryFile()));
+    Click(open.form->Command4);
+    EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
+    EXPECT_TRUE(open.desktop.ended);
+    EXPECT_EQ(open.desktop.exitStatus, 0);
+}
+
+TEST(CursorPicker, NextHandsFramesOnAndDeletesTheTemporaryFile) {
+    PickerOnFolder open;
+    Form1& form = *open.form;
+    form.move(40, 30);
+    open.pick(QStringLiteral("kolo1.cur"));
+    open.pick(QStringLiteral("kolo2.cur"), 2);
+    animace::Form2* sequence = open.toSequence();
+    ASSERT_NE(sequence, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
+    EXPECT_EQ(form.HScroll1->maximum(), 3);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(sequence->isVisible());
+    EXPECT_EQ(sequence->pos(), form.pos());
+    EXPECT_EQ(sequence->frameCount(), 3);
+    EXPECT_EQ(sequence->List1, form.List1);
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(sequence->Image1(k)->showsSamePicture(form.Image1(k)->picture()));
+    EXPECT_EQ(sequence->je, QStringLiteral(" 0"));
+    EXPECT_FALSE(open.desktop.ended);
+}
+
+TEST(CursorPicker, OnlyTheLastFrameUndisplayableReachesTheTimingStep) {
+    PickerOnFolder open;
+    Bytes broken = TestCursor();
+    broken.resize(30);
+    WriteAll(open.cursors() / "rozbity.cur", broken);
+    open.pick(QStringLiteral("kolo1.cur"), 2);
+    open.pick(QStringLiteral("rozbity.cur"));
+    animace::Form2* sequence = open.toSequence();
+    EXPECT_EQ(sequence->je, QStringLiteral(" 1"));
+    Click(sequence->Command2);
+    animace::Form3* timing = ToTiming(sequence);
+    ASSERT_NE(timing, nullptr);
+    EXPECT_EQ(timing->je, QStringLiteral(" 1"));
+    EXPECT_EQ(timing->undisplayableCaption(), QStringLiteral(" 1"));
+}

@@ -1,0 +1,110 @@
+#pragma once
+// Cursor files and the first windows of the wizard for the window tests.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "animace/wizard/cursor_picker.h"
+#include "animace/wizard/sequence_step.h"
+#include "animace/wizard/timing_step.h"
+#include "skiren/skiren_files.h"
+#include "support/scripted_desktop.h"
+
+inline Bytes TestCursor(int size = 32) { return TestIcon(size, size, 2, 1); }
+
+inline QString Native(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// Changes the working directory for one test and puts it back afterwards.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& path) : previous_(QDir::currentPath()) {
+        QDir::setCurrent(Native(path));
+    }
+    ~WorkingDirectory() { QDir::setCurrent(previous_); }
+
+private:
+    QString previous_;
+};
+
+inline void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+// A scratch folder with cursors in "Kurzory" and the picker opened on it.
+class PickerOnFolder {
+public:
+    explicit PickerOnFolder(QString commandLine = {}, QStringList drives = {QStringLiteral("/")}) {
+        TestApplication();
+        std::filesystem::create_directories(cursors());
+        WriteAll(cursors() / "kolo1.cur", TestCursor());
+        WriteAll(cursors() / "kolo2.cur", TestCursor());
+        if (commandLine.isNull()) commandLine = Native(cursors() / "#");
+        open(commandLine, drives);
+    }
+    ~PickerOnFolder() {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != form.get()) windows << window;
+        for (const QPointer<QWidget>& window : windows) delete window.data();
+    }
+
+    void open(const QString& commandLine, const QStringList& drives) {
+        form = std::make_unique<animace::Form1>(commandLine, desktop, Native(folder.path("obr.tmp")), drives);
+        form->show();
+    }
+    std::filesystem::path cursors() const { return folder.path("Kurzory"); }
+    std::filesystem::path temporaryFile() const { return folder.path("obr.tmp"); }
+
+    // Selects `name` in the file list (a fresh selection, so the file is tested again).
+    void select(const QString& name) {
+        form->File1->setCurrentRow(-1);
+        form->File1->setFolder(form->File1->folder());
+        ASSERT_TRUE(form->File1->selectFile(name)) << name.toStdString();
+    }
+    void pick(const QString& name, int times = 1) {
+        select(name);
+        for (int i = 0; i < times; ++i) Click(form->Command1);
+    }
+
+    animace::Form2* toSequence() {
+        animace::Form2* opened = nullptr;
+        QObject::connect(form.get(), &animace::Form1::sequenceStepOpened, [&opened](animace::Form2* step) { opened = step; });
+        Click(form->Command3);
+        return opened;
+    }
+
+    ScratchFolder folder;
+    ScriptedDesktop desktop;
+    std::unique_ptr<animace::Form1> form;
+};
+
+inline animace::Form3* ToTiming(animace::Form2* sequence) {
+    animace::Form3* opened = nullptr;
+    QObject::connect(sequence, &animace::Form2::timingStepOpened, [&opened](animace::Form3* step) { opened = step; });
+    Click(sequence->Command3);
+    return opened;
+}
+
+// The sequence step opened on `frames` picks of one 32-pixel cursor.
+struct SequenceOnFrames {
+    explicit SequenceOnFrames(int frames) {
+        picker.pick(QStringLiteral("kolo1.cur"), frames);
+        sequence = picker.toSequence();
+    }
+    QStringList steps() const { return sequence->List2; }
+    PickerOnFolder picker;
+    animace::Form2* sequence = nullptr;
+};
+
+// The timing step opened on `steps` steps ("Každý jednou" on as many frames).
+struct TimingOnSteps {
+    explicit TimingOnSteps(int steps) : base(steps) {
+        Click(base.sequence->Command2);
+        timing = ToTiming(base.sequence);
+    }
+    SequenceOnFrames base;
+    animace::Form3* timing = nullptr;
+};

@@ -1,0 +1,79 @@
+#pragma once
+// Bitmaps for Pelcor's tests, drawn in memory, and timers the tests tick themselves.
+#include <QApplication>
+#include <functional>
+
+#include "pelcor/window_timer.h"
+#include "support/temp_files.h"
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
+// A 256-colour bitmap: palette entry i is `colour(i)`, pixel (column, row) of the top-first
+// picture has index `index(column, row)`.
+inline Bytes TestBitmap(int size, const std::function<std::uint8_t(int, int)>& index,
+                        const std::function<Rgb(int)>& colour) {
+    Bytes out(54, 0);
+    auto put32 = [&out](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    out[0] = 'B', out[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(1078 + size * size));
+    put32(10, 1078);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(size));
+    put32(22, static_cast<std::uint32_t>(size));
+    out[26] = 1, out[28] = 8;
+    put32(46, 256);
+    for (int i = 0; i < 256; ++i) {
+        const Rgb c = colour(i);
+        out.insert(out.end(), {c.blue, c.green, c.red, 0});
+    }
+    for (int row = size - 1; row >= 0; --row)
+        for (int column = 0; column < size; ++column) out.push_back(index(column, row));
+    return out;
+}
+
+// Every palette entry a different colour: entry i is (i, 255 - i, 3 * i mod 256).
+inline Rgb DistinctColour(int i) {
+    return {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), static_cast<std::uint8_t>((3 * i) & 0xFF)};
+}
+
+inline Bytes PlainBitmap(int size, std::uint8_t ground = 1) {
+    return TestBitmap(size, [ground](int, int) { return ground; }, DistinctColour);
+}
+
+inline QApplication& TestApplication() {
+    static int argc = 1;
+    static char name[] = "pelcor_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
+}
+
+class ScriptedTimer : public pelcor::WindowTimer {
+public:
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    // One tick, delivered only while the timer runs, as a real timer would.
+    void tick() {
+        if (interval_ != 0 && onTick) onTick();
+    }
+
+private:
+    int interval_ = 0;
+};
+
+// Hands out scripted timers in creation order: Timer1, Timer2, Timer3.
+struct TimerRig {
+    std::vector<ScriptedTimer*> made;
+    pelcor::TimerFactory factory() {
+        return [this] {
+            auto timer = std::make_unique<ScriptedTimer>();
+            made.push_back(timer.get());
+            return timer;
+        };
+    }
+    ScriptedTimer& operator[](int number) { return *made.at(static_cast<std::size_t>(number - 1)); }
+};

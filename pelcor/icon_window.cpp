@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <cmath>
 
 #include "desktop/file_error_report.h"
@@ -52,6 +54,30 @@ Widget* Place(Widget* widget, const QString& name, int left, int top, int width,
     return widget;
 }
 
+// The program's own icon: a flower turning into an icon frame, drawn at each size it carries.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int side : {16, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QColor(0, 0, 128), std::max(1, side / 16)));
+        painter.setBrush(QColor(255, 255, 255));
+        painter.drawRect(QRectF(0.5, 0.5, side - 1.0, side - 1.0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 0, 0));
+        painter.drawEllipse(QRectF(side * 0.22, side * 0.12, side * 0.56, side * 0.56));
+        painter.setBrush(QColor(255, 255, 0));
+        painter.drawEllipse(QRectF(side * 0.38, side * 0.28, side * 0.24, side * 0.24));
+        painter.setBrush(QColor(0, 160, 0));
+        painter.drawRect(QRectF(side * 0.46, side * 0.66, side * 0.08, side * 0.28));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 }  // namespace
 
 ShownColour ShownColourAt(const QImage& rendering, double x, double y) {
@@ -88,6 +114,7 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
     setWindowTitle(QStringLiteral("Převod 256-barevného obrázku na ikonu"));
     setFixedSize(desktop::TwipsSize(5565, 6555));
     setFont(desktop::SansSerifFont(true));
+    setWindowIcon(ProgramIcon());
 
     Label1 = Place(new QLabel(QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."), this),
                    QStringLiteral("Label1"), 120, 120, 5292, 492);

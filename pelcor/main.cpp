@@ -14,8 +14,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     desktop::QtDesktopServices services(QStringLiteral("Pelcor"));
     desktop::PrivateTempFolder temporary;
-    std::unique_ptr<pelcor::IconWindow> window =
-        pelcor::IconWindow::Open(path, temporary.filePath(QString::fromStdString(scratchName)).toStdString(), services);
+    // Without a private folder there is no safe scratch name; the build then reports the failure.
+    const std::string scratchPath =
+        temporary.isValid() ? temporary.filePath(QString::fromStdString(scratchName)).toStdString() : std::string();
+    std::unique_ptr<pelcor::IconWindow> window = pelcor::IconWindow::Open(path, scratchPath, services);
     if (window && !services.programEnded()) window->show();
     return services.runEventLoop();
 }

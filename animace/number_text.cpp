@@ -27,8 +27,8 @@ double LeadingNumber(std::string_view text) {
         while (at < text.size() && IsDigit(text[at])) number += text[at++], digits = true;
     }
     if (!digits) return 0;
-    // Converted in one correctly rounded step: digit-by-digit sums drift, and ".125" must stay
-    // exactly 0.125 for the bound's rounding to the even neighbour.
+    // One correctly rounded conversion: digit-by-digit sums drift (".625" × 20 would exceed 12.5
+    // and round up instead of to the even neighbour).
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {

@@ -23,7 +23,9 @@ constexpr int kLabelHeight = 192;
 constexpr int kLargestBound = 32767;
 
 // Twips to pixels for lefts that may lie far to the right of a long strip.
-int PixelLeft(long long twips) { return static_cast<int>(std::clamp<long long>(twips / desktop::kTwipsPerPixel, -(1 << 30), 1 << 30)); }
+int PixelLeft(long long twips) {
+    return std::clamp(desktop::TwipsToPixels(static_cast<double>(twips)), -(1 << 30), 1 << 30);
+}
 
 }  // namespace
 

@@ -1,0 +1,151 @@
+// The wizard windows with many 32 x 32 frames, driven offscreen through their real buttons:
+// picking the frames, opening the sequence step and pressing "Tam a zpět", opening the
+// timing step on the 2n - 2 steps.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "animace/wizard/cursor_picker.h"
+#include "animace/wizard/sequence_step.h"
+#include "animace/wizard/timing_step.h"
+#include "desktop/desktop_services.h"
+#include "iconfile/icon_records.h"
+
+namespace {
+
+class QuietDesktop : public desktop::DesktopServices {
+public:
+    desktop::MessageAnswer showMessage(desktop::MessageIcon, desktop::MessageButtons, const QString&,
+                                       const std::optional<QString>&) override {
+        return desktop::MessageAnswer::Ok;
+    }
+    void beep() override {}
+    void setBusy(bool) override {}
+    void endProgram(int) override { ended = true; }
+    bool programEnded() const override { return ended; }
+    bool ended = false;
+};
+
+// A one-image 8-bit 32 x 32 cursor.
+QByteArray Cursor() {
+    using namespace iconfile;
+    IconFileHeader header{0, 2, 1};
+    IconDirEntry entry;
+    entry.width = 32;
+    entry.height = 32;
+    entry.imageSize = static_cast<std::uint32_t>(ImageBlockLength(32, 32, 8, 256));
+    entry.imageOffset = 22;
+    ImageBitmapHeader bitmap;
+    bitmap.width = 32;
+    bitmap.height = 64;
+    QByteArray out;
+    auto append = [&out](const auto& bytes) { out.append(reinterpret_cast<const char*>(bytes.data()), bytes.size()); };
+    append(header.Encode());
+    append(entry.Encode());
+    append(bitmap.Encode());
+    for (int i = 0; i < 256; ++i) append(PaletteEntry{static_cast<std::uint8_t>(i), 0, 0, 0}.Encode());
+    out.append(static_cast<qsizetype>(32 * 32 + 32 * 4), '\x07');
+    return out;
+}
+
+struct Scene {
+    Scene() {
+        QFile file(folder.filePath(QStringLiteral("kolo.cur")));
+        file.open(QIODevice::WriteOnly);
+        file.write(Cursor());
+        file.close();
+        picker = std::make_unique<animace::Form1>(folder.path() + QStringLiteral("/#"), desktop,
+                                                  folder.filePath(QStringLiteral("obr.tmp")), QStringList{"/"});
+        picker->show();
+        picker->File1->selectFile(QStringLiteral("kolo.cur"));
+    }
+    ~Scene() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != picker.get()) delete window;
+    }
+    void pick(int frames) {
+        for (int i = 0; i < frames; ++i) QTest::mouseClick(picker->Command1, Qt::LeftButton);
+    }
+    animace::Form2* toSequence() {
+        QObject::connect(picker.get(), &animace::Form1::sequenceStepOpened, [this](animace::Form2* s) { sequence = s; });
+        QTest::mouseClick(picker->Command3, Qt::LeftButton);
+        return sequence;
+    }
+    animace::Form3* toTiming() {
+        QObject::connect(sequence, &animace::Form2::timingStepOpened, [this](animace::Form3* t) { timing = t; });
+        QTest::mouseClick(sequence->Command3, Qt::LeftButton);
+        return timing;
+    }
+
+    QTemporaryDir folder;
+    QuietDesktop desktop;
+    std::unique_ptr<animace::Form1> picker;
+    animace::Form2* sequence = nullptr;
+    animace::Form3* timing = nullptr;
+};
+
+void PickFrames(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<Scene>();
+        state.ResumeTiming();
+        scene->pick(frames);
+        state.PauseTiming();
+        if (scene->picker->frameCount() != frames) state.SkipWithError("frames were not picked");
+        scene.reset();
+        state.ResumeTiming();
+    }
+}
+
+void OpenSequenceAndThereAndBack(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<Scene>();
+        scene->pick(frames);
+        state.ResumeTiming();
+        animace::Form2* sequence = scene->toSequence();
+        QTest::mouseClick(sequence->Command6, Qt::LeftButton);
+        state.PauseTiming();
+        if (sequence->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
+        scene.reset();
+        state.ResumeTiming();
+    }
+}
+
+void OpenTiming(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<Scene>();
+        scene->pick(frames);
+        QTest::mouseClick(scene->toSequence()->Command6, Qt::LeftButton);
+        state.ResumeTiming();
+        animace::Form3* timing = scene->toTiming();
+        state.PauseTiming();
+        if (timing->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
+        scene.reset();
+        state.ResumeTiming();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(PickFrames)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(OpenSequenceAndThereAndBack)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(OpenTiming)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

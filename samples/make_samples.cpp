@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
                     IconFile(Spinner(32, phase), 32, IconFileKind::Cursor, 16, 16, 6));
     for (int size : {16, 24, 32, 48, 64, 96})
         ok &= Write(folder + "kytka" + std::to_string(size) + ".bmp", BitmapFile(Flower(size), size));
-    ok &= Write(folder + "hvezda32.bmp", BitmapFile(Star(32, 6), 32));
+    ok &= Write(folder + "hvezda32.bmp", BitmapFile(Star(32, 3), 32));
     ok &= Write(folder + "hvezda48.bmp", BitmapFile(Star(48, 4), 48));
     if (!ok) std::fprintf(stderr, "make_samples: could not write into %s\n", folder.c_str());
     return ok ? 0 : 1;

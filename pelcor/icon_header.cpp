@@ -1,6 +1,7 @@
 #include "pelcor/icon_header.h"
 
 #include <algorithm>
+#include <span>
 
 #include "iconfile/icon_records.h"
 #include "pelcor/transparency_mask.h"

@@ -19,8 +19,11 @@ void PictureBox::repaintPicture() {
 }
 
 QImage PictureBox::renderClean() {
+    // Rendered at one image pixel per screen pixel of the layout, whatever the display's scale.
+    QImage rendering(size(), QImage::Format_RGB32);
+    rendering.fill(palette().color(QPalette::Window));
     hideDots_ = true;
-    const QImage rendering = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    render(&rendering, QPoint(), QRegion(), QWidget::RenderFlags());
     hideDots_ = false;
     return rendering;
 }

@@ -30,6 +30,13 @@ QPointF DotCentre(int column, int row, int size) {
                    desktop::TwipsToPixelsExact(MarkPoint(row, size, 0, G::kSide)));
 }
 
+// What the widget shows on the screen at a pixel of its layout, whatever the display's scale.
+QRgb OnScreen(QWidget* widget, QPoint at) {
+    const QImage shown = widget->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    return shown.pixel(QPoint(qFloor((at.x() + 0.5) * scale), qFloor((at.y() + 0.5) * scale))) & 0xFFFFFFu;
+}
+
 QColor Background(QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
 struct Pelcor {
@@ -234,10 +241,7 @@ TEST(IconWindow, PickOnAOnePixelColourMarksOneDot) {
     EXPECT_FALSE(w.previousColour().has_value());
 
     // The dot really inverts the cell on screen.
-    const QImage shown = w.Image1->grab().toImage();
-    const QPoint centre = CellPixel(5, 7, 32);
-    const QRgb inverted = Colour(77) ^ 0xFFFFFFu;
-    EXPECT_EQ(shown.pixel(centre) & 0xFFFFFFu, inverted & 0xFFFFFFu);
+    EXPECT_EQ(OnScreen(w.Image1, CellPixel(5, 7, 32)), Colour(77) ^ 0xFFFFFFu);
 }
 
 TEST(IconWindow, TwoPicksThenUndoBringsTheFirstColoursDotsBack) {
@@ -323,7 +327,7 @@ TEST(IconWindow, SwatchBeforeAnyPickOnlyChangesThePen) {
     ASSERT_EQ(w.Image1->dots().size(), 1u);
     EXPECT_EQ(w.Image1->dots()[0].colour, QColor(0, 0, 255));
     EXPECT_FALSE(w.Image1->dots()[0].invert);
-    EXPECT_EQ(w.Image1->grab().toImage().pixel(CellPixel(4, 4, 16)) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(OnScreen(w.Image1, CellPixel(4, 4, 16)), 0x0000FFu);
 }
 
 TEST(IconWindow, SwatchWhileMarkedRedrawsTheDotsInTheNewColour) {

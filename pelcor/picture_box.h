@@ -26,7 +26,7 @@ public:
     const QImage& picture() const { return picture_; }
 
     void drawDot(const Dot& dot);
-    // The repaint of the description: every mark goes.
+    // Repaints the picture at once; every mark goes.
     void repaintPicture();
     const std::vector<Dot>& dots() const { return dots_; }
 

@@ -17,7 +17,9 @@ int main(int argc, char** argv) {
     picker->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(picker, &animace::Form1::sequenceStepOpened, [&](animace::Form2* sequence) {
         QObject::connect(sequence, &animace::Form2::timingStepOpened, [&](animace::Form3* timing) {
-            QObject::connect(timing, &animace::Form3::nextRequested, timing, [] {});
+            QObject::connect(timing, &animace::Form3::nextRequested, timing, [timing, &services, &commandLine] {
+                animace::ShowFinishStep(*timing, services, commandLine);
+            });
         });
     });
     picker->show();

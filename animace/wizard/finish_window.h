@@ -1,0 +1,73 @@
+#pragma once
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include "animace/wizard/image_box.h"
+#include "animace/wizard/timing_steps.h"
+#include "desktop/desktop_services.h"
+
+class QLabel;
+class QPushButton;
+
+namespace animace {
+
+// The finish step: a looping preview of the steps, the output name and folder, and the writer.
+// It reads the timing window, which stays loaded (hidden) while this window is open.
+class Form4 : public QWidget {
+    Q_OBJECT
+public:
+    // Runs the window's load: warning flag, position, command-line presets, preview timer.
+    // `homeFolder` is the folder preset when the command line gives none.
+    Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine,
+          QString homeFolder = DefaultFolder());
+
+    // The user's home folder with a trailing separator.
+    static QString DefaultFolder();
+
+    // The timers' handlers, public so tests need not wait for real ticks.
+    void timer1Tick();
+    void endtimerTick();
+    // "&Dokončit": completes name and folder, writes, and on success ends the program.
+    void finish();
+
+    QLabel* Label2;
+    QLabel* Label1;
+    ImageBox* Image1;
+    QLabel* Label3;
+    QLineEdit* Text1;
+    QLabel* Label4;
+    QLineEdit* Text2;
+    QPushButton* Command1;
+    QLabel* Label5;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QString Label6 = QStringLiteral("0");
+    QTimer* Timer1;
+    QString timer1Tag;
+    QTimer* endtimer;
+    QString endtimerTag;
+
+signals:
+    // The folder window "Určit adresář" has been opened by "Změnit...".
+    void folderWindowOpened(QWidget* folderWindow);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void openFolderWindow();
+    void backToTiming();
+
+    TimingSteps& timing_;
+    desktop::DesktopServices& services_;
+};
+
+// The finish window made for `timing` by ShowFinishStep, or null before the first call.
+Form4* FinishWindowOf(const TimingSteps& timing);
+
+// The built-in picture of the preview before its first tick.
+QPixmap PreviewStartPicture();
+
+}  // namespace animace

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "animace/number_text.h"
+#include "animace/wizard/icon_picture.h"
 #include "animace/wizard/sequence_step.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
@@ -146,7 +147,7 @@ void Form1::testAndPreview() {
     }
     const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
     if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
-    const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
+    const desktop::LoadedPicture loaded = LoadIconPicture(temporaryFile_);
     if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
         Image2->setPicture(QPixmap::fromImage(loaded.image));
     else

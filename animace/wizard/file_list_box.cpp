@@ -7,8 +7,10 @@
 namespace animace {
 
 FileListBox::FileListBox(QString pattern, QWidget* parent) : QListWidget(parent), pattern_(std::move(pattern)) {
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) emit fileSelected();
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The selection, not the current entry: focus alone makes an entry current without selecting it.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!selectedItems().isEmpty()) emit fileSelected();
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit fileChosen(); });
 }
@@ -26,8 +28,8 @@ void FileListBox::setFolder(const QString& folder) {
 }
 
 QString FileListBox::fileName() const {
-    const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 bool FileListBox::selectFile(const QString& name) {

@@ -4,7 +4,7 @@
 namespace animace {
 
 // The file list: the files of one folder whose names match a pattern, case-insensitively.
-// A new current entry emits fileSelected; Enter or a double-click on an entry emits fileChosen.
+// A newly selected entry emits fileSelected; Enter or a double-click on an entry emits fileChosen.
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:

@@ -124,6 +124,20 @@ TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytes) {
     EXPECT_EQ(open.desktop.messages.size(), 0u);
 }
 
+TEST(CursorPicker, ACursorWithItsHotSpotInTheMiddleIsPreviewed) {
+    PickerOnFolder open;
+    Bytes cursor = TestCursor();
+    cursor[10] = 16;  // hot spot 16, 16 where an icon keeps planes and bit count
+    cursor[12] = 16;
+    WriteAll(open.cursors() / "stred.cur", cursor);
+    open.select(QStringLiteral("stred.cur"));
+    EXPECT_TRUE(open.form->Image2->hasPicture());
+    EXPECT_FALSE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
+    EXPECT_EQ(open.form->Image2->size(), QSize(32, 32));
+    cursor[2] = 1;
+    EXPECT_EQ(ReadAll(open.temporaryFile()), cursor);
+}
+
 TEST(CursorPicker, AnUnreadableCursorShowsTheErrorPictureAndCanStillBePicked) {
     PickerOnFolder open;
     Bytes broken = TestCursor();

@@ -245,12 +245,13 @@ void IconWindow::swatchClicked(int index) {
     penInvert_ = false;
     penColour_ = swatchColours_[static_cast<std::size_t>(index)];
     if (Command1->isHidden()) return;
-    // The old marks sit on the very points the scan reads; they go first.
-    Image1->repaintPicture();
     markTransparentPixels(Image1->renderClean(), true);
 }
 
 void IconWindow::markTransparentPixels(const QImage& rendering, bool showUndo) {
+    // Marks of an earlier scan go first: a pick and an undo whose delays overlap would otherwise
+    // mark the same cells twice, and two inverting dots cancel out.
+    Image1->repaintPicture();
     if (transparentColour_) {
         for (int row = 0; row < pictureSize_; ++row)
             for (int column = 0; column < pictureSize_; ++column) {

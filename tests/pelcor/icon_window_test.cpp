@@ -276,6 +276,21 @@ TEST(IconWindow, TwoPicksThenUndoBringsTheFirstColoursDotsBack) {
     EXPECT_FALSE(MaskBit(icon, 16, 9, 9));
 }
 
+TEST(IconWindow, UndoDuringAPendingPickLeavesEachCellMarkedOnce) {
+    Pelcor run(GroundWithSpots(16, {{QPoint(1, 1), 50}, {QPoint(5, 5), 60}, {QPoint(6, 6), 60}}));
+    IconWindow& w = *run.window;
+    run.pick(1, 1);
+    run.press(5, 5);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);  // still shown while the pick waits
+    for (int i = 0; i < 2; ++i) {
+        run.timers[1].tick();
+        run.timers[2].tick();
+    }
+    EXPECT_EQ(w.transparentColour(), Colour(60));
+    ASSERT_EQ(w.Image1->dots().size(), 2u) << "marked twice, inverting dots would cancel out";
+    EXPECT_EQ(OnScreen(w.Image1, CellPixel(5, 5, 16)), Colour(60) ^ 0xFFFFFFu);
+}
+
 TEST(IconWindow, UndoRightAfterTheFirstPickReturnsToNoPick) {
     Pelcor run(GroundWithSpots(24, {{QPoint(3, 3), 40}}));
     IconWindow& w = *run.window;

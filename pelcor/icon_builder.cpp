@@ -60,6 +60,21 @@ FileOutcome PassThroughScratch(const fs::path& scratchPath, std::string& charact
     return FileOutcome::Success();
 }
 
+// A transparent pixel must be black in the colour mask, or it shows inverted garbage instead of
+// the background: every entry that a transparent pixel uses is blackened, and no other.
+void BlackenTransparentEntry(std::vector<std::uint8_t>& paletteAndPixels, int pictureSize,
+                             const std::vector<bool>& transparent) {
+    const auto size = static_cast<std::size_t>(pictureSize);
+    for (std::size_t row = 0; row < size; ++row)
+        for (std::size_t column = 0; column < size; ++column) {
+            const std::size_t flag = row * size + column;
+            if (flag >= transparent.size() || !transparent[flag]) continue;
+            const std::uint8_t index = paletteAndPixels[kPaletteBytes + (size - 1 - row) * size + column];
+            for (std::size_t b = 0; b < iconfile::PaletteEntry::kSize; ++b)
+                paletteAndPixels[iconfile::PaletteEntry::kSize * index + b] = 0;
+        }
+}
+
 struct ScratchRemover {
     const fs::path& path;
     ~ScratchRemover() {
@@ -83,16 +98,7 @@ FileOutcome BuildIconFile(const IconBuild& build) {
     if (FileOutcome passed = PassThroughScratch(build.scratchPath, characters); !passed.succeeded()) return passed;
     const std::vector<std::uint8_t> mask = PackMask(characters);
 
-    // A transparent pixel must be black in the colour mask, or it shows inverted garbage.
-    for (std::size_t row = 0; row < static_cast<std::size_t>(size); ++row)
-        for (std::size_t column = 0; column < static_cast<std::size_t>(size); ++column) {
-            const std::size_t flag = row * static_cast<std::size_t>(size) + column;
-            if (flag >= build.transparent.size() || !build.transparent[flag]) continue;
-            const std::uint8_t index =
-                paletteAndPixels[kPaletteBytes + (static_cast<std::size_t>(size) - 1 - row) * static_cast<std::size_t>(size) + column];
-            for (std::size_t b = 0; b < iconfile::PaletteEntry::kSize; ++b)
-                paletteAndPixels[iconfile::PaletteEntry::kSize * index + b] = 0;
-        }
+    BlackenTransparentEntry(paletteAndPixels, size, build.transparent);
 
     const auto header = IconHeaderFor(size);
     iconfile::ReplacementFile icon(build.iconPath);

@@ -162,7 +162,7 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
 
     connect(Check1, &QCheckBox::toggled, this, [this](bool checked) { transparencyOn_ = checked ? 1 : 0; });
     connect(Command1, &QPushButton::clicked, this, &IconWindow::undoClicked);
-    connect(Command2, &QPushButton::clicked, this, &IconWindow::buildIcon);
+    connect(Command2, &QPushButton::clicked, this, &IconWindow::BuildIcon);
     connect(Command3, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
 
     Timer1 = timers();
@@ -207,7 +207,7 @@ void IconWindow::timer1Tick() {
     previousColour_ = transparentColour_;
     transparentColour_ = ShownColourAt(rendering, G::kLeft + clickX_, G::kTop + clickY_);
     showColours();
-    markTransparentPixels(rendering, true);
+    MarkTransparentPixels(rendering, true);
     Timer1->setInterval(0);
 }
 
@@ -215,7 +215,7 @@ void IconWindow::undoClicked() {
     // Run again by Timer2's acting tick: mark the restored colour, "Zpět" stays hidden.
     if (Timer2->interval() == kPickDelay) {
         Timer2->setInterval(0);
-        markTransparentPixels(Image1->renderClean(), false);
+        MarkTransparentPixels(Image1->renderClean(), false);
         return;
     }
     Image1->repaintPicture();
@@ -245,10 +245,10 @@ void IconWindow::swatchClicked(int index) {
     penInvert_ = false;
     penColour_ = swatchColours_[static_cast<std::size_t>(index)];
     if (Command1->isHidden()) return;
-    markTransparentPixels(Image1->renderClean(), true);
+    MarkTransparentPixels(Image1->renderClean(), true);
 }
 
-void IconWindow::markTransparentPixels(const QImage& rendering, bool showUndo) {
+void IconWindow::MarkTransparentPixels(const QImage& rendering, bool showUndo) {
     // Marks of an earlier scan go first: a pick and an undo whose delays overlap would otherwise
     // mark the same cells twice, and two inverting dots cancel out.
     Image1->repaintPicture();
@@ -265,7 +265,7 @@ void IconWindow::markTransparentPixels(const QImage& rendering, bool showUndo) {
     if (showUndo) Command1->show();
 }
 
-void IconWindow::buildIcon() {
+void IconWindow::BuildIcon() {
     // A pick still pending must not run after the picture has been read.
     Timer1->setInterval(0);
     Timer2->setInterval(0);

@@ -88,8 +88,8 @@ private:
     void timer3Tick();
     void undoClicked();
     void swatchClicked(int index);
-    void buildIcon();
-    void markTransparentPixels(const QImage& rendering, bool showUndo);
+    void BuildIcon();
+    void MarkTransparentPixels(const QImage& rendering, bool showUndo);
     void showColours();
 
     std::string bitmapPath_;

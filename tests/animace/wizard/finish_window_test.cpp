@@ -158,9 +158,10 @@ TEST(FinishWindow, WarningShowsForAFlagReadingOne) {
 TEST(FinishWindow, PreviewPlaysEveryStepForItsOwnTimeAndStartsOver) {
     Finish open;
     Form4& form = *open.form;
-    open.timing.captions[2] = QStringLiteral(" .05");
-    const int expectedPeriods[] = {1000, 500, 50, 1000, 500};
-    for (int tick = 0; tick < 5; ++tick) {
+    // Steps of 1 s, 0.5 s and 1 s, then step 3 shortened to 0.05 s.
+    const int expectedPeriods[] = {1000, 500, 1000, 1000, 500, 50, 1000};
+    for (int tick = 0; tick < 7; ++tick) {
+        if (tick == 4) open.timing.captions[2] = QStringLiteral(" .05");
         form.timer1Tick();
         const int step = tick % 3;
         EXPECT_TRUE(form.Image1->showsSamePicture(open.timing.pictures[static_cast<std::size_t>(step)])) << tick;
@@ -169,7 +170,7 @@ TEST(FinishWindow, PreviewPlaysEveryStepForItsOwnTimeAndStartsOver) {
         EXPECT_EQ(form.timer1Tag, QString::number(step + 1));
     }
     // A step time of 0 stops the preview.
-    open.timing.captions[2] = QStringLiteral("0");
+    open.timing.captions[1] = QStringLiteral("0");  // the next step
     form.timer1Tick();
     EXPECT_FALSE(form.Timer1->isActive());
 }

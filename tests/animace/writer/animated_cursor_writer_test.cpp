@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "desktop/folder_separator.h"
 #include "iconfile/little_endian.h"
 #include "writer_files.h"
@@ -324,4 +326,29 @@ TEST(WriteAnimatedCursor, RefusesToOverwriteAFrameOrToExceedTheLongRange) {
     fs::resize_file(huge, 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20);
     StdioFileOperations real;
     EXPECT_EQ(ExpectedFileLength(a.input, real), 2147483647);
+}
+
+TEST(StdioFileOperations, OpensOnlyRegularFilesNeverTruncatesAndFailsShortReads) {
+    ScratchFolder folder;
+    StdioFileOperations files;
+    FileHandle handle = 0;
+    const std::string existing = folder.path("old.ani").string();
+    WriteAll(existing, Pattern(10, 3));
+    ASSERT_EQ(files.OpenForUpdate(existing, handle), "");
+    std::int64_t length = 0;
+    EXPECT_EQ(files.Length(handle, length), "");
+    EXPECT_EQ(length, 10) << "opening for update keeps the old bytes";
+    std::array<std::uint8_t, 8> block{};
+    EXPECT_EQ(files.ReadAt(handle, 0, block), "");
+    EXPECT_NE(files.ReadAt(handle, 5, block), "") << "a short read is a failure";
+    EXPECT_EQ(files.Close(handle), "");
+    EXPECT_EQ(ReadAll(existing), Pattern(10, 3));
+
+    ASSERT_EQ(::mkfifo(folder.path("pipe.cur").c_str(), 0600), 0);
+    fs::create_directory(folder.path("dir.cur"));
+    for (const char* name : {"pipe.cur", "dir.cur", "missing.cur"}) {
+        EXPECT_NE(files.OpenForReading(folder.path(name).string(), handle), "") << name << " must fail, not block";
+    }
+    EXPECT_NE(files.OpenForUpdate(folder.path("dir.cur").string(), handle), "");
+    EXPECT_NE(files.Close(12345), "");
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 
 #include "animace/wizard/cursor_picker.h"
 #include "animace/wizard/sequence_step.h"
@@ -24,7 +25,10 @@ int main(int argc, char** argv) {
     });
     picker->show();
     const int status = services.runEventLoop();
-    // The timing window outlives the steps that made it; no window may outlive the application.
-    qDeleteAll(QApplication::topLevelWidgets());
+    // The timing window outlives the steps that made it, and a window may own another: each
+    // window is deleted before the application, and only while it still exists.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows << window;
+    for (const QPointer<QWidget>& window : windows) delete window.data();
     return status;
 }

@@ -10,6 +10,11 @@ namespace {
 
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
+// Also for the most negative value, whose negation does not fit its own type.
+unsigned long long Magnitude(long long value) {
+    return value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -41,13 +46,13 @@ double LeadingNumber(std::string_view text) {
 }
 
 std::string ShortNumberForm(long long value) {
-    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value);
+    return (value < 0 ? "-" : " ") + std::to_string(Magnitude(value));
 }
 
 std::string ShortFormOfTwentieths(long long twentieths) {
-    const long long magnitude = twentieths < 0 ? -twentieths : twentieths;
-    const long long whole = magnitude / 20;
-    const long long hundredths = (magnitude % 20) * 5;
+    const unsigned long long magnitude = Magnitude(twentieths);
+    const unsigned long long whole = magnitude / 20;
+    const unsigned long long hundredths = (magnitude % 20) * 5;
     std::string text = twentieths < 0 ? "-" : " ";
     if (whole != 0 || hundredths == 0) text += std::to_string(whole);
     if (hundredths != 0) {

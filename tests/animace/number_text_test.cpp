@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "animace/number_text.h"
 
@@ -48,6 +49,7 @@ TEST(ShortNumberForm, WholeNumbersGetOneLeadingBlankUnlessNegative) {
     EXPECT_EQ(ShortNumberForm(3), " 3");
     EXPECT_EQ(ShortNumberForm(1998), " 1998");
     EXPECT_EQ(ShortNumberForm(-3), "-3");
+    EXPECT_EQ(ShortNumberForm(std::numeric_limits<long long>::min()), "-9223372036854775808");
 }
 
 TEST(ShortFormOfTwentieths, WritesSecondsWithoutLeadingOrTrailingZeros) {
@@ -61,6 +63,7 @@ TEST(ShortFormOfTwentieths, WritesSecondsWithoutLeadingOrTrailingZeros) {
     EXPECT_EQ(ShortFormOfTwentieths(32767), " 1638.35");
     EXPECT_EQ(ShortFormOfTwentieths(-30), "-1.5");
     EXPECT_EQ(ShortFormOfTwentieths(-1), "-.05");
+    EXPECT_EQ(ShortFormOfTwentieths(std::numeric_limits<long long>::min()), "-461168601842738790.4");
 }
 
 TEST(ShortFormOfTwentieths, ReadsBackAsTheSameNumberOfTwentieths) {

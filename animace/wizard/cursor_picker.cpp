@@ -63,9 +63,8 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
     chyba->setPicture(ErrorPicture());
     chyba->hide();
 
-    // The lists start on the working directory, as the process's current drive and folder.
-    const QString working = QDir::currentPath();
-    Dir1->setPath(working);
+    // The lists start on the process's working directory, or on the root if it cannot be listed.
+    if (!Dir1->setPath(QDir::currentPath())) Dir1->setPath(QDir::rootPath());
     Drive1->setDrive(Drive1->driveOf(Dir1->path()));
     File1->setFolder(Dir1->path());
 

@@ -49,16 +49,20 @@ QImage PlaceholderPicture() {
     picture.fill(QColor(211, 255, 205));
     QPainter painter(&picture);
     painter.setPen(QColor(65, 0, 0));
+    // A two-colour picture: no smoothed edges in between.
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     QFont heading = desktop::SerifFont(true);
     heading.setPixelSize(44);
     heading.setItalic(true);
+    heading.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(heading);
     painter.drawText(QRect(0, 8, 192, 60), Qt::AlignCenter, QStringLiteral("Chyba!"));
     QFont body = desktop::SansSerifFont(false);
     body.setPixelSize(17);
+    body.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(body);
-    painter.drawText(QRect(6, 76, 180, 110), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Ikona je poškozena nebo není ve správném formátu!"));
+    painter.drawText(QRect(6, 76, 180, 110), Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Ikona je poškozena\nnebo není\nve správném\nformátu!"));
     return picture;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <set>
 
 #include "skiren/hot_spot_editor.h"
 #include "skiren_files.h"
@@ -179,4 +180,14 @@ TEST(HotSpotEditor, PathWithoutRoomIsRefusedAtOk) {
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_TRUE(desktop.messages[0].text.contains(QString::fromStdString(path)));
     EXPECT_FALSE(std::filesystem::exists(folder.path("dcur")));
+}
+
+TEST(HotSpotEditor, PlaceholderIsATwoColourPicture) {
+    TestApplication();
+    const QImage picture = PlaceholderPicture();
+    ASSERT_EQ(picture.size(), QSize(192, 192));
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y) & 0xFFFFFFu);
+    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(211, 255, 205) & 0xFFFFFFu, qRgb(65, 0, 0) & 0xFFFFFFu}));
 }

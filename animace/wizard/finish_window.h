@@ -22,7 +22,7 @@ public:
     Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine,
           QString homeFolder = DefaultFolder());
 
-    // The user's home folder with a trailing separator.
+    // The user's home folder with a trailing separator; the root of drive C: on Windows.
     static QString DefaultFolder();
 
     // The timers' handlers, public so tests need not wait for real ticks.

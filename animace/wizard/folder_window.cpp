@@ -39,7 +39,7 @@ adr::adr(QWidget& finishWindow, QLineEdit& folderBox, desktop::DesktopServices& 
 
     connect(Drive1, &DriveListBox::driveChanged, this, &adr::changeDrive);
     connect(Command1, &QPushButton::clicked, this, [this] {
-        if (folderBox_) folderBox_->setText(Dir1->path());
+        if (folderBox_) folderBox_->setText(QDir::toNativeSeparators(Dir1->path()));
         close();
     });
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);

@@ -76,6 +76,7 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     Label1 = MakeLabel(this, QStringLiteral("Nastavte žluté čáry tak, aby se protínaly v klikacím bodě."), 240, 120,
                        2775, 615);
     Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1 = new StretchedPicture(this);
     Image1->setGeometry(desktop::TwipsRect(G::kBoxLeft, G::kBoxTop, G::kBoxExtent, G::kBoxExtent));
 

@@ -5,6 +5,7 @@
 
 #include "pelcor/window_timer.h"
 #include "support/temp_files.h"
+#include "support/test_application.h"
 
 struct Rgb {
     std::uint8_t red, green, blue;
@@ -42,14 +43,6 @@ inline Rgb DistinctColour(int i) {
 
 inline Bytes PlainBitmap(int size, std::uint8_t ground = 1) {
     return TestBitmap(size, [ground](int, int) { return ground; }, DistinctColour);
-}
-
-inline QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "pelcor_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
 }
 
 class ScriptedTimer : public pelcor::WindowTimer {

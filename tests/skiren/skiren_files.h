@@ -4,6 +4,7 @@
 
 #include "iconfile/icon_records.h"
 #include "support/temp_files.h"
+#include "support/test_application.h"
 
 // A one-image 8-bit icon (or cursor) of the given size, which the picture reader loads.
 inline Bytes TestIcon(int width, int height, int type = 1, int imageCount = 1) {
@@ -29,10 +30,3 @@ inline Bytes TestIcon(int width, int height, int type = 1, int imageCount = 1) {
     return out;
 }
 
-inline QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "skiren_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}

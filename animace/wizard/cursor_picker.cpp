@@ -144,6 +144,14 @@ void Form1::testAndPreview() {
             iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow) != 2)
             return rejectSelectedFile();
     }
+    // A file too large to be shown is not copied: the copy would only fill the temporary folder.
+    std::error_code sizeError;
+    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
+    if (sizeError) return rejectSelectedFile();
+    if (length > static_cast<std::uintmax_t>(kLargestIconFile)) {
+        deleteTemporaryFile();
+        return Image2->setPicture(chyba->picture());
+    }
     const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
     if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
     const desktop::LoadedPicture loaded = LoadIconPicture(temporaryFile_);

@@ -7,12 +7,6 @@
 #include "iconfile/icon_records.h"
 
 namespace animace {
-namespace {
-
-// Far more than any cursor; a larger file is not read into memory for a second attempt.
-constexpr qint64 kLargestIconFile = 16 * 1024 * 1024;
-
-}  // namespace
 
 desktop::LoadedPicture LoadIconPicture(const QString& path) {
     desktop::LoadedPicture loaded = desktop::LoadPicture(path);

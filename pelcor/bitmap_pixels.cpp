@@ -1,22 +1,42 @@
 #include "pelcor/bitmap_pixels.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 #include <span>
 
 #include "iconfile/header_byte.h"
+#include "iconfile/replacement_file.h"
 #include "pelcor/bitmap_check.h"
 
 namespace pelcor {
+namespace {
+
+iconfile::FileOutcome Failure(const std::filesystem::path& path, int errorNumber) {
+    return iconfile::FileOutcome::FromErrno(path.string(), errorNumber != 0 ? errorNumber : EIO);
+}
+
+}  // namespace
+
+iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes) {
+    if (!iconfile::IsRegularFile(bitmapPath)) return Failure(bitmapPath, EINVAL);
+    errno = 0;
+    iconfile::FileHandle bitmap(std::fopen(bitmapPath.c_str(), "rb"));
+    if (!bitmap) return Failure(bitmapPath, errno);
+    errno = 0;
+    if (std::fseek(bitmap.get(), static_cast<long>(kPaletteOffset), SEEK_SET) != 0) return Failure(bitmapPath, errno);
+    errno = 0;
+    if (std::fread(bytes.data(), 1, bytes.size(), bitmap.get()) != bytes.size())
+        return Failure(bitmapPath, std::ferror(bitmap.get()) ? errno : EIO);
+    errno = 0;
+    if (std::fclose(bitmap.release()) != 0) return Failure(bitmapPath, errno);
+    return iconfile::FileOutcome::Success();
+}
 
 std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path, int pictureSize) {
-    if (pictureSize <= 0 || pictureSize > 255 || !iconfile::IsRegularFile(path)) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (pictureSize <= 0 || pictureSize > 255) return std::nullopt;
     const std::size_t pixelCount = static_cast<std::size_t>(pictureSize) * static_cast<std::size_t>(pictureSize);
     std::vector<std::uint8_t> bytes(kPaletteEntries * iconfile::PaletteEntry::kSize + pixelCount);
-    file.seekg(static_cast<std::streamoff>(kPaletteOffset));
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file || file.gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
+    if (!ReadPaletteAndPixels(path, bytes).succeeded()) return std::nullopt;
 
     BitmapPixels pixels;
     pixels.pictureSize = pictureSize;

@@ -2,11 +2,13 @@
 // The palette and pixel indices of an accepted bitmap, read from the file's own bytes: what the
 // window shows is then exactly what the icon will hold, whatever the headers claim.
 #include <array>
+#include <filesystem>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "iconfile/file_outcome.h"
 #include "iconfile/icon_records.h"
 
 namespace pelcor {
@@ -21,6 +23,10 @@ struct BitmapPixels {
         return rows[static_cast<std::size_t>((pictureSize - 1 - row) * pictureSize + column)];
     }
 };
+
+// Reads the palette and pixel rows exactly as stored from offset 54 into `bytes`, which is
+// sized by the caller; a short file is a failure.
+iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes);
 
 // Reads palette and pixels of a bitmap already accepted as `pictureSize`; nothing when the file
 // cannot be read that far.

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "iconfile/header_byte.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/replacement_file.h"
 #include "pelcor/bitmap_check.h"
+#include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_header.h"
 #include "pelcor/transparency_mask.h"
 
@@ -21,22 +21,6 @@ constexpr std::size_t kPaletteBytes = kPaletteEntries * iconfile::PaletteEntry::
 
 FileOutcome Failure(const fs::path& path, int errorNumber) {
     return FileOutcome::FromErrno(path.string(), errorNumber != 0 ? errorNumber : EIO);
-}
-
-// Palette and pixel rows of the bitmap, exactly as stored from offset 54.
-FileOutcome ReadPaletteAndPixels(const fs::path& bitmapPath, std::vector<std::uint8_t>& bytes) {
-    if (!iconfile::IsRegularFile(bitmapPath)) return Failure(bitmapPath, EINVAL);
-    errno = 0;
-    FileHandle bitmap(std::fopen(bitmapPath.c_str(), "rb"));
-    if (!bitmap) return Failure(bitmapPath, errno);
-    errno = 0;
-    if (std::fseek(bitmap.get(), static_cast<long>(kPaletteOffset), SEEK_SET) != 0) return Failure(bitmapPath, errno);
-    errno = 0;
-    if (std::fread(bytes.data(), 1, bytes.size(), bitmap.get()) != bytes.size())
-        return Failure(bitmapPath, std::ferror(bitmap.get()) ? errno : EIO);
-    errno = 0;
-    if (std::fclose(bitmap.release()) != 0) return Failure(bitmapPath, errno);
-    return FileOutcome::Success();
 }
 
 // Writes the mask text to the scratch file and reads it back for packing.

@@ -1,11 +1,11 @@
 #include "iconfile/file_outcome.h"
 
-#include <system_error>
+#include "iconfile/system_error_text.h"
 
 namespace iconfile {
 
 FileOutcome FileOutcome::FromErrno(std::string path, int errorNumber) {
-    return Failure(std::move(path), std::generic_category().message(errorNumber));
+    return Failure(std::move(path), SystemErrorText(errorNumber));
 }
 
 }  // namespace iconfile

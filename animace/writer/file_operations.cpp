@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "iconfile/system_error_text.h"
+
 namespace animace {
 namespace fs = std::filesystem;
 namespace {
 
 std::string ErrorText(int error) {
-    return std::generic_category().message(error != 0 ? error : EIO);
+    return iconfile::SystemErrorText(error != 0 ? error : EIO);
 }
 
 int SeekTo(std::FILE* file, std::int64_t offset, int origin) {

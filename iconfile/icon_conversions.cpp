@@ -9,17 +9,26 @@
 namespace iconfile {
 
 FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
+    return ConvertCursorToIcon(inputPath, OutputPathFor(inputPath, "ico"));
+}
+
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, 0},
                                             {offsets::kBitCountOrHotSpotYLow, 0},
                                             {offsets::kResourceTypeLow, 1}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "ico"), patches);
+    return PatchedCopy(inputPath, outputPath, patches);
 }
 
 FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+    return ConvertIconToCursor(inputPath, OutputPathFor(inputPath, "cur"), column, row);
+}
+
+FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,
+                                std::uint8_t row) {
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, column},
                                             {offsets::kBitCountOrHotSpotYLow, row},
                                             {offsets::kResourceTypeLow, 2}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "cur"), patches);
+    return PatchedCopy(inputPath, outputPath, patches);
 }
 
 }  // namespace iconfile

@@ -35,6 +35,8 @@ public:
     FileOutcome Abandon(const std::filesystem::path& culprit, int errorNumber);
 
     const std::filesystem::path& target() const { return target_; }
+    // The temporary file's path, for writers that open it themselves; empty before Create().
+    const std::filesystem::path& temporaryPath() const { return temporaryPath_; }
 
 private:
     std::filesystem::path target_;

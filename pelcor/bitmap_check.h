@@ -25,6 +25,10 @@ inline constexpr std::uint64_t kPaletteOffset = 54;
 inline constexpr std::uint64_t kPixelOffset = 1078;
 inline constexpr int kPaletteEntries = 256;
 
+// The refusal of a file Pelcor cannot take.
+inline constexpr const char* kBitmapRefusalText =
+    "Do parametru programu musíte uvést rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů, 256 barev.";
+
 // The picture size a file of `length` bytes holds; a file two bytes longer than a table length
 // counts as that length.
 std::optional<int> PictureSizeForLength(std::uint64_t length);

@@ -48,4 +48,17 @@ std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path, int pictur
     return pixels;
 }
 
+std::vector<bool> PixelsOfColourAt(const BitmapPixels& pixels, int column, int row) {
+    const auto shown = [&](int x, int y) {
+        const iconfile::PaletteEntry& entry = pixels.palette[pixels.IndexAt(x, y)];
+        return std::array<std::uint8_t, 3>{entry.red, entry.green, entry.blue};
+    };
+    const auto picked = shown(column, row);
+    std::vector<bool> flags;
+    flags.reserve(static_cast<std::size_t>(pixels.pictureSize) * static_cast<std::size_t>(pixels.pictureSize));
+    for (int y = 0; y < pixels.pictureSize; ++y)
+        for (int x = 0; x < pixels.pictureSize; ++x) flags.push_back(shown(x, y) == picked);
+    return flags;
+}
+
 }  // namespace pelcor

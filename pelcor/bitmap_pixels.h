@@ -28,6 +28,11 @@ struct BitmapPixels {
 // sized by the caller; a short file is a failure.
 iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes);
 
+// One flag per pixel, row 0 (the top row) first: whether the pixel shows the colour of the pixel
+// at (column, row). Pixels are shown in their palette entry's red, green and blue, so this is what
+// a pick there marks transparent.
+std::vector<bool> PixelsOfColourAt(const BitmapPixels& pixels, int column, int row);
+
 // Reads palette and pixels of a bitmap already accepted as `pictureSize`; nothing when the file
 // cannot be read that far.
 std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path, int pictureSize);

@@ -19,4 +19,8 @@ bool NamesSameFile(const std::string& first, const std::string& second) {
     return std::filesystem::equivalent(first, second, error) && !error;
 }
 
+std::string IconOverBitmapMessage(const std::string& bitmapPath) {
+    return "Ikona by se zapsala přes obrázek " + bitmapPath + ", a proto se nevytvoří.";
+}
+
 }  // namespace pelcor

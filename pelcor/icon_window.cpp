@@ -19,8 +19,7 @@
 namespace pelcor {
 
 const QString kAboutLine = QStringLiteral("Převod 256-barevného obrázku na ikonu, © 2026 autoři Kurzorových nástrojů");
-const QString kRefusalText = QStringLiteral(
-    "Do parametru programu musíte uvést rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů, 256 barev.");
+const QString kRefusalText = QString::fromUtf8(kBitmapRefusalText);
 
 namespace {
 
@@ -274,8 +273,7 @@ void IconWindow::BuildIcon() {
     const std::string iconPath = IconPathFor(bitmapPath_);
     if (NamesSameFile(bitmapPath_, iconPath)) {
         services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
-                              QStringLiteral("Ikona by se zapsala přes obrázek %1, a proto se nevytvoří.")
-                                  .arg(QString::fromStdString(bitmapPath_)));
+                              QString::fromStdString(IconOverBitmapMessage(bitmapPath_)));
         services_.endProgram(0);
         return;
     }

@@ -31,6 +31,13 @@ QString NoRoomMessage(const std::string& path) {
     return QStringLiteral("Z cesty %1 nelze odvodit jméno výstupního souboru.").arg(QString::fromStdString(path));
 }
 
+QString NotIconOrCursorMessage() { return QStringLiteral("Vstupní soubor není soubor ikony nebo kurzoru!"); }
+
+QString MoreThanOneImageMessage(const std::string& path) {
+    return QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
+        .arg(QString::fromStdString(path));
+}
+
 void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services) {
     using desktop::MessageButtons;
     using desktop::MessageIcon;
@@ -43,8 +50,7 @@ void FinishRecognition(const Recognition& recognition, const std::string& path, 
             }
             break;
         case Recognition::Kind::NotIconOrCursor:
-            services.showMessage(MessageIcon::Critical, MessageButtons::Ok,
-                                 QStringLiteral("Vstupní soubor není soubor ikony nebo kurzoru!"));
+            services.showMessage(MessageIcon::Critical, MessageButtons::Ok, NotIconOrCursorMessage());
             break;
         case Recognition::Kind::ChangedMeanwhile:
             services.showMessage(MessageIcon::Critical, MessageButtons::Ok,

@@ -26,5 +26,7 @@ Recognition RecognizeInput(const std::string& path);
 void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services);
 
 QString NoRoomMessage(const std::string& path);
+QString NotIconOrCursorMessage();
+QString MoreThanOneImageMessage(const std::string& path);
 
 }  // namespace skiren

@@ -153,8 +153,7 @@ void HotSpotEditor::load(const PictureLoader& loader) {
     if (!file) return recoverWithPlaceholder();
     if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) > 1) {
         services_.showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
-                              QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
-                                  .arg(QString::fromStdString(path_)));
+                              MoreThanOneImageMessage(path_));
         services_.endProgram(0);
         return;
     }

@@ -63,4 +63,18 @@ std::string ShortFormOfTwentieths(long long twentieths) {
     return text;
 }
 
+std::optional<int> TwentiethsFromSecondsText(std::string_view text) {
+    bool digits = false;
+    bool point = false;
+    for (char c : text) {
+        if (IsDigit(c)) digits = true;
+        else if (c == '.' && !point) point = true;
+        else return std::nullopt;
+    }
+    if (!digits) return std::nullopt;
+    const double seconds = LeadingNumber(text);
+    if (!(seconds >= 0.05 && seconds <= 1638.35)) return std::nullopt;
+    return static_cast<int>(std::nearbyint(seconds * 20));
+}
+
 }  // namespace animace

@@ -1,5 +1,6 @@
 #pragma once
 // Numbers that the wizard keeps as text (list items, captions, timer tags, text boxes).
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,10 @@ std::string ShortNumberForm(long long value);
 // The short number form of a time in twentieths of a second, in seconds: 1 -> " .05",
 // 30 -> " 1.5", 40 -> " 2". Built from the integer, never through floating-point formatting.
 std::string ShortFormOfTwentieths(long long twentieths);
+
+// A display time given in seconds (digits with at most one "." and nothing else) in twentieths
+// of a second, rounded half to even as the timing step rounds; nothing for another text or a
+// time outside 0.05 to 1638.35 seconds.
+std::optional<int> TwentiethsFromSecondsText(std::string_view text);
 
 }  // namespace animace

@@ -17,5 +17,7 @@ struct LoadedPicture {
 
 // Loads an icon, a cursor stored as an icon, or a bitmap; the format is decided by content.
 LoadedPicture LoadPicture(const QString& path);
+// The same for a file's bytes already in memory.
+LoadedPicture LoadPictureFromBytes(const QByteArray& bytes);
 
 }  // namespace desktop

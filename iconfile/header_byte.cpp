@@ -1,5 +1,7 @@
 #include "iconfile/header_byte.h"
 
+#include "iconfile/icon_records.h"
+
 namespace iconfile {
 
 int HeaderByte(std::istream& file, std::uint64_t offset) {
@@ -16,6 +18,10 @@ int HeaderByte(std::istream& file, std::uint64_t offset) {
 bool IsRegularFile(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::status(path, error));
+}
+
+bool IsOneImageCursor(std::istream& file) {
+    return HeaderByte(file, offsets::kImageCountLow) == 1 && HeaderByte(file, offsets::kResourceTypeLow) == 2;
 }
 
 }  // namespace iconfile

@@ -140,9 +140,7 @@ void Form1::testAndPreview() {
     {
         std::ifstream file(path, std::ios::binary);
         if (!file) return rejectSelectedFile();
-        if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) != 1 ||
-            iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow) != 2)
-            return rejectSelectedFile();
+        if (!iconfile::IsOneImageCursor(file)) return rejectSelectedFile();
     }
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     std::error_code sizeError;

@@ -1,0 +1,37 @@
+#pragma once
+// The words after a subcommand: options (with or without a value) and the paths between them.
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kurzory {
+
+struct OptionSpec {
+    std::string name;  // "--force", "-o"
+    bool takesValue = false;
+};
+
+struct ParsedArguments {
+    std::map<std::string, std::string> values;  // options given with a value, by name
+    std::vector<std::string> flags;             // options given without one
+    std::vector<std::string> paths;
+    bool help = false;
+
+    bool Has(const std::string& flag) const;
+    const std::string* Value(const std::string& name) const;
+};
+
+// Parses "--name VALUE", "--name=VALUE" and flags; "--" ends the options; "--help" and "-h" ask
+// for help. On a usage error returns nothing and sets `error` to a Czech line.
+std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words, std::span<const OptionSpec> options,
+                                              std::string& error);
+
+// "1,2,3": whole numbers from 1 up, separated by commas; nothing for any other text.
+std::optional<std::vector<long long>> NumberList(const std::string& text);
+
+// "X,Y": two whole numbers from 0 up.
+std::optional<std::pair<int, int>> PointText(const std::string& text);
+
+}  // namespace kurzory

@@ -1,0 +1,30 @@
+#pragma once
+// Where a subcommand prints, and its one-line failures.
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace kurzory {
+
+inline constexpr int kStatusRefused = 2;
+
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+
+    // Prints the one Czech line of a refusal or usage error; the status to leave with.
+    int Fail(const std::string& line) const {
+        err << "kurzory: " << line << '\n';
+        return kStatusRefused;
+    }
+};
+
+using Words = std::span<const std::string>;
+
+int RunAni(Words words, const Console& console);
+int RunCur(Words words, const Console& console);
+int RunIco(Words words, const Console& console);
+int RunInfo(Words words, const Console& console);
+int RunXcursor(Words words, const Console& console);
+
+}  // namespace kurzory

@@ -1,0 +1,51 @@
+// kurzory cur: Skiren's icon-to-cursor conversion with a hot spot given on the command line.
+#include "iconfile/icon_conversions.h"
+#include "iconfile/output_path.h"
+#include "kurzory/arguments.h"
+#include "kurzory/console.h"
+#include "kurzory/icon_directory.h"
+#include "kurzory/messages.h"
+#include "kurzory/output_file.h"
+#include "skiren/cotoje.h"
+
+namespace kurzory {
+
+int RunCur(Words words, const Console& console) {
+    static const OptionSpec options[] = {{"-o", true}, {"--hotspot", true}, {"--force", false}};
+    std::string usage;
+    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
+    if (!parsed) return console.Fail(usage);
+    if (parsed->help) {
+        console.out << CurHelp();
+        return 0;
+    }
+    if (parsed->paths.size() != 1) return console.Fail(InputCountText("cur"));
+    const std::string* hotSpotText = parsed->Value("--hotspot");
+    if (!hotSpotText) return console.Fail(OptionNeededText("--hotspot"));
+    const std::optional<std::pair<int, int>> hotSpot = PointText(*hotSpotText);
+    if (!hotSpot) return console.Fail(PointOptionText("--hotspot", *hotSpotText));
+
+    const std::string& input = parsed->paths.front();
+    const std::optional<IconDirectory> directory = ReadIconDirectory(input);
+    if (!directory || directory->entries.empty())
+        return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
+    if (Kind(*directory) == 2) return console.Fail(AlreadyCursorText(input));
+    if (directory->header.imageCount != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    const int width = DirectorySize(directory->entries.front().width);
+    const int height = DirectorySize(directory->entries.front().height);
+    if (hotSpot->first >= width || hotSpot->second >= height)
+        return console.Fail(HotSpotOutsideText(input, width, height));
+
+    const std::string* chosen = parsed->Value("-o");
+    if (!chosen && !iconfile::HasRoomForOutputSuffix(input)) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    const std::string output = chosen ? *chosen : iconfile::OutputPathFor(input, "cur");
+    if (std::string refusal = RefusedOutput(output, parsed->Has("--force")); !refusal.empty())
+        return console.Fail(refusal);
+    // A hot spot of 256 cannot be inside an icon, so both fit the byte Skiren writes.
+    const iconfile::FileOutcome written = iconfile::ConvertIconToCursor(
+        input, output, static_cast<std::uint8_t>(hotSpot->first), static_cast<std::uint8_t>(hotSpot->second));
+    if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
+    return 0;
+}
+
+}  // namespace kurzory

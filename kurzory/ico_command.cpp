@@ -1,0 +1,119 @@
+// kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
+// input's kind is told by its content.
+#include <QString>
+#include <cstdlib>
+#include <fstream>
+
+#include "desktop/picture_loader.h"
+#include "iconfile/header_byte.h"
+#include "iconfile/icon_conversions.h"
+#include "iconfile/output_path.h"
+#include "kurzory/arguments.h"
+#include "kurzory/console.h"
+#include "kurzory/icon_directory.h"
+#include "kurzory/messages.h"
+#include "kurzory/output_file.h"
+#include "pelcor/bitmap_check.h"
+#include "pelcor/bitmap_pixels.h"
+#include "pelcor/icon_builder.h"
+#include "pelcor/icon_path.h"
+#include "pelcor/scratch_name.h"
+#include "skiren/cotoje.h"
+
+namespace kurzory {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private folder for Pelcor's scratch file, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::error_code error;
+        std::string pattern = (fs::temp_directory_path(error) / "kurzory-XXXXXX").string();
+        if (!error && ::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+bool StartsWithBitmapSignature(const std::string& path) {
+    if (!iconfile::IsRegularFile(path)) return false;
+    std::ifstream file(path, std::ios::binary);
+    return file && pelcor::HasBitmapSignature(file);
+}
+
+int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const Console& console) {
+    const std::optional<int> size = pelcor::ValidateBitmap(input);
+    std::optional<pelcor::BitmapPixels> pixels;
+    if (size) pixels = pelcor::ReadBitmapPixels(input, *size);
+    // Pelcor also needs the picture to decode before it takes the file.
+    if (!size || !pixels ||
+        desktop::LoadPicture(QString::fromStdString(input)).outcome != desktop::PictureLoadOutcome::Loaded)
+        return console.Fail(FileFailureText(input, pelcor::kBitmapRefusalText));
+
+    pelcor::IconBuild build{input, {}, {}, *size, {}};
+    if (const std::string* pickText = parsed.Value("--transparent")) {
+        const std::optional<std::pair<int, int>> pick = PointText(*pickText);
+        if (!pick) return console.Fail(PointOptionText("--transparent", *pickText));
+        if (pick->first >= *size || pick->second >= *size) return console.Fail(PickOutsideText(input, *size));
+        build.transparent = pelcor::PixelsOfColourAt(*pixels, pick->first, pick->second);
+    }
+    const std::string* chosen = parsed.Value("-o");
+    const std::string output = chosen ? *chosen : pelcor::IconPathFor(input);
+    if (pelcor::NamesSameFile(input, output)) return console.Fail(pelcor::IconOverBitmapMessage(input));
+    if (std::string refusal = RefusedOutput(output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
+    build.iconPath = output;
+
+    const ScratchFolder scratch;
+    if (scratch.path().empty())
+        return console.Fail(FileFailureText(fs::temp_directory_path().string(), iconfile::FileOutcome::FromErrno("", errno).reason()));
+    build.scratchPath = scratch.path() / pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());
+    const iconfile::FileOutcome written = pelcor::BuildIconFile(build);
+    if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
+    return 0;
+}
+
+int IconOfCursor(const std::string& input, const IconDirectory& directory, const ParsedArguments& parsed,
+                 const Console& console) {
+    if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
+    if (directory.header.imageCount != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    const std::string* chosen = parsed.Value("-o");
+    if (!chosen && !iconfile::HasRoomForOutputSuffix(input)) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    const std::string output = chosen ? *chosen : iconfile::OutputPathFor(input, "ico");
+    if (std::string refusal = RefusedOutput(output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
+    const iconfile::FileOutcome written = iconfile::ConvertCursorToIcon(input, output);
+    if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
+    return 0;
+}
+
+}  // namespace
+
+int RunIco(Words words, const Console& console) {
+    static const OptionSpec options[] = {{"-o", true}, {"--transparent", true}, {"--force", false}};
+    std::string usage;
+    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
+    if (!parsed) return console.Fail(usage);
+    if (parsed->help) {
+        console.out << IcoHelp();
+        return 0;
+    }
+    if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
+    const std::string& input = parsed->paths.front();
+    if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
+    const std::optional<IconDirectory> directory = ReadIconDirectory(input);
+    if (directory && Kind(*directory) == 2 && !directory->entries.empty())
+        return IconOfCursor(input, *directory, *parsed, console);
+    if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
+    return console.Fail(NotCursorOrBitmapText(input));
+}
+
+}  // namespace kurzory

@@ -1,0 +1,217 @@
+#include "kurzory/messages.h"
+
+#include "animace/number_text.h"
+
+#ifndef KURZORY_VERSION
+#define KURZORY_VERSION ""
+#endif
+
+namespace kurzory {
+namespace {
+
+std::string Quoted(const std::string& text) { return "„" + text + "“"; }
+
+std::string WithoutLeadingBlank(std::string text) {
+    if (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    return text;
+}
+
+}  // namespace
+
+std::string MainHelp() {
+    return "Použití: kurzory PŘÍKAZ [VOLBY] SOUBOR...\n"
+           "Převody Kurzorových nástrojů z příkazové řádky.\n"
+           "\n"
+           "Příkazy:\n"
+           "  ani      sestaví animovaný kurzor (.ani) ze statických kurzorů\n"
+           "  cur      převede ikonu na kurzor s daným aktivním bodem\n"
+           "  ico      převede kurzor nebo 256-barevný obrázek na ikonu\n"
+           "  info     vypíše obsah ikon, kurzorů a animovaných kurzorů a jejich problémy\n"
+           "  xcursor  převede kurzor do formátu kurzorů X11 pro plochy Linuxu\n"
+           "\n"
+           "Nápovědu k příkazu vypíše kurzory PŘÍKAZ --help, verzi kurzory --version.\n";
+}
+
+std::string AniHelp() {
+    return "Použití: kurzory ani -o VÝSTUP.ani [--sequence 1,2,3,2] [--times 1,.5,1,.5] [--force] SNÍMEK.cur...\n"
+           "Sestaví animovaný kurzor tak, jak ho zapíše průvodce animace.\n"
+           "  -o VÝSTUP        výstupní soubor, použije se tak, jak je zadán\n"
+           "  --sequence SEZ   čísla snímků v pořadí kroků (snímky se číslují od 1 v pořadí zadání);\n"
+           "                   bez volby se každý snímek ukáže jednou\n"
+           "  --times SEZ      doba zobrazení v sekundách (0.05 až 1638.35, desetinná tečka), jedna pro\n"
+           "                   všechny kroky nebo jedna pro každý krok; bez volby 1 s\n"
+           "  --force          přepíše existující výstupní soubor\n"
+           "Snímků i kroků musí být aspoň dva; každý snímek musí být kurzor s jediným obrázkem.\n";
+}
+
+std::string CurHelp() {
+    return "Použití: kurzory cur --hotspot X,Y [-o VÝSTUP.cur] [--force] VSTUP.ico\n"
+           "Převede ikonu s jediným obrázkem na kurzor jako Skiren.\n"
+           "  --hotspot X,Y    aktivní bod: sloupec a řádek uvnitř ikony, počítáno od levého horního rohu\n"
+           "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu s příponou cur místo posledních\n"
+           "                   tří znaků\n"
+           "  --force          přepíše existující výstupní soubor\n";
+}
+
+std::string IcoHelp() {
+    return "Použití: kurzory ico [-o VÝSTUP.ico] [--force] VSTUP.cur\n"
+           "        kurzory ico [--transparent X,Y] [-o VÝSTUP.ico] [--force] VSTUP.bmp\n"
+           "Převede kurzor na ikonu jako Skiren, nebo 256-barevný obrázek na ikonu jako Pelcor; druh\n"
+           "vstupu se pozná podle obsahu.\n"
+           "  --transparent X,Y  barva bodu ve sloupci X a řádku Y (řádky shora) bude průhledná\n"
+           "  -o VÝSTUP          výstupní soubor; bez volby jako Skiren nebo Pelcor\n"
+           "  --force            přepíše existující výstupní soubor\n";
+}
+
+std::string InfoHelp() {
+    return "Použití: kurzory info SOUBOR...\n"
+           "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky, kroky, příznaky, snímek\n"
+           "a dobu každého kroku a problémy, každý s programem, kterého se týká.\n"
+           "Návratový kód: 0 bez problému; 2, když ho některý program odmítne nebo přehraje jinak,\n"
+           "nebo když soubor nejde přečíst; jinak 1. U více souborů ten nejvyšší.\n";
+}
+
+std::string XcursorHelp() {
+    return "Použití: kurzory xcursor [-o VÝSTUP] [--force] VSTUP.ani|VSTUP.cur\n"
+           "        kurzory xcursor --theme SLOŽKA --name JMÉNO [--force] VSTUP.ani|VSTUP.cur\n"
+           "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu.\n"
+           "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu bez přípony\n"
+           "  --theme SLOŽKA   zapíše SLOŽKA/cursors/JMÉNO a SLOŽKA/index.theme (chybí-li)\n"
+           "  --name JMÉNO     jméno kurzoru v motivu, např. left_ptr\n"
+           "  --force          přepíše existující výstupní soubor\n";
+}
+
+std::string VersionText() {
+    const std::string version = KURZORY_VERSION;
+    return "kurzory " + (version.empty() ? std::string("(vývojová verze)") : version) + "\n";
+}
+
+std::string UnknownCommandText(const std::string& command) {
+    return "Neznámý příkaz " + Quoted(command) + "; seznam příkazů vypíše kurzory --help.";
+}
+std::string UnknownOptionText(const std::string& option) {
+    return "Neznámá volba " + Quoted(option) + "; nápovědu vypíše volba --help.";
+}
+std::string MissingValueText(const std::string& option) { return "Volbě " + option + " chybí hodnota."; }
+std::string RepeatedOptionText(const std::string& option) { return "Volba " + option + " je zadána dvakrát."; }
+std::string InputCountText(const std::string& command) {
+    return "Příkaz " + command + " potřebuje právě jeden vstupní soubor.";
+}
+std::string SequenceText(const std::string& text) {
+    return "Neplatné pořadí " + Quoted(text) + ": zadejte čísla snímků od 1 oddělená čárkami.";
+}
+std::string SequenceBeyondFramesText(long long entry, std::size_t frames) {
+    return "Pořadí obsahuje snímek " + std::to_string(entry) + ", ale snímků je jen " + std::to_string(frames) + ".";
+}
+std::string TimeText(const std::string& text) {
+    return "Neplatná doba " + Quoted(text) + ": zadejte sekundy od 0.05 do 1638.35 s desetinnou tečkou.";
+}
+std::string TimeCountText(std::size_t steps) {
+    return "Dob musí být jedna pro všechny kroky, nebo " + std::to_string(steps) + ", jedna pro každý krok.";
+}
+std::string FrameCountText() { return "Animace potřebuje aspoň dva snímky."; }
+std::string StepCountText() { return "Animace potřebuje aspoň dva kroky."; }
+std::string PointOptionText(const std::string& option, const std::string& text) {
+    return "Neplatná hodnota " + Quoted(text) + " volby " + option + ": zadejte X,Y, dvě celá čísla od 0.";
+}
+std::string OptionNeededText(const std::string& option) { return "Chybí povinná volba " + option + "."; }
+std::string OptionNotForText(const std::string& option, const std::string& path) {
+    return path + ": volba " + option + " platí jen pro rastrový obrázek.";
+}
+std::string ThemeNameText() { return "Volby --theme a --name se zadávají spolu a bez volby -o."; }
+
+std::string FileFailureText(const std::string& path, const std::string& reason) { return path + ": " + reason; }
+std::string NotOneImageCursorText(const std::string& path) {
+    return path + ": soubor není kurzor s jediným obrázkem.";
+}
+std::string OutputExistsText(const std::string& path) {
+    return path + ": soubor už existuje; přepíše se jen s volbou --force.";
+}
+std::string OutputIsFrameText(const std::string& path) {
+    return path + ": výstupní soubor je zároveň jedním ze snímků.";
+}
+std::string TooLargeText(const std::string& path) {
+    return path + ": animace by byla delší než 2147483647 bajtů.";
+}
+std::string AlreadyCursorText(const std::string& path) {
+    return path + ": soubor už je kurzor; ikonu z něj udělá kurzory ico.";
+}
+std::string NotCursorOrBitmapText(const std::string& path) {
+    return path + ": soubor není kurzor ani 256-barevný obrázek.";
+}
+std::string HotSpotOutsideText(const std::string& path, int width, int height) {
+    return path + ": aktivní bod musí ležet uvnitř ikony, ve sloupci 0 až " + std::to_string(width - 1) +
+           " a v řádku 0 až " + std::to_string(height - 1) + ".";
+}
+std::string PickOutsideText(const std::string& path, int size) {
+    return path + ": průhledný bod musí ležet uvnitř obrázku, ve sloupci i řádku 0 až " + std::to_string(size - 1) + ".";
+}
+std::string NotAnimatedCursorText(const std::string& path) {
+    return path + ": soubor není čitelný animovaný kurzor (chybí RIFF ACON nebo hlavička anih).";
+}
+std::string UnreadableFrameText(const std::string& path, std::uint64_t frame) {
+    return path + ": snímek " + std::to_string(frame + 1) + " nejde přečíst jako kurzor.";
+}
+
+std::string NotCursorText(const std::string& path) {
+    return path + ": soubor není kurzor ani animovaný kurzor.";
+}
+std::string OutputIsInputText(const std::string& path) {
+    return path + ": výstupní soubor by přepsal vstupní; zadejte jiný volbou -o.";
+}
+std::string UnknownFileKindText(const std::string& path) {
+    return path + ": soubor není ikona, kurzor ani animovaný kurzor.";
+}
+std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
+
+std::string ProblemText(const animace::CursorProblem& problem) {
+    using animace::ProblemKind;
+    std::string what;
+    switch (problem.kind) {
+        case ProblemKind::SequenceFlagMissing:
+            what = "soubor má blok „seq “, ale příznaky nemají bit pořadí (2)";
+            break;
+        case ProblemKind::RateSizeWrong: what = "velikost bloku „rate“ neodpovídá počtu kroků"; break;
+        case ProblemKind::SequenceSizeWrong: what = "velikost bloku „seq “ neodpovídá počtu kroků"; break;
+        case ProblemKind::SequenceBeyondFrames: what = "pořadí ukazuje na snímek, který v souboru není"; break;
+        case ProblemKind::FrameCountOutOfRange: what = "počet snímků je 0 nebo 1024 a víc"; break;
+        case ProblemKind::StepCountOutOfRange: what = "počet kroků je 0 nebo 1024 a víc"; break;
+        case ProblemKind::HeaderSizeWrong: what = "velikost hlavičky „anih“ není 36"; break;
+        case ProblemKind::FrameChunksDifferFromCount:
+            what = "počet bloků „icon“ se liší od počtu snímků v hlavičce";
+            break;
+        case ProblemKind::StepsDifferWithoutOrder:
+            what = "kroků je jiný počet než snímků a pořadí chybí nebo jen roste";
+            break;
+        case ProblemKind::RiffSizeWrong: what = "velikost RIFF nesouhlasí s délkou souboru"; break;
+        case ProblemKind::ListSizeWrong: what = "velikost LIST nebo bloku v něm přesahuje konec souboru"; break;
+        case ProblemKind::InfoBeforeHeader: what = "blok LIST INFO stojí před hlavičkou „anih“"; break;
+        case ProblemKind::OddChunk:
+            what = "blok liché délky: gdk-pixbuf a KDE za ním přeskočí bajt výplně, Wine ne, a čtou jiné snímky";
+            break;
+        case ProblemKind::FirstStepNotFirstFrame:
+            what = "krok 1 neukazuje uložený snímek 1 (KDE ukáže nejdřív uložený snímek 1)";
+            break;
+    }
+    std::string loader;
+    switch (problem.loader) {
+        case animace::CursorLoader::Wine: loader = "Wine (user32)"; break;
+        case animace::CursorLoader::GdkPixbuf: loader = "gdk-pixbuf"; break;
+        case animace::CursorLoader::Kde: loader = "KDE"; break;
+    }
+    std::string effect;
+    switch (problem.effect) {
+        case animace::LoaderEffect::Refuses: effect = "soubor odmítne"; break;
+        case animace::LoaderEffect::Misplays: effect = "přehraje ho jinak"; break;
+        case animace::LoaderEffect::Copes: effect = "si s tím poradí"; break;
+    }
+    return what + " – " + loader + " " + effect + ".";
+}
+
+std::string JiffiesInSeconds(std::uint32_t jiffies) {
+    // A jiffy is 1/60 s; times the wizard writes are whole twentieths and print exactly.
+    if (jiffies % 3 == 0) return WithoutLeadingBlank(animace::ShortFormOfTwentieths(jiffies / 3)) + " s";
+    return std::to_string(jiffies) + "/60 s";
+}
+
+}  // namespace kurzory

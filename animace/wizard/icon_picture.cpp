@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-
 namespace animace {
 
 desktop::LoadedPicture LoadIconPicture(const QString& path) {

@@ -1,0 +1,126 @@
+// kurzory ani, run as a user runs it: the wizard's bytes, and refusals that leave no file.
+#include <gtest/gtest.h>
+
+#include "animace/writer/animated_cursor_writer.h"
+#include "kurzory_files.h"
+
+namespace {
+
+// A cursor the picker takes, `length` bytes long.
+Bytes CursorOfLength(std::size_t length) {
+    Bytes bytes = PlainCursor(16);
+    bytes.resize(length, 0x5A);
+    return bytes;
+}
+
+class AniCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteAll(folder.path("a.cur"), CursorOfLength(326));
+        WriteAll(folder.path("b.cur"), CursorOfLength(326));
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(AniCommand, WorkedExampleGivesItsBytes) {
+    const RunResult run = RunKurzory(folder, {"ani", "-o", "out.ani", "--sequence", "1,2,1", "--times", "1,.5,1", "a.cur", "b.cur"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Bytes file = ReadAll(folder.path("out.ani"));
+    ASSERT_EQ(file.size(), 776u);
+    EXPECT_EQ(iconfile::ReadU32(file, 4), 768u);
+    // rate 60, 30, 60 and sequence 0, 1, 0 follow the 36-byte header.
+    EXPECT_EQ(iconfile::ReadU32(file, 60), 12u);
+    EXPECT_EQ(iconfile::ReadU32(file, 64), 60u);
+    EXPECT_EQ(iconfile::ReadU32(file, 68), 30u);
+    EXPECT_EQ(iconfile::ReadU32(file, 72), 60u);
+    EXPECT_EQ(iconfile::ReadU32(file, 84), 0u);
+    EXPECT_EQ(iconfile::ReadU32(file, 88), 1u);
+    EXPECT_EQ(iconfile::ReadU32(file, 92), 0u);
+    EXPECT_EQ(iconfile::ReadU32(file, 100), 672u);
+}
+
+TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
+    WriteAll(folder.path("c.cur"), PlainCursor(32, 0xFF00FF00));
+    // Times that sit exactly between two twentieths round to the even one: 2.5 -> 2, 7.5 -> 8.
+    const RunResult run = RunKurzory(
+        folder, {"ani", "-o", "out.ani", "--sequence", "3,1,3,2,2", "--times", "0.125,0.375,1638.35,.05,2", "a.cur", "b.cur", "c.cur"});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    animace::AnimationInput input;
+    for (const char* name : {"a.cur", "b.cur", "c.cur"}) input.frames.push_back(folder.path(name).string());
+    input.sequence = {" 3", " 1", " 3", " 2", " 2"};
+    input.stepTimes = {2, 8, 32767, 1, 40};
+    const std::string expected = folder.path("expected.ani").string();
+    ASSERT_EQ(animace::WriteAnimatedCursor(
+                  input, expected, [] { return animace::OverwriteAnswer::Yes; },
+                  [](const std::string&, const std::string&, const std::string&) { return animace::FailureAnswer::Cancel; }),
+              animace::WriteOutcome::Written);
+    EXPECT_EQ(ReadAll(folder.path("out.ani")), ReadAll(expected));
+
+    // One time for all steps, and by default every frame once for 1 s.
+    ASSERT_EQ(RunKurzory(folder, {"ani", "-o", "one.ani", "--times", "0.5", "a.cur", "b.cur"}).status, 0);
+    input.frames.pop_back();
+    input.sequence = {" 1", " 2"};
+    input.stepTimes = {10, 10};
+    ASSERT_EQ(animace::WriteAnimatedCursor(
+                  input, folder.path("one-expected.ani").string(), [] { return animace::OverwriteAnswer::Yes; },
+                  [](const std::string&, const std::string&, const std::string&) { return animace::FailureAnswer::Cancel; }),
+              animace::WriteOutcome::Written);
+    EXPECT_EQ(ReadAll(folder.path("one.ani")), ReadAll(folder.path("one-expected.ani")));
+}
+
+TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
+    WriteAll(folder.path("two.cur"), [] {
+        Bytes bytes = PlainCursor(16);
+        bytes[4] = 2;  // two images
+        return bytes;
+    }());
+    WriteAll(folder.path("icon.ico"), TestCursor(16, 0, 0, [](int, int) { return 0xFF000000u; }, 1));
+    struct Case {
+        std::vector<std::string> words;
+        std::string named;
+    };
+    const std::vector<Case> cases = {
+        {{"ani", "-o", "out.ani", "a.cur", "icon.ico"}, "icon.ico"},
+        {{"ani", "-o", "out.ani", "two.cur", "a.cur"}, "two.cur"},
+        {{"ani", "-o", "out.ani", "a.cur", "missing.cur"}, "missing.cur"},
+        {{"ani", "-o", "out.ani", "--times", "0.04", "a.cur", "b.cur"}, "0.04"},
+        {{"ani", "-o", "out.ani", "--times", "1638.36", "a.cur", "b.cur"}, "1638.36"},
+        {{"ani", "-o", "out.ani", "--times", "1,x", "a.cur", "b.cur"}, "x"},
+        {{"ani", "-o", "out.ani", "--times", "1,1,1", "a.cur", "b.cur"}, "2"},
+        {{"ani", "-o", "out.ani", "--sequence", "1,3", "a.cur", "b.cur"}, "3"},
+        {{"ani", "-o", "out.ani", "--sequence", "1", "a.cur", "b.cur"}, "kroky"},
+        {{"ani", "-o", "out.ani", "a.cur"}, "snímky"},
+        {{"ani", "-o", "a.cur", "--force", "a.cur", "b.cur"}, "a.cur"},
+        {{"ani", "--sequnce", "1,2", "-o", "out.ani", "a.cur", "b.cur"}, "--sequnce"},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = RunKurzory(folder, c.words);
+        EXPECT_EQ(run.status, 2) << c.named;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.path("out.ani"))) << c.named;
+    }
+    EXPECT_EQ(ReadAll(folder.path("a.cur")), CursorOfLength(326));
+}
+
+TEST_F(AniCommand, ExistingOutputIsReplacedOnlyWithForce) {
+    WriteAll(folder.path("out.ani"), {'o', 'l', 'd'});
+    const RunResult refused = RunKurzory(folder, {"ani", "-o", "out.ani", "a.cur", "b.cur"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--force"), std::string::npos);
+    EXPECT_EQ(ReadAll(folder.path("out.ani")), (Bytes{'o', 'l', 'd'}));
+
+    EXPECT_EQ(RunKurzory(folder, {"ani", "-o", "out.ani", "--force", "a.cur", "b.cur"}).status, 0);
+    EXPECT_EQ(ReadAll(folder.path("out.ani")).size(), 84u + 16u + 2u * (8u + 326u));
+    // Nothing of the temporary file is left beside it.
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.root())) ++entries;
+    EXPECT_EQ(entries, 3u);
+
+    // An empty file is no one's work: it is written without asking.
+    WriteAll(folder.path("empty.ani"), {});
+    EXPECT_EQ(RunKurzory(folder, {"ani", "-o", "empty.ani", "a.cur", "b.cur"}).status, 0);
+}
+
+}  // namespace

@@ -67,7 +67,9 @@ ProblemReport FindProblems(ByteSource& source, const AnimatedCursorLayout& layou
     if (header.frames == 0 || header.frames > kMostPixbufEntries) add(FrameCountOutOfRange, GdkPixbuf, Refuses);
     if (header.steps == 0 || header.steps > kMostPixbufEntries) add(StepCountOutOfRange, GdkPixbuf, Refuses);
     if (layout.headerChunk->declaredSize != 36 || header.size != 36) add(HeaderSizeWrong, Kde, Refuses);
+    if (layout.headerChunk->declaredSize != 36) add(HeaderSizeWrong, GdkPixbuf, Refuses);
     if (layout.frameChunks != header.frames) add(FrameChunksDifferFromCount, Kde, Refuses);
+    if (layout.frameChunks > header.frames) add(FrameChunksDifferFromCount, GdkPixbuf, Refuses);
     if (stepsDiffer && (!layout.sequenceChunk || sequence.ascending)) add(StepsDifferWithoutOrder, Kde, Refuses);
     const std::uint64_t riffEnd = 8 + std::uint64_t{layout.riffSize};
     if (riffEnd != layout.fileLength && riffEnd + (layout.riffSize & 1u) != layout.fileLength)

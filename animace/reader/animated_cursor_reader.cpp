@@ -57,11 +57,6 @@ AnimatedCursorHeader DecodeHeader(std::span<const std::uint8_t, 36> bytes) {
     return header;
 }
 
-// The end of the top-level chunks: the RIFF size, cut to the file.
-std::uint64_t RiffEnd(const AnimatedCursorLayout& layout) {
-    return std::min<std::uint64_t>(kChunkHeaderLength + std::uint64_t{layout.riffSize}, layout.fileLength);
-}
-
 bool WalkFrameList(ByteSource& source, const ChunkPlace& list, const ChunkVisit& visit) {
     if (list.availableSize < 4) return true;
     const std::uint64_t begin = list.dataOffset() + 4;
@@ -115,7 +110,8 @@ AnimatedCursorLayout ReadAnimatedCursorLayout(ByteSource& source) {
             });
         }
     };
-    if (!WalkChunks(source, 12, RiffEnd(layout), topLevel) || readFailed) layout.isAnimatedCursor = false;
+    // Loaders read on to the end of the file whatever the RIFF size says, and so does this walk.
+    if (!WalkChunks(source, 12, layout.fileLength, topLevel) || readFailed) layout.isAnimatedCursor = false;
     return layout;
 }
 

@@ -57,8 +57,10 @@ struct AniParts {
     std::uint32_t headerRate = 6;
     std::optional<std::uint32_t> headerFrames, headerSteps;
     std::uint32_t headerChunkSize = 36;
+    std::optional<std::uint32_t> headerSizeField;  // the header's own size field; the chunk size by default
     std::optional<std::uint32_t> rateSize, sequenceSize, riffSize;
     bool infoBeforeHeader = false;
+    std::size_t cutFromEnd = 0;  // bytes cut off the finished file
 };
 
 inline void AppendU32(Bytes& out, std::uint32_t value) {
@@ -77,7 +79,7 @@ inline Bytes EncodeAni(const AniParts& parts) {
     const auto steps = static_cast<std::uint32_t>(parts.sequence ? parts.sequence->size()
                                                                  : (parts.rates.empty() ? parts.frames.size() : parts.rates.size()));
     Bytes header;
-    for (std::uint32_t field : {parts.headerChunkSize, parts.headerFrames.value_or(static_cast<std::uint32_t>(parts.frames.size())),
+    for (std::uint32_t field : {parts.headerSizeField.value_or(parts.headerChunkSize), parts.headerFrames.value_or(static_cast<std::uint32_t>(parts.frames.size())),
                                 parts.headerSteps.value_or(steps), 0u, 0u, 0u, 0u, parts.headerRate, parts.flags})
         AppendU32(header, field);
     header.resize(parts.headerChunkSize, 0);
@@ -103,6 +105,7 @@ inline Bytes EncodeAni(const AniParts& parts) {
     AppendChunk(body, "LIST", list);
     Bytes file;
     AppendChunk(file, "RIFF", body, parts.riffSize);
+    file.resize(file.size() - std::min(parts.cutFromEnd, file.size()));
     return file;
 }
 

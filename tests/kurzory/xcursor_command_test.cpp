@@ -1,0 +1,84 @@
+// kurzory xcursor, read back with libxcursor's own loader: images, hot spots, delays, pixels.
+#include <gtest/gtest.h>
+
+#include "kurzory_files.h"
+
+#include <X11/Xcursor/Xcursor.h>
+
+namespace {
+
+struct ImagesDeleter {
+    void operator()(XcursorImages* images) const { XcursorImagesDestroy(images); }
+};
+using Images = std::unique_ptr<XcursorImages, ImagesDeleter>;
+
+// Pixels whose alpha varies, so premultiplying shows: red 200, green x, blue y, alpha 128 or 255.
+std::uint32_t Straight(int x, int y) {
+    const std::uint32_t alpha = (x + y) % 2 == 0 ? 255 : 128;
+    return alpha << 24 | 200u << 16 | static_cast<std::uint32_t>(x) << 8 | static_cast<std::uint32_t>(y);
+}
+
+std::uint32_t Premultiplied(std::uint32_t argb) {
+    const std::uint32_t alpha = argb >> 24;
+    auto channel = [&](int shift) { return (((argb >> shift) & 0xFF) * alpha + 127) / 255; };
+    return alpha << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
+}
+
+TEST(XcursorCommand, EveryStepIsAnImageWithItsFramesHotSpotAndTime) {
+    ScratchFolder folder;
+    AniParts parts;
+    parts.frames = {TestCursor(32, 3, 4, Straight), TestCursor(24, 30, 5, [](int, int) { return 0xFF00FF00u; })};
+    parts.sequence = std::vector<std::uint32_t>{1, 0, 1};
+    parts.rates = {1, 60, 7};
+    WriteAll(folder.path("kolo.ani"), EncodeAni(parts));
+    const RunResult run = RunKurzory(folder, {"xcursor", "kolo.ani"});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const Images images(XcursorFilenameLoadAllImages(folder.path("kolo").c_str()));
+    ASSERT_TRUE(images);
+    ASSERT_EQ(images->nimage, 3);
+    const XcursorImage& first = *images->images[0];
+    const XcursorImage& second = *images->images[1];
+    EXPECT_EQ(first.width, 24u);
+    EXPECT_EQ(second.width, 32u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(images->images[i]->size, 32u) << "all at the largest frame's size";
+    // Hot spot 30 lies outside the 24-pixel frame and is clamped into it.
+    EXPECT_EQ(first.xhot, 23u);
+    EXPECT_EQ(first.yhot, 5u);
+    EXPECT_EQ(second.xhot, 3u);
+    EXPECT_EQ(second.yhot, 4u);
+    EXPECT_EQ(first.delay, 17u);  // 1 jiffy = 16.67 ms
+    EXPECT_EQ(second.delay, 1000u);
+    EXPECT_EQ(images->images[2]->delay, 117u);
+    EXPECT_EQ(first.pixels[0], 0xFF00FF00u);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            ASSERT_EQ(second.pixels[y * 32 + x], Premultiplied(Straight(x, y))) << x << "," << y;
+}
+
+TEST(XcursorCommand, StaticCursorAndThemeFolder) {
+    ScratchFolder folder;
+    WriteAll(folder.path("sipka.cur"), TestCursor(16, 7, 9, [](int, int) { return 0xFF102030u; }));
+    const RunResult run = RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "sipka.cur"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Images images(XcursorFilenameLoadAllImages(folder.path("motiv/cursors/left_ptr").c_str()));
+    ASSERT_TRUE(images);
+    ASSERT_EQ(images->nimage, 1);
+    EXPECT_EQ(images->images[0]->xhot, 7u);
+    EXPECT_EQ(images->images[0]->yhot, 9u);
+    EXPECT_EQ(images->images[0]->pixels[5], 0xFF102030u);
+    const Bytes index = ReadAll(folder.path("motiv/index.theme"));
+    EXPECT_NE(std::string(index.begin(), index.end()).find("[Icon Theme]"), std::string::npos);
+
+    // A second cursor keeps the theme's index; an existing cursor needs --force.
+    WriteAll(folder.path("motiv/index.theme"), {'m', 'y'});
+    EXPECT_EQ(RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "sipka.cur"}).status, 2);
+    EXPECT_EQ(RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "--force", "sipka.cur"}).status, 0);
+    EXPECT_EQ(ReadAll(folder.path("motiv/index.theme")), (Bytes{'m', 'y'}));
+
+    WriteAll(folder.path("text"), {'x'});
+    EXPECT_EQ(RunKurzory(folder, {"xcursor", "-o", "out", "text"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("out")));
+}
+
+}  // namespace

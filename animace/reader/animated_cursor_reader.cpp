@@ -81,7 +81,7 @@ AnimatedCursorLayout ReadAnimatedCursorLayout(ByteSource& source) {
     AnimatedCursorLayout layout;
     layout.fileLength = source.Length();
     std::array<std::uint8_t, 12> start{};
-    if (!source.ReadAt(0, start)) return layout;
+    if (layout.fileLength < start.size() || !source.ReadAt(0, start)) return layout;
     layout.isAnimatedCursor = std::memcmp(start.data(), "RIFF", 4) == 0 && std::memcmp(start.data() + 8, "ACON", 4) == 0;
     if (!layout.isAnimatedCursor) return layout;
     layout.riffSize = ReadU32(start, 4);

@@ -3,6 +3,7 @@
 // of any shape (also broken ones), and a runner for the real program.
 #include <cstdint>
 #include <cstdlib>
+#include <sys/wait.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +110,7 @@ inline Bytes EncodeAni(const AniParts& parts) {
     return file;
 }
 
+#ifdef KURZORY_BINARY
 struct RunResult {
     int status = -1;
     std::string out;
@@ -139,3 +141,4 @@ inline RunResult RunKurzory(const ScratchFolder& folder, const std::vector<std::
     std::filesystem::remove(errPath);
     return result;
 }
+#endif

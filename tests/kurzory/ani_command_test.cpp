@@ -123,4 +123,20 @@ TEST_F(AniCommand, ExistingOutputIsReplacedOnlyWithForce) {
     EXPECT_EQ(RunKurzory(folder, {"ani", "-o", "empty.ani", "a.cur", "b.cur"}).status, 0);
 }
 
+TEST(Kurzory, HelpVersionAndUsageErrors) {
+    ScratchFolder folder;
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--help"}, {"ani", "--help"}, {"cur", "-h"}, {"ico", "--help"}, {"info", "--help"},
+          {"xcursor", "--help"}, {"--version"}}) {
+        const RunResult run = RunKurzory(folder, words);
+        EXPECT_EQ(run.status, 0) << words.front();
+        EXPECT_NE(run.out.find("kurzory"), std::string::npos) << words.front();
+    }
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"nic"}, {"info"}, {"cur", "-o"}, {"ico", "a", "b"}}) {
+        const RunResult run = RunKurzory(folder, words);
+        EXPECT_EQ(run.status, 2) << words.front();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
 }  // namespace

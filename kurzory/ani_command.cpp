@@ -41,13 +41,9 @@ std::string FrameRefusal(const std::string& path) {
 
 int RunAni(Words words, const Console& console) {
     static const OptionSpec options[] = {{"-o", true}, {"--sequence", true}, {"--times", true}, {"--force", false}};
-    std::string usage;
-    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
-    if (!parsed) return console.Fail(usage);
-    if (parsed->help) {
-        console.out << AniHelp();
-        return 0;
-    }
+    int status = 0;
+    const std::optional<ParsedArguments> parsed = ParseCommand(words, options, AniHelp(), console, status);
+    if (!parsed) return status;
     const std::string* output = parsed->Value("-o");
     if (!output) return console.Fail(OptionNeededText("-o"));
     animace::AnimationInput input;

@@ -90,6 +90,22 @@ std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words
     return parsed;
 }
 
+std::optional<ParsedArguments> ParseCommand(Words words, std::span<const OptionSpec> options, const std::string& help,
+                                            const Console& console, int& status) {
+    std::string usage;
+    std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
+    if (!parsed) {
+        status = console.Fail(usage);
+        return std::nullopt;
+    }
+    if (parsed->help) {
+        console.out << help;
+        status = 0;
+        return std::nullopt;
+    }
+    return parsed;
+}
+
 std::optional<std::vector<long long>> NumberList(const std::string& text) {
     std::vector<long long> numbers;
     for (std::string_view part : SplitAtCommas(text)) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kurzory/console.h"
+
 namespace kurzory {
 
 struct OptionSpec {
@@ -27,6 +29,11 @@ struct ParsedArguments {
 // for help. On a usage error returns nothing and sets `error` to a Czech line.
 std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words, std::span<const OptionSpec> options,
                                               std::string& error);
+
+// Parses a subcommand's words; nothing when the command is already done: its help printed
+// (`status` 0) or a usage error reported (`status` 2).
+std::optional<ParsedArguments> ParseCommand(Words words, std::span<const OptionSpec> options, const std::string& help,
+                                            const Console& console, int& status);
 
 // "1,2,3": whole numbers from 1 up, separated by commas; nothing for any other text.
 std::optional<std::vector<long long>> NumberList(const std::string& text);

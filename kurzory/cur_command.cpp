@@ -12,13 +12,9 @@ namespace kurzory {
 
 int RunCur(Words words, const Console& console) {
     static const OptionSpec options[] = {{"-o", true}, {"--hotspot", true}, {"--force", false}};
-    std::string usage;
-    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
-    if (!parsed) return console.Fail(usage);
-    if (parsed->help) {
-        console.out << CurHelp();
-        return 0;
-    }
+    int status = 0;
+    const std::optional<ParsedArguments> parsed = ParseCommand(words, options, CurHelp(), console, status);
+    if (!parsed) return status;
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("cur"));
     const std::string* hotSpotText = parsed->Value("--hotspot");
     if (!hotSpotText) return console.Fail(OptionNeededText("--hotspot"));

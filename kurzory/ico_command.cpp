@@ -99,13 +99,9 @@ int IconOfCursor(const std::string& input, const IconDirectory& directory, const
 
 int RunIco(Words words, const Console& console) {
     static const OptionSpec options[] = {{"-o", true}, {"--transparent", true}, {"--force", false}};
-    std::string usage;
-    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
-    if (!parsed) return console.Fail(usage);
-    if (parsed->help) {
-        console.out << IcoHelp();
-        return 0;
-    }
+    int status = 0;
+    const std::optional<ParsedArguments> parsed = ParseCommand(words, options, IcoHelp(), console, status);
+    if (!parsed) return status;
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);

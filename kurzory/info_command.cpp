@@ -101,15 +101,10 @@ int DescribeFile(const std::string& path, const Console& console) {
 }  // namespace
 
 int RunInfo(Words words, const Console& console) {
-    std::string usage;
-    const std::optional<ParsedArguments> parsed = ParseArguments(words, {}, usage);
-    if (!parsed) return console.Fail(usage);
-    if (parsed->help) {
-        console.out << InfoHelp();
-        return 0;
-    }
-    if (parsed->paths.empty()) return console.Fail(NoFilesText());
     int status = 0;
+    const std::optional<ParsedArguments> parsed = ParseCommand(words, {}, InfoHelp(), console, status);
+    if (!parsed) return status;
+    if (parsed->paths.empty()) return console.Fail(NoFilesText());
     for (const std::string& path : parsed->paths) status = std::max(status, DescribeFile(path, console));
     return status;
 }

@@ -153,13 +153,9 @@ std::string WriteThemeIndex(const fs::path& theme) {
 
 int RunXcursor(Words words, const Console& console) {
     static const OptionSpec options[] = {{"-o", true}, {"--theme", true}, {"--name", true}, {"--force", false}};
-    std::string usage;
-    const std::optional<ParsedArguments> parsed = ParseArguments(words, options, usage);
-    if (!parsed) return console.Fail(usage);
-    if (parsed->help) {
-        console.out << XcursorHelp();
-        return 0;
-    }
+    int status = 0;
+    const std::optional<ParsedArguments> parsed = ParseCommand(words, options, XcursorHelp(), console, status);
+    if (!parsed) return status;
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("xcursor"));
     const std::string& input = parsed->paths.front();
     const std::string* theme = parsed->Value("--theme");

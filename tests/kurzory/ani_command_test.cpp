@@ -67,6 +67,9 @@ TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
                   [](const std::string&, const std::string&, const std::string&) { return animace::FailureAnswer::Cancel; }),
               animace::WriteOutcome::Written);
     EXPECT_EQ(ReadAll(folder.path("one.ani")), ReadAll(folder.path("one-expected.ani")));
+    // What the wizard writes for frames shown in order plays alike everywhere.
+    const RunResult info = RunKurzory(folder, {"info", "one.ani"});
+    EXPECT_EQ(info.status, 0) << info.out;
 }
 
 TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {

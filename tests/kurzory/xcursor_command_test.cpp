@@ -76,6 +76,19 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     EXPECT_EQ(RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "--force", "sipka.cur"}).status, 0);
     EXPECT_EQ(ReadAll(folder.path("motiv/index.theme")), (Bytes{'m', 'y'}));
 
+    // Without a "rate" chunk every step takes the header's rate.
+    AniParts parts;
+    parts.frames = {PlainCursor(16), PlainCursor(16, 0xFF00FF00)};
+    parts.sequence = std::vector<std::uint32_t>{0, 1};
+    parts.headerRate = 9;
+    WriteAll(folder.path("bez.ani"), EncodeAni(parts));
+    ASSERT_EQ(RunKurzory(folder, {"xcursor", "-o", "bez", "bez.ani"}).status, 0);
+    const Images steady(XcursorFilenameLoadAllImages(folder.path("bez").c_str()));
+    ASSERT_TRUE(steady);
+    ASSERT_EQ(steady->nimage, 2);
+    EXPECT_EQ(steady->images[0]->delay, 150u);
+    EXPECT_EQ(steady->images[1]->delay, 150u);
+
     WriteAll(folder.path("text"), {'x'});
     EXPECT_EQ(RunKurzory(folder, {"xcursor", "-o", "out", "text"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(folder.path("out")));

@@ -48,7 +48,7 @@ private:
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
     std::ifstream file(path, std::ios::binary);
-    return file && pelcor::HasBitmapSignature(file);
+    return file && iconfile::HeaderByte(file, 0) == 'B' && iconfile::HeaderByte(file, 1) == 'M';
 }
 
 int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const Console& console) {

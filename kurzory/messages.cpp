@@ -162,6 +162,9 @@ std::string OutputIsInputText(const std::string& path) {
 std::string UnknownFileKindText(const std::string& path) {
     return path + ": soubor není ikona, kurzor ani animovaný kurzor.";
 }
+std::string TooManyImagesText(const std::string& path) {
+    return path + ": kroků a velkých snímků je tolik, že by se obrázky kurzoru X11 nevešly do paměti.";
+}
 std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
 
 std::string ProblemText(const animace::CursorProblem& problem) {

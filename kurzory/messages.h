@@ -48,6 +48,7 @@ std::string NotCursorText(const std::string& path);
 std::string OutputIsInputText(const std::string& path);
 std::string UnknownFileKindText(const std::string& path);
 std::string NoFilesText();
+std::string TooManyImagesText(const std::string& path);
 
 // The lines of `info`.
 std::string ProblemText(const animace::CursorProblem& problem);

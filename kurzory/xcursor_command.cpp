@@ -29,6 +29,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Far beyond any real cursor; a file declaring more is refused before its images fill the memory.
+constexpr std::uint64_t kLargestFrameBytes = 64ull << 20;
+constexpr std::uint64_t kMostImageBytes = 512ull << 20;
+
 struct ImagesDeleter {
     void operator()(XcursorImages* images) const { XcursorImagesDestroy(images); }
 };
@@ -44,7 +48,7 @@ struct DecodedFrame {
 // Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first.
 std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64_t offset, std::uint64_t length,
                                         int hotSpotX, int hotSpotY, int nominalSize) {
-    if (length < iconfile::IconFileHeader::kSize || length > (std::uint64_t{1} << 30)) return std::nullopt;
+    if (length < iconfile::IconFileHeader::kSize || length > kLargestFrameBytes) return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(length), '\0');
     if (!source.ReadAt(offset, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size())))
         return std::nullopt;
@@ -90,6 +94,9 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
         nominalSize = std::max({nominalSize, frame.width, frame.height});
         return true;
     });
+    // Each step becomes an image of its own: their pixels together must fit in memory.
+    const std::uint64_t largestImage = 4 * std::uint64_t(nominalSize) * std::uint64_t(nominalSize);
+    if (layout.PlayableSteps() * largestImage > kMostImageBytes) return TooManyImagesText(path);
     std::vector<animace::StepEntry> steps;
     if (!animace::ForEachStep(source, layout, [&](const animace::StepEntry& step) {
             steps.push_back(step);
@@ -99,6 +106,7 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
     if (steps.empty()) return NotAnimatedCursorText(path);
     Images images(XcursorImagesCreate(static_cast<int>(steps.size())));
     std::map<std::uint32_t, DecodedFrame> decoded;
+    std::uint64_t imageBytes = 0;
     for (const animace::StepEntry& step : steps) {
         if (step.frame >= frames.size()) return UnreadableFrameText(path, step.frame);
         auto found = decoded.find(step.frame);
@@ -111,6 +119,9 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
             if (!picture) return UnreadableFrameText(path, step.frame);
             found = decoded.emplace(step.frame, std::move(*picture)).first;
         }
+        // A frame may decode larger than its directory says.
+        imageBytes += 4 * std::uint64_t(found->second.picture.width()) * std::uint64_t(found->second.picture.height());
+        if (imageBytes > kMostImageBytes) return TooManyImagesText(path);
         XcursorImage* image = ImageOf(found->second, nominalSize, Milliseconds(step.jiffies));
         if (image == nullptr) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
         images->images[images->nimage++] = image;

@@ -89,6 +89,17 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     EXPECT_EQ(steady->images[0]->delay, 150u);
     EXPECT_EQ(steady->images[1]->delay, 150u);
 
+    // Thousands of steps of a 256-pixel frame would need gigabytes of images: refused.
+    AniParts huge;
+    huge.frames = {TestCursor(256, 0, 0, [](int, int) { return 0xFFFFFFFFu; })};
+    huge.sequence = std::vector<std::uint32_t>(3000, 0);
+    huge.rates.assign(3000, 1);
+    WriteAll(folder.path("huge.ani"), EncodeAni(huge));
+    const RunResult refused = RunKurzory(folder, {"xcursor", "-o", "huge", "huge.ani"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("huge.ani"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("huge")));
+
     WriteAll(folder.path("text"), {'x'});
     EXPECT_EQ(RunKurzory(folder, {"xcursor", "-o", "out", "text"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(folder.path("out")));

@@ -1,7 +1,6 @@
 // Fuzz target of the animated cursor reader. Properties checked on every input: no read outside
 // the file, never more frames or steps reported than the file has room for, and memory that does
 // not grow with what the size fields declare.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "kurzory/console.h"
+#include "kurzory/held_signals.h"
 #include "kurzory/messages.h"
 
 int main(int argc, char** argv) {
@@ -18,10 +19,18 @@ int main(int argc, char** argv) {
     const kurzory::Words rest = kurzory::Words(words).subspan(1);
     if (command == "--help" || command == "-h") return std::cout << kurzory::MainHelp(), 0;
     if (command == "--version") return std::cout << kurzory::VersionText(), 0;
-    if (command == "ani") return kurzory::RunAni(rest, console);
-    if (command == "cur") return kurzory::RunCur(rest, console);
-    if (command == "ico") return kurzory::RunIco(rest, console);
     if (command == "info") return kurzory::RunInfo(rest, console);
-    if (command == "xcursor") return kurzory::RunXcursor(rest, console);
-    return console.Fail(kurzory::UnknownCommandText(command));
+    const auto writer = command == "ani"       ? kurzory::RunAni
+                        : command == "cur"     ? kurzory::RunCur
+                        : command == "ico"     ? kurzory::RunIco
+                        : command == "xcursor" ? kurzory::RunXcursor
+                                               : nullptr;
+    if (writer == nullptr) return console.Fail(kurzory::UnknownCommandText(command));
+    int status = 0;
+    {
+        // Every local of the command, its temporary files among them, is gone before a held signal ends the run.
+        const kurzory::HeldSignals held;
+        status = writer(rest, console);
+    }
+    return status;
 }

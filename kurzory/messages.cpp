@@ -55,7 +55,7 @@ std::string CurHelp() {
 
 std::string IcoHelp() {
     return "Použití: kurzory ico [-o VÝSTUP.ico] [--force] VSTUP.cur\n"
-           "        kurzory ico [--transparent X,Y] [-o VÝSTUP.ico] [--force] VSTUP.bmp\n"
+           "         kurzory ico [--transparent X,Y] [-o VÝSTUP.ico] [--force] VSTUP.bmp\n"
            "Převede kurzor na ikonu jako Skiren, nebo 256-barevný obrázek na ikonu jako Pelcor; druh\n"
            "vstupu se pozná podle obsahu.\n"
            "  --transparent X,Y  barva bodu ve sloupci X a řádku Y (řádky shora) bude průhledná\n"
@@ -73,7 +73,7 @@ std::string InfoHelp() {
 
 std::string XcursorHelp() {
     return "Použití: kurzory xcursor [-o VÝSTUP] [--force] VSTUP.ani|VSTUP.cur\n"
-           "        kurzory xcursor --theme SLOŽKA --name JMÉNO [--force] VSTUP.ani|VSTUP.cur\n"
+           "         kurzory xcursor --theme SLOŽKA --name JMÉNO [--force] VSTUP.ani|VSTUP.cur\n"
            "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu.\n"
            "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu bez přípony\n"
            "  --theme SLOŽKA   zapíše SLOŽKA/cursors/JMÉNO a SLOŽKA/index.theme (chybí-li)\n"

@@ -4,15 +4,17 @@ set(CPACK_PACKAGE_NAME ${KURZORY_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Kurzorové nástroje")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tools for making Windows mouse cursors and icons")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tools for making Windows mouse cursors and icons
- Three small programs with a Czech user interface for people who make mouse
- cursors and icons for Windows:
- .
-  * Skiren turns an icon (.ico) into a cursor (.cur) with a hot spot picked
-    by dragging two lines; given a cursor it writes the matching icon;
-  * Pelcor turns a 256-colour bitmap into an icon, optionally with one
-    transparent colour;
-  * animace builds an animated cursor (.ani) from static cursors.")
+# The extended description; the summary above is its first line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Three small programs with a Czech user interface for people who make mouse
+cursors and icons for Windows:
+
+ * Skiren turns an icon (.ico) into a cursor (.cur) with a hot spot picked
+   by dragging two lines; given a cursor it writes the matching icon;
+ * Pelcor turns a 256-colour bitmap into an icon, optionally with one
+   transparent colour;
+ * animace builds an animated cursor (.ani) from static cursors.
+
+The programs meet only through the files they write.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vývojáři Kurzorových nástrojů <vyvojari@kurzory.cz>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

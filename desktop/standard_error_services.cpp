@@ -10,13 +10,8 @@ MessageAnswer StandardErrorServices::showMessage(MessageIcon, MessageButtons but
                                                  const std::optional<QString>&) {
     std::fprintf(stderr, "%s: %s\n", programName_.toUtf8().constData(), text.toUtf8().constData());
     messageShown_ = true;
-    // Nobody can answer: the choice that gives up.
-    switch (buttons) {
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
-        case MessageButtons::Ok: break;
-    }
-    return MessageAnswer::Ok;
+    // Nobody is there to answer.
+    return EscapeAnswer(buttons);
 }
 
 void StandardErrorServices::endProgram(int status) {

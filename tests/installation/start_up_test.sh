@@ -25,6 +25,9 @@ expect() {  # description, wanted code, wanted stdout, wanted stderr
 }
 
 no_display="$name: chybí grafické prostředí, program nelze spustit."
+# An answer that could not be written is no success.
+env -u DISPLAY "$program" --version >/dev/full 2>/dev/null && { echo "FAIL: --version into a full disk succeeded" >&2; status=1; }
+
 for display in "" DISPLAY=:99; do
     run $display -- --version
     expect "--version $display" 0 "$name $version" ""

@@ -10,8 +10,8 @@ cursors and icons for Windows:
 
  * Skiren turns an icon (.ico) into a cursor (.cur) with a hot spot picked
    by dragging two lines; given a cursor it writes the matching icon;
- * Pelcor turns a 256-colour bitmap into an icon, optionally with one
-   transparent colour;
+ * Pelcor turns a palette bitmap into a 256-colour icon, optionally with
+   one transparent colour;
  * animace builds an animated cursor (.ani) from static cursors.
 
 The programs meet only through the files they write.")

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     // A converted cursor needs no window: the toolkit is not even started.
     if (recognition.kind == skiren::Recognition::Kind::CursorConverted && recognition.conversion.succeeded()) return 0;
     if (!desktop::DisplayUsable(argc, argv)) {
-        if (recognition.kind == skiren::Recognition::Kind::OpenEditor) return desktop::ReportMissingDisplay(skiren::kProgram);
+        if (recognition.kind == skiren::Recognition::Kind::OpenEditor)
+            return desktop::ReportMissingDisplay(skiren::kProgram);
         // A refusal or a failed conversion is told on standard error instead of in a box.
         desktop::StandardErrorServices services(QStringLiteral("Skiren"));
         skiren::FinishRecognition(recognition, path, services);

@@ -8,6 +8,8 @@ build=$1 expected=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
+mkdir -p "$work/home" "$work/data" "$work/config" "$work/config-dirs" "$work/cache"
+export HOME=$work/home XDG_CACHE_HOME=$work/cache
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 (cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed"
@@ -31,10 +33,9 @@ for picture in "$prefix"/share/icons/hicolor/*/apps/*.png; do
 done
 
 update-desktop-database "$prefix/share/applications"
-mkdir -p "$work/home" "$work/data" "$work/config" "$work/config-dirs"
 registered() {
     env PATH="$prefix/bin:$PATH" XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$work/data" \
-        XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/config-dirs" HOME="$work/home" GIO_USE_VFS=local \
+        XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/config-dirs" GIO_USE_VFS=local \
         gio mime "$1" | awk '/^Registered applications:/ { on = 1; next } /^[^\t]/ { on = 0 } on { print $1 }'
 }
 expect_registered() {

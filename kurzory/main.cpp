@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
     }
     const std::string& command = words.front();
     const kurzory::Words rest = kurzory::Words(words).subspan(1);
-    if (command == "--help" || command == "-h") return std::cout << kurzory::MainHelp(), 0;
-    if (command == "--version") return std::cout << kurzory::VersionText(), 0;
+    if (command == "--help" || command == "-h" || command == "--version") {
+        std::cout << (command == "--version" ? kurzory::VersionText() : kurzory::MainHelp()) << std::flush;
+        return std::cout ? 0 : 1;  // a full disk or a closed pipe is no success
+    }
     if (command == "info") return kurzory::RunInfo(rest, console);
     const auto writer = command == "ani"       ? kurzory::RunAni
                         : command == "cur"     ? kurzory::RunCur

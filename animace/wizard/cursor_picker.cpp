@@ -11,7 +11,6 @@
 
 #include "animace/number_text.h"
 #include "animace/wizard/icon_picture.h"
-#include "animace/wizard/sequence_step.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
 #include "desktop/picture_loader.h"
@@ -164,26 +163,21 @@ void Form1::testAndPreview() {
 void Form1::addFrame() {
     if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
     List1 << framePath();
-    ++n_;
-    const long long pitch = Image2->widthTwips();
-    strip_->addPicture(Image2->picture(), pitch * (n_ - 1));
-    strip_->setStripWidthTwips(pitch * n_);
-    strip_->arrange();
-    if (n_ > 1) Command3->setEnabled(true);
+    ++frameCount_;
+    strip_->append(Image2->picture());
+    if (frameCount_ > 1) Command3->setEnabled(true);
 }
 
 void Form1::removeLastFrame() {
-    if (n_ == 0) return services_.beep();
-    --n_;
+    if (frameCount_ == 0) return services_.beep();
+    --frameCount_;
     strip_->removeLast();
-    strip_->setStripWidthTwips(static_cast<long long>(Image2->widthTwips()) * n_);
-    strip_->arrange();
     List1.removeLast();
-    if (n_ < 2) Command3->setEnabled(false);
+    if (frameCount_ < 2) Command3->setEnabled(false);
 }
 
 bool Form1::CheckUndisplayable() const {
-    for (int k = 1; k <= n_; ++k)
+    for (int k = 1; k <= frameCount_; ++k)
         if (strip_->element(k)->showsSamePicture(chyba->picture())) return true;
     return false;
 }
@@ -194,17 +188,14 @@ void Form1::deleteTemporaryFile() const {
 }
 
 void Form1::leaveForSequence() {
-    if (n_ < 2) return;
-    const bool undisplayable = CheckUndisplayable();
+    if (frameCount_ < 2) return;
+    undisplayable_ = CheckUndisplayable();
     deleteTemporaryFile();
-    HScroll1->setMaximum(n_);
-    auto* next = new Form2(*this, services_);
-    next->setAttribute(Qt::WA_DeleteOnClose);
-    next->show();
-    next->je = QString::fromStdString(ShortNumberForm(undisplayable ? 1 : 0));
-    emit sequenceStepOpened(next);
-    close();
+    HScroll1->setMaximum(frameCount_);
+    emit nextRequested();
 }
+
+QString Form1::undisplayableFlag() const { return QString::fromStdString(ShortNumberForm(undisplayable_ ? 1 : 0)); }
 
 void Form1::cancelWizard() {
     deleteTemporaryFile();

@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <cmath>
-#include <map>
 
 #include "animace/number_text.h"
 #include "animace/wizard/finish_writer.h"
@@ -37,11 +35,6 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
     box->setGeometry(desktop::TwipsRect(left, top, width, height));
     box->setFont(desktop::SansSerifFont(false));
     return box;
-}
-
-std::map<const TimingSteps*, QPointer<Form4>>& FinishWindows() {
-    static std::map<const TimingSteps*, QPointer<Form4>> windows;
-    return windows;
 }
 
 }  // namespace
@@ -110,6 +103,9 @@ Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QStr
     Timer1->setObjectName(QStringLiteral("Timer1"));
     endtimer = new QTimer(this);
     endtimer->setObjectName(QStringLiteral("endtimer"));
+    // A coarse timer may fire up to 5 % late: a step of 2 s would show for 2.1 s.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    endtimer->setTimerType(Qt::PreciseTimer);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::openFolderWindow);
     connect(Command2, &QPushButton::clicked, this, &Form4::backToTiming);
@@ -173,8 +169,11 @@ void Form4::finish() {
     endtimer->start(500);
 }
 
+Form4::~Form4() { delete folderWindow_.data(); }
+
 void Form4::openFolderWindow() {
     auto* window = new adr(*this, *Text2, services_);
+    folderWindow_ = window;
     window->move(pos() + QPoint(40, 40));
     window->show();
     emit folderWindowOpened(window);
@@ -188,24 +187,6 @@ void Form4::backToTiming() {
 void Form4::closeEvent(QCloseEvent* event) {
     event->accept();
     services_.endProgram(0);
-}
-
-Form4* FinishWindowOf(const TimingSteps& timing) {
-    auto found = FinishWindows().find(&timing);
-    return found == FinishWindows().end() ? nullptr : found->second.data();
-}
-
-void ShowFinishStep(TimingSteps& timing, desktop::DesktopServices& desktop, const QString& commandLine) {
-    QPointer<Form4>& window = FinishWindows()[&timing];
-    if (!window) {
-        window = new Form4(timing, desktop, commandLine);
-        // The finish window reads the timing window and must not outlive it.
-        if (auto* owner = dynamic_cast<QObject*>(&timing)) {
-            QObject::connect(owner, &QObject::destroyed, window.data(), &QObject::deleteLater);
-        }
-    }
-    window->show();
-    window->Label6 = QString::number(timing.stepCount());
 }
 
 }  // namespace animace

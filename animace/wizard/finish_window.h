@@ -1,5 +1,6 @@
 #pragma once
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,6 +22,8 @@ public:
     // `homeFolder` is the folder preset when the command line gives none.
     Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine,
           QString homeFolder = DefaultFolder());
+    // An open folder window goes with this window.
+    ~Form4() override;
 
     // The user's home folder with a trailing separator; the root of drive C: on Windows.
     static QString DefaultFolder();
@@ -62,10 +65,8 @@ private:
 
     TimingSteps& timing_;
     desktop::DesktopServices& services_;
+    QPointer<QWidget> folderWindow_;
 };
-
-// The finish window made for `timing` by ShowFinishStep, or null before the first call.
-Form4* FinishWindowOf(const TimingSteps& timing);
 
 // The built-in picture of the preview before its first tick.
 QPixmap PreviewStartPicture();

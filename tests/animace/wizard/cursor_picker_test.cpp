@@ -329,8 +329,24 @@ TEST(CursorPicker, OnlyTheLastFrameUndisplayableReachesTheTimingStep) {
     animace::Form2* sequence = open.toSequence();
     EXPECT_EQ(sequence->je, QStringLiteral(" 1"));
     Click(sequence->Command2);
-    animace::Form3* timing = ToTiming(sequence);
+    animace::Form3* timing = open.toTiming();
     ASSERT_NE(timing, nullptr);
     EXPECT_EQ(timing->je, QStringLiteral(" 1"));
     EXPECT_EQ(timing->undisplayableCaption(), QStringLiteral(" 1"));
+}
+
+TEST(PictureStrip, ADisabledScrollBarDrawsNoThumbWhateverItsMaximum) {
+    PickerOnFolder open;
+    QScrollBar* bar = open.form->HScroll1;
+    ASSERT_FALSE(bar->isEnabled());
+    bar->setMaximum(5);  // as "&Další >" leaves it
+    const QImage atStart = bar->grab().toImage();
+    bar->setValue(3);
+    EXPECT_EQ(bar->grab().toImage(), atStart) << "no thumb moved";
+    bar->setMaximum(0);
+    EXPECT_EQ(bar->grab().toImage(), atStart);
+    bar->setMaximum(5);
+    bar->setValue(3);
+    bar->setEnabled(true);
+    EXPECT_NE(bar->grab().toImage(), atStart) << "an enabled bar shows its thumb";
 }

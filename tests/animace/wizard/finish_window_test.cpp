@@ -68,8 +68,9 @@ struct Finish {
             timing.frames << Native(folder.path(name));
         }
         timing.steps = {QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral(" 1")};
-        animace::ShowFinishStep(timing, desktop, commandLine);
-        form.reset(animace::FinishWindowOf(timing));
+        form = std::make_unique<Form4>(timing, desktop, commandLine);
+        form->show();
+        form->Label6 = QString::number(timing.stepCount());
         form->Timer1->stop();  // ticks are driven by the tests
     }
     // Empties the boxes, names the output in the scratch folder and presses "&Dokončit".
@@ -175,23 +176,13 @@ TEST(FinishWindow, PreviewPlaysEveryStepForItsOwnTimeAndStartsOver) {
     EXPECT_FALSE(form.Timer1->isActive());
 }
 
-TEST(FinishWindow, BackShowsTheTimingWindowAndNextComesBackUnchanged) {
+TEST(FinishWindow, BackShowsTheTimingWindow) {
     Finish open;
     Form4& form = *open.form;
-    form.Text1->setText(QStringLiteral("moje"));
-    form.timer1Tick();
     Click(form.Command2);
     EXPECT_EQ(open.timing.shownAgain, 1);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(open.desktop.ended);
-    open.timing.captions << QStringLiteral("2");
-    open.timing.pictures.push_back(Swatch(Qt::black));
-    animace::ShowFinishStep(open.timing, open.desktop, QStringLiteral("/ignored/now.ani"));
-    EXPECT_EQ(animace::FinishWindowOf(open.timing), &form) << "loaded once";
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.Text1->text(), QStringLiteral("moje"));
-    EXPECT_EQ(form.Label6, QStringLiteral("4"));
-    EXPECT_EQ(form.timer1Tag, QStringLiteral("1"));
 }
 
 TEST(FolderWindow, DisablesTheFinishWindowUntilClosed) {
@@ -333,30 +324,38 @@ TEST(FinishStep, OverwriteQuestionAndFailureBoxKeepTheWindowOpen) {
 
 TEST(Wizard, FromTheFirstWindowToTheWrittenFileAndTheEnd) {
     PickerOnFolder wizard;
+    wizard.open(Native(wizard.cursors() / "vysledek.ani"), {QStringLiteral("/")});
     WriteAll(wizard.cursors() / "kolo2.cur", TestCursor(16));
     wizard.pick(QStringLiteral("kolo1.cur"));
     wizard.pick(QStringLiteral("kolo2.cur"));
     animace::Form2* sequence = wizard.toSequence();
     ASSERT_TRUE(sequence);
     for (int frame : {2, 1, 2, 2}) Click(sequence->Image1(frame));
-    animace::Form3* timing = ToTiming(sequence);
+    animace::Form3* timing = wizard.toTiming();
     ASSERT_TRUE(timing);
-    QObject::connect(timing, &animace::Form3::nextRequested, timing, [&] {
-        animace::ShowFinishStep(*timing, wizard.desktop, Native(wizard.cursors() / "vysledek.ani"));
-    });
+    EXPECT_FALSE(sequence->isVisible());
     timing->VScroll1(2)->setTime(1);
     Click(timing->Command2);  // every step to the bound, 2 s
     timing->VScroll1(3)->setTime(7);
     Click(timing->Command3);
-    Form4* finish = animace::FinishWindowOf(*timing);
+    Form4* finish = wizard.wizard->finish();
     ASSERT_TRUE(finish);
+    finish->Timer1->stop();
     EXPECT_TRUE(finish->isVisible());
     EXPECT_FALSE(timing->isVisible());
+    EXPECT_EQ(timing->HScroll1->maximum(), 4);
+    EXPECT_EQ(finish->Label6, QStringLiteral("4"));
     EXPECT_EQ(finish->Text1->text(), QStringLiteral("vysledek.ani"));
+    finish->Text1->setText(QStringLiteral("moje"));
     Click(finish->Command2);
     EXPECT_TRUE(timing->isVisible());
+    EXPECT_FALSE(finish->isVisible());
+    finish->Label6 = QStringLiteral("0");
     Click(timing->Command3);
-    EXPECT_EQ(animace::FinishWindowOf(*timing), finish);
+    EXPECT_EQ(wizard.wizard->finish(), finish) << "loaded once";
+    EXPECT_EQ(finish->Label6, QStringLiteral("4"));
+    EXPECT_EQ(finish->Text1->text(), QStringLiteral("moje")) << "shown again unchanged";
+    finish->Text1->setText(QStringLiteral("vysledek.ani"));
     Click(finish->Command3);
 
     const Bytes file = ReadAll(wizard.cursors() / "vysledek.ani");

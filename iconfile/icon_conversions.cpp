@@ -8,18 +8,22 @@
 
 namespace iconfile {
 
-FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
+    if (!outputPath) return std::nullopt;
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, 0},
                                             {offsets::kBitCountOrHotSpotYLow, 0},
                                             {offsets::kResourceTypeLow, 1}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "ico"), patches);
+    return PatchedCopy(inputPath, *outputPath, patches);
 }
 
-FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "cur");
+    if (!outputPath) return std::nullopt;
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, column},
                                             {offsets::kBitCountOrHotSpotYLow, row},
                                             {offsets::kResourceTypeLow, 2}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "cur"), patches);
+    return PatchedCopy(inputPath, *outputPath, patches);
 }
 
 }  // namespace iconfile

@@ -4,15 +4,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
-#include <fstream>
 
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
 #include "desktop/twips.h"
-#include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/output_path.h"
+#include "iconfile/icon_directory.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
@@ -148,19 +145,17 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         return;
     }
     Image1->setPicture(loaded.image);
-    if (!iconfile::IsRegularFile(path_)) return recoverWithPlaceholder();
-    std::ifstream file(path_, std::ios::binary);
-    if (!file) return recoverWithPlaceholder();
-    if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) > 1) {
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path_);
+    if (!directory.opened()) return recoverWithPlaceholder();
+    if (directory.imageCountLow > 1) {
         services_.showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
                               QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
                                   .arg(QString::fromStdString(path_)));
         services_.endProgram(0);
         return;
     }
-    iconWidth_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kWidth));
-    iconHeight_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kHeight));
-    if (!file) return recoverWithPlaceholder();
+    iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
+    iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
     refreshValues();
 }
 
@@ -188,14 +183,14 @@ void HotSpotEditor::placeLines() {
 }
 
 void HotSpotEditor::confirm() {
-    if (!iconfile::HasRoomForOutputSuffix(path_)) {
-        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
-        services_.endProgram(0);
-        return;
-    }
     const auto toByte = [](int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); };
-    const iconfile::FileOutcome written = iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
-    if (!written.succeeded()) return desktop::ReportFileError(services_, written.path(), written.reason());
+    const std::optional<iconfile::FileOutcome> written =
+        iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
+    if (!written) {
+        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
+    } else if (!written->succeeded()) {
+        return desktop::ReportFileError(services_, written->path(), written->reason());
+    }
     services_.endProgram(0);
 }
 

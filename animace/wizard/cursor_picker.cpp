@@ -6,16 +6,14 @@
 #include <QPushButton>
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "animace/number_text.h"
-#include "animace/wizard/icon_picture.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
 #include "desktop/picture_loader.h"
 #include "desktop/twips.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/patched_copy.h"
 
@@ -135,25 +133,17 @@ void Form1::testAndPreview() {
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
     // away like a file of the wrong kind, so the picked frames are never lost.
-    if (!iconfile::IsRegularFile(path)) return rejectSelectedFile();
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return rejectSelectedFile();
-        if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) != 1 ||
-            iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow) != 2)
-            return rejectSelectedFile();
-    }
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (!directory.opened() || directory.imageCountLow != 1 || directory.resourceTypeLow != 2)
+        return rejectSelectedFile();
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
-    std::error_code sizeError;
-    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
-    if (sizeError) return rejectSelectedFile();
-    if (length > static_cast<std::uintmax_t>(kLargestIconFile)) {
+    if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();
         return Image2->setPicture(chyba->picture());
     }
     const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
     if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
-    const desktop::LoadedPicture loaded = LoadIconPicture(temporaryFile_);
+    const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
     if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
         Image2->setPicture(QPixmap::fromImage(loaded.image));
     else

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <sys/stat.h>
 
-#include "animace/wizard/icon_picture.h"
+#include "iconfile/icon_directory.h"
 #include "wizard_files.h"
 
 using animace::Form1;
@@ -158,15 +158,15 @@ TEST(CursorPicker, AHugeCursorIsNotCopiedForThePreview) {
     // Past the limit it cannot be shown; copying gigabytes would fill the folder and stall the window.
     const auto huge = open.cursors() / "obri.cur";
     WriteAll(huge, TestCursor());
-    std::filesystem::resize_file(huge, animace::kLargestIconFile + 1);
+    std::filesystem::resize_file(huge, iconfile::kLargestIconFile + 1);
     open.select(QStringLiteral("obri.cur"));
     EXPECT_TRUE(open.form->Command1->isEnabled());
     EXPECT_TRUE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
     EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
     // A file of exactly the limit is still copied and tried.
-    std::filesystem::resize_file(huge, animace::kLargestIconFile);
+    std::filesystem::resize_file(huge, iconfile::kLargestIconFile);
     open.select(QStringLiteral("obri.cur"));
-    EXPECT_EQ(std::filesystem::file_size(open.temporaryFile()), static_cast<std::uintmax_t>(animace::kLargestIconFile));
+    EXPECT_EQ(std::filesystem::file_size(open.temporaryFile()), static_cast<std::uintmax_t>(iconfile::kLargestIconFile));
     EXPECT_EQ(open.desktop.messages.size(), 0u);
 }
 

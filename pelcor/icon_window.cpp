@@ -157,6 +157,8 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
         Line[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
         Line[i]->setGeometry(from.x(), from.y(), std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()));
         SetBackground(Line[i], qRgb(0, 0, 0));
+        // Some lines end on the picture's edge cells; a press there must still pick.
+        Line[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     showColours();
 

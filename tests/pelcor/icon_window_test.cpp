@@ -509,3 +509,15 @@ TEST(IconWindow, ClosingTheWindowEndsWithoutWriting) {
     EXPECT_TRUE(run.desktop.ended);
     EXPECT_FALSE(fs::exists(run.folder.path("kytka.ico")));
 }
+
+TEST(IconWindow, APressOnAnEdgeCellUnderACornerLineStillPicks) {
+    Pelcor run(GroundWithSpots(32, {}));
+    IconWindow& w = *run.window;
+    const QPoint corners[] = {{56, 312}, {312, 56}, {312, 312}};  // where Line2, Line6 and Line7/8 cross the picture
+    const std::pair<int, int> cells[] = {{0, 31}, {31, 0}, {31, 31}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(w.childAt(corners[i]), w.Image1) << i;
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, corners[i]);
+        EXPECT_EQ(std::pair(w.pickColumn(), w.pickRow()), cells[i]) << i;
+    }
+}

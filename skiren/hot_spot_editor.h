@@ -8,6 +8,7 @@
 
 #include "desktop/desktop_services.h"
 #include "desktop/picture_loader.h"
+#include "desktop/window_parts.h"
 
 namespace skiren {
 
@@ -24,22 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { if (onRelease) onRelease(event); }
 };
 
-// The image box: paints its picture stretched to the box, cell by cell without smoothing.
-class StretchedPicture : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    void setPicture(const QImage& picture) { picture_ = picture; update(); }
-    const QImage& picture() const { return picture_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QImage picture_;
-};
-
-class HotSpotEditor : public QWidget {
+class HotSpotEditor : public desktop::ProgramWindow {
     Q_OBJECT
 public:
     using PictureLoader = std::function<desktop::LoadedPicture(const QString&)>;
@@ -53,7 +39,7 @@ public:
     int horizontalLineTopTwips() const { return vodorovnyTop_; }
 
     QLabel* Label1;
-    StretchedPicture* Image1;
+    desktop::EnlargedPicture* Image1;
     LineLabel* svisly;
     LineLabel* vodorovny;
     QPushButton* Command1;
@@ -61,10 +47,6 @@ public:
     std::array<QLabel*, 4> Label2{};
     std::array<QLabel*, 4> Label3{};
     QLabel* Label4;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void load(const PictureLoader& loader);
@@ -74,7 +56,6 @@ private:
     void confirm();
 
     std::string path_;
-    desktop::DesktopServices& services_;
     int iconWidth_ = 0;
     int iconHeight_ = 0;
     bool draggingVertical_ = false;

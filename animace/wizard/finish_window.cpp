@@ -1,7 +1,6 @@
 #include "animace/wizard/finish_window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
@@ -68,8 +67,9 @@ QString Form4::DefaultFolder() {
 #endif
 }
 
-Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine, QString homeFolder)
-    : QWidget(nullptr, Qt::Window), timing_(timing), services_(services) {
+Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine, QString homeFolder,
+             const desktop::TimerFactory& timers)
+    : desktop::ProgramWindow(services, nullptr, Qt::Window), timing_(timing) {
     SetUpWizardWindow(this, QStringLiteral("Form4"));
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("A je to!"), 120, 120, 2292, 492);
@@ -99,20 +99,15 @@ Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QStr
     Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("<  &Zpět"), 120, 4680, 1095, 375);
     Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Dokončit"), 2280, 4680, 1332, 372);
     Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    endtimer = new QTimer(this);
-    endtimer->setObjectName(QStringLiteral("endtimer"));
-    // A coarse timer may fire up to 5 % late: a step of 2 s would show for 2.1 s.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    endtimer->setTimerType(Qt::PreciseTimer);
+    Timer1 = timers();
+    endtimer = timers();
+    Timer1->onTick = [this] { timer1Tick(); };
+    endtimer->onTick = [this] { endtimerTick(); };
 
     connect(Command1, &QPushButton::clicked, this, &Form4::openFolderWindow);
     connect(Command2, &QPushButton::clicked, this, &Form4::backToTiming);
     connect(Command3, &QPushButton::clicked, this, &Form4::finish);
-    connect(Command4, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(Timer1, &QTimer::timeout, this, &Form4::timer1Tick);
-    connect(endtimer, &QTimer::timeout, this, &Form4::endtimerTick);
+    connect(Command4, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
 
     // Load.
     if (NumberIn(timing_.undisplayableCaption()) == 1) Label5->show();
@@ -125,32 +120,31 @@ Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QStr
             if (Text1->text().endsWith(u'#')) Text1->clear();
         }
     }
-    Timer1->start(50);
+    Timer1->setInterval(50);
 }
 
 void Form4::timer1Tick() {
-    int step = static_cast<int>(NumberIn(timer1Tag)) + 1;
-    timer1Tag = QString::number(step);
+    int step = static_cast<int>(NumberIn(Timer1->tag)) + 1;
+    Timer1->tag = QString::number(step);
     if (NumberIn(Label6) < step) {
-        timer1Tag = QStringLiteral("1");
+        Timer1->tag = QStringLiteral("1");
         step = 1;
     }
     const double milliseconds = std::round(NumberIn(timing_.timeCaption(step)) * 1000);
     const int period = milliseconds > 0 ? static_cast<int>(std::min(milliseconds, 2147483647.0)) : 0;
-    if (period == 0) Timer1->stop();
-    else Timer1->start(period);
+    Timer1->setInterval(period);
     Image1->setPicture(timing_.stepPicture(step));
 }
 
 void Form4::endtimerTick() {
-    if (endtimerTag != QStringLiteral("end")) {
-        endtimerTag = QStringLiteral("end");
+    if (endtimer->tag != QStringLiteral("end")) {
+        endtimer->tag = QStringLiteral("end");
         return;
     }
-    endtimer->stop();
-    Timer1->stop();
+    endtimer->setInterval(0);
+    Timer1->setInterval(0);
     hide();
-    services_.endProgram(0);
+    services().endProgram(0);
 }
 
 void Form4::finish() {
@@ -158,21 +152,21 @@ void Form4::finish() {
     Text2->setText(QString::fromStdString(NormalizeOutputFolder(Text2->text().toStdString())));
     const QString path = Text2->text() + Text1->text();
     const AnimationInput input = InputFromTiming(timing_, Text2->text(), Text1->text());
-    if (WriteWithMessages(input, path, services_) != WriteOutcome::Written) return;
+    if (WriteWithMessages(input, path, services()) != WriteOutcome::Written) return;
 
     // Nothing is on screen until the program ends; that alone must not end it early.
     QApplication::setQuitOnLastWindowClosed(false);
     hide();
-    services_.showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
+    services().showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
                           QString::fromUtf8(kWrittenMessage));
     QCoreApplication::processEvents();
-    endtimer->start(500);
+    endtimer->setInterval(500);
 }
 
 Form4::~Form4() { delete folderWindow_.data(); }
 
 void Form4::openFolderWindow() {
-    auto* window = new adr(*this, *Text2, services_);
+    auto* window = new adr(*this, *Text2, services());
     folderWindow_ = window;
     window->move(pos() + QPoint(40, 40));
     window->show();
@@ -182,11 +176,6 @@ void Form4::openFolderWindow() {
 void Form4::backToTiming() {
     timing_.showAgain();
     hide();
-}
-
-void Form4::closeEvent(QCloseEvent* event) {
-    event->accept();
-    services_.endProgram(0);
 }
 
 }  // namespace animace

@@ -1,9 +1,9 @@
 #pragma once
-// Bitmaps for Pelcor's tests, drawn in memory, and timers the tests tick themselves.
+// Bitmaps for Pelcor's tests, drawn in memory.
 #include <QApplication>
 #include <functional>
 
-#include "pelcor/window_timer.h"
+#include "support/scripted_timer.h"
 #include "support/temp_files.h"
 #include "support/test_application.h"
 
@@ -44,29 +44,3 @@ inline Rgb DistinctColour(int i) {
 inline Bytes PlainBitmap(int size, std::uint8_t ground = 1) {
     return TestBitmap(size, [ground](int, int) { return ground; }, DistinctColour);
 }
-
-class ScriptedTimer : public pelcor::WindowTimer {
-public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    // One tick, delivered only while the timer runs, as a real timer would.
-    void tick() {
-        if (interval_ != 0 && onTick) onTick();
-    }
-
-private:
-    int interval_ = 0;
-};
-
-// Hands out scripted timers in creation order: Timer1, Timer2, Timer3.
-struct TimerRig {
-    std::vector<ScriptedTimer*> made;
-    pelcor::TimerFactory factory() {
-        return [this] {
-            auto timer = std::make_unique<ScriptedTimer>();
-            made.push_back(timer.get());
-            return timer;
-        };
-    }
-    ScriptedTimer& operator[](int number) { return *made.at(static_cast<std::size_t>(number - 1)); }
-};

@@ -1,55 +1,51 @@
 #include "desktop/picture_loader.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+
+#include "iconfile/icon_directory.h"
 
 namespace desktop {
 namespace {
 
 LoadedPicture Read(QImageReader& reader) {
-    reader.setDecideFormatFromContent(true);
     QImage image;
     if (!reader.read(&image)) return {PictureLoadOutcome::ReaderError, {}};
     if (image.isNull() || image.width() == 0 || image.height() == 0) return {PictureLoadOutcome::Empty, {}};
     return {PictureLoadOutcome::Loaded, image};
 }
 
+// The second try at an icon whose directory the toolkit's reader refused.
+LoadedPicture ReadDecoderFriendly(const std::vector<std::uint8_t>& copy) {
+    QByteArray bytes(reinterpret_cast<const char*>(copy.data()), static_cast<qsizetype>(copy.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader retry(&buffer, "ico");
+    return Read(retry);
+}
+
 }  // namespace
 
 LoadedPicture LoadPicture(const QString& path) {
     QImageReader reader(path);
-    return Read(reader);
+    reader.setDecideFormatFromContent(true);
+    const LoadedPicture loaded = Read(reader);
+    if (loaded.outcome != PictureLoadOutcome::ReaderError) return loaded;
+    const auto copy = iconfile::DecoderFriendlyCopy(QFile::encodeName(path).toStdString());
+    return copy ? ReadDecoderFriendly(*copy) : loaded;
 }
 
 LoadedPicture LoadPictureFromBytes(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly)) return {PictureLoadOutcome::ReaderError, {}};
-    QImageReader reader(&buffer);
-    return Read(reader);
-}
-
-LoadedPicture LoadIconPictureFromBytes(QByteArray bytes) {
-    LoadedPicture loaded = LoadPictureFromBytes(bytes);
-    if (loaded.outcome != PictureLoadOutcome::ReaderError) return loaded;
-    constexpr qsizetype header = 6;
-    constexpr qsizetype entrySize = 16;
-    if (bytes.size() < header + entrySize) return loaded;
-    const int count = static_cast<unsigned char>(bytes[4]) | static_cast<unsigned char>(bytes[5]) << 8;
-    for (int i = 0; i < count && header + (i + 1) * entrySize <= bytes.size(); ++i) {
-        const qsizetype entry = header + i * entrySize;
-        bytes[entry + 4] = 1;  // planes
-        bytes[entry + 5] = 0;
-        bytes[entry + 6] = 0;  // bit count: taken from the bitmap header
-        bytes[entry + 7] = 0;
-    }
-    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ico");
-    QImage image;
-    if (!reader.read(&image)) return loaded;
-    if (image.isNull() || image.width() == 0 || image.height() == 0) return {PictureLoadOutcome::Empty, {}};
-    return {PictureLoadOutcome::Loaded, image};
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const LoadedPicture loaded = Read(reader);
+    if (loaded.outcome != PictureLoadOutcome::ReaderError) return loaded;
+    const auto copy = iconfile::DecoderFriendlyBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return copy ? ReadDecoderFriendly(*copy) : loaded;
 }
 
 }  // namespace desktop

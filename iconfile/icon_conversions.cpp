@@ -8,8 +8,16 @@
 
 namespace iconfile {
 
-FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
-    return ConvertCursorToIcon(inputPath, OutputPathFor(inputPath, "ico"));
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
+    if (!outputPath) return std::nullopt;
+    return ConvertCursorToIcon(inputPath, *outputPath);
+}
+
+std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "cur");
+    if (!outputPath) return std::nullopt;
+    return ConvertIconToCursor(inputPath, *outputPath, column, row);
 }
 
 FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {
@@ -19,16 +27,17 @@ FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string&
     return PatchedCopy(inputPath, outputPath, patches);
 }
 
-FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
-    return ConvertIconToCursor(inputPath, OutputPathFor(inputPath, "cur"), column, row);
-}
-
 FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,
                                 std::uint8_t row) {
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, column},
                                             {offsets::kBitCountOrHotSpotYLow, row},
                                             {offsets::kResourceTypeLow, 2}}};
     return PatchedCopy(inputPath, outputPath, patches);
+}
+
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output) {
+    const std::array<BytePatch, 1> patch{{{offsets::kResourceTypeLow, 1}}};
+    return PatchedCopy(input, output, patch);
 }
 
 }  // namespace iconfile

@@ -1,18 +1,26 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "iconfile/file_outcome.h"
 
 namespace iconfile {
 
-// Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon.
-FileOutcome ConvertCursorToIcon(const std::string& inputPath);
-FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath);
+// Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon. Nothing is
+// written, and nothing returned, when the path leaves no room for the new ending (OutputPathFor).
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath);
 
-// Writes the cursor twin of an icon with the hot spot at (column, row).
-FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row);
+// Writes the cursor twin of an icon with the hot spot at (column, row); nothing as above.
+std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row);
+
+// The same two conversions to an output of the caller's choosing.
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath);
 FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,
                                 std::uint8_t row);
+
+// Copies a cursor to `output` with only its type byte set to icon, so that an icon reader shows it.
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output);
 
 }  // namespace iconfile

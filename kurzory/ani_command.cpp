@@ -1,11 +1,10 @@
 // kurzory ani: the animated cursor the wizard writes for the same frames, sequence and times.
 #include <cerrno>
-#include <fstream>
 
 #include "animace/number_text.h"
 #include "animace/writer/animated_cursor_writer.h"
 #include "iconfile/file_outcome.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/replacement_file.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
@@ -31,10 +30,12 @@ std::string FrameRefusal(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::status(path, error)))
         return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOENT).reason());
-    if (!iconfile::IsRegularFile(path)) return NotOneImageCursorText(path);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    return iconfile::IsOneImageCursor(file) ? std::string() : NotOneImageCursorText(path);
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (directory.status == iconfile::DirectoryRead::ReadFailed)
+        return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
+    // The picker's test: the low bytes of the image count and the type.
+    const bool picked = directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
+    return picked ? std::string() : NotOneImageCursorText(path);
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // kurzory cur: Skiren's icon-to-cursor conversion with a hot spot given on the command line.
 #include "iconfile/icon_conversions.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
-#include "kurzory/icon_directory.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "skiren/cotoje.h"
+#include "skiren/hot_spot.h"
 
 namespace kurzory {
 
@@ -22,24 +23,24 @@ int RunCur(Words words, const Console& console) {
     if (!hotSpot) return console.Fail(PointOptionText("--hotspot", *hotSpotText));
 
     const std::string& input = parsed->paths.front();
-    const std::optional<IconDirectory> directory = ReadIconDirectory(input);
-    if (!directory || directory->entries.empty())
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
+    if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() ||
+        (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
         return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
-    if (Kind(*directory) == 2) return console.Fail(AlreadyCursorText(input));
-    if (directory->header.imageCount != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
-    const int width = DirectorySize(directory->entries.front().width);
-    const int height = DirectorySize(directory->entries.front().height);
+    if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
+    if (directory.imageCountLow > 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    const int width = skiren::IconSizeFromByte(directory.firstWidthByte);
+    const int height = skiren::IconSizeFromByte(directory.firstHeightByte);
     if (hotSpot->first >= width || hotSpot->second >= height)
         return console.Fail(HotSpotOutsideText(input, width, height));
 
-    const std::string* chosen = parsed->Value("-o");
-    if (!chosen && !iconfile::HasRoomForOutputSuffix(input)) return console.Fail(skiren::NoRoomMessage(input).toStdString());
-    const std::string output = chosen ? *chosen : iconfile::OutputPathFor(input, "cur");
-    if (std::string refusal = RefusedOutput(output, parsed->Has("--force")); !refusal.empty())
+    const std::optional<std::string> output = ChosenOr(parsed->Value("-o"), iconfile::OutputPathFor(input, "cur"));
+    if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    if (std::string refusal = RefusedOutput(*output, parsed->Has("--force")); !refusal.empty())
         return console.Fail(refusal);
     // A hot spot of 256 cannot be inside an icon, so both fit the byte Skiren writes.
     const iconfile::FileOutcome written = iconfile::ConvertIconToCursor(
-        input, output, static_cast<std::uint8_t>(hotSpot->first), static_cast<std::uint8_t>(hotSpot->second));
+        input, *output, static_cast<std::uint8_t>(hotSpot->first), static_cast<std::uint8_t>(hotSpot->second));
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
     return 0;
 }

@@ -6,11 +6,11 @@
 
 #include "desktop/picture_loader.h"
 #include "iconfile/header_byte.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
-#include "kurzory/icon_directory.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "pelcor/bitmap_check.h"
@@ -48,7 +48,8 @@ private:
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
     std::ifstream file(path, std::ios::binary);
-    return file && iconfile::HeaderByte(file, 0) == 'B' && iconfile::HeaderByte(file, 1) == 'M';
+    char signature[2] = {};
+    return file.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M';
 }
 
 int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const Console& console) {
@@ -82,15 +83,15 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     return 0;
 }
 
-int IconOfCursor(const std::string& input, const IconDirectory& directory, const ParsedArguments& parsed,
+int IconOfCursor(const std::string& input, const iconfile::IconDirectory& directory, const ParsedArguments& parsed,
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
-    if (directory.header.imageCount != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
-    const std::string* chosen = parsed.Value("-o");
-    if (!chosen && !iconfile::HasRoomForOutputSuffix(input)) return console.Fail(skiren::NoRoomMessage(input).toStdString());
-    const std::string output = chosen ? *chosen : iconfile::OutputPathFor(input, "ico");
-    if (std::string refusal = RefusedOutput(output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
-    const iconfile::FileOutcome written = iconfile::ConvertCursorToIcon(input, output);
+    // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
+    if (directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
+    if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
+    const iconfile::FileOutcome written = iconfile::ConvertCursorToIcon(input, *output);
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
     return 0;
 }
@@ -105,9 +106,9 @@ int RunIco(Words words, const Console& console) {
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
-    const std::optional<IconDirectory> directory = ReadIconDirectory(input);
-    if (directory && Kind(*directory) == 2 && !directory->entries.empty())
-        return IconOfCursor(input, *directory, *parsed, console);
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
+    if (directory.status == iconfile::DirectoryRead::Read && directory.resourceTypeLow == 2 && !directory.entries.empty())
+        return IconOfCursor(input, directory, *parsed, console);
     if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
     return console.Fail(NotCursorOrBitmapText(input));
 }

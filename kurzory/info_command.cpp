@@ -6,10 +6,11 @@
 
 #include "animace/reader/animated_cursor_problems.h"
 #include "iconfile/file_outcome.h"
+#include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
-#include "kurzory/icon_directory.h"
 #include "kurzory/messages.h"
+#include "skiren/hot_spot.h"
 
 namespace kurzory {
 namespace {
@@ -61,25 +62,25 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
 }
 
 int DescribeIconFile(const std::string& path, const Console& console) {
-    const std::optional<IconDirectory> directory = ReadIconDirectory(path);
-    if (!directory) {
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
         console.Fail(UnknownFileKindText(path));
         return 2;
     }
-    const bool cursor = Kind(*directory) == 2;
+    const bool cursor = directory.resourceTypeLow == 2;
     std::ostream& out = console.out;
-    out << path << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory->header.imageCount << '\n';
+    out << path << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
     int index = 1;
-    for (const iconfile::IconDirEntry& entry : directory->entries) {
-        out << "  obrázek " << index++ << ": " << DirectorySize(entry.width) << " × " << DirectorySize(entry.height)
-            << " bodů, ";
+    for (const iconfile::IconDirEntry& entry : directory.entries) {
+        out << "  obrázek " << index++ << ": " << skiren::IconSizeFromByte(entry.width) << " × "
+            << skiren::IconSizeFromByte(entry.height) << " bodů, ";
         if (entry.colorCount != 0) out << int{entry.colorCount} << " barev";
         else if (!cursor && entry.bitCount != 0) out << entry.bitCount << " bitů na bod";
         else out << "256 a více barev";
         if (cursor) out << ", aktivní bod " << entry.hotSpotX() << ", " << entry.hotSpotY();
         out << ", " << entry.imageSize << " bajtů\n";
     }
-    if (directory->entries.size() < directory->header.imageCount) {
+    if (directory.status != iconfile::DirectoryRead::Read) {
         console.Fail(FileFailureText(path, "soubor je kratší, než udává jeho hlavička."));
         return 2;
     }

@@ -9,6 +9,10 @@
 namespace kurzory {
 namespace fs = std::filesystem;
 
+std::optional<std::string> ChosenOr(const std::string* chosen, std::optional<std::string> ownOutput) {
+    return chosen ? std::optional<std::string>(*chosen) : ownOutput;
+}
+
 std::string RefusedOutput(const std::string& path, bool force) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);

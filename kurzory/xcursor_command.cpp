@@ -13,13 +13,14 @@
 #include "animace/reader/animated_cursor_problems.h"
 #include "desktop/picture_loader.h"
 #include "iconfile/file_outcome.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/replacement_file.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
-#include "kurzory/icon_directory.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "skiren/hot_spot.h"
 
 // Last: Xlib defines macros (Success, None, Bool) that clash with names in the headers above.
 #include <X11/Xcursor/Xcursor.h>
@@ -29,8 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far beyond any real cursor; a file declaring more is refused before its images fill the memory.
-constexpr std::uint64_t kLargestFrameBytes = 64ull << 20;
+// Far beyond any real cursor: steps whose images would need more are refused before they fill the memory.
 constexpr std::uint64_t kMostImageBytes = 512ull << 20;
 
 struct ImagesDeleter {
@@ -48,12 +48,12 @@ struct DecodedFrame {
 // Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first.
 std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64_t offset, std::uint64_t length,
                                         int hotSpotX, int hotSpotY, int nominalSize) {
-    if (length < iconfile::IconFileHeader::kSize || length > kLargestFrameBytes) return std::nullopt;
+    if (length < iconfile::IconFileHeader::kSize || length > iconfile::kLargestIconFile) return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(length), '\0');
     if (!source.ReadAt(offset, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size())))
         return std::nullopt;
     bytes[static_cast<qsizetype>(iconfile::offsets::kResourceTypeLow)] = 1;
-    const desktop::LoadedPicture loaded = desktop::LoadIconPictureFromBytes(std::move(bytes));
+    const desktop::LoadedPicture loaded = desktop::LoadPictureFromBytes(bytes);
     if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
     DecodedFrame frame;
     frame.picture = loaded.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -130,10 +130,11 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
 }
 
 std::variant<Images, std::string> CursorImages(const std::string& path, animace::ByteSource& source) {
-    const std::optional<IconDirectory> directory = ReadIconDirectory(path);
-    if (!directory || Kind(*directory) != 2 || directory->entries.empty()) return NotCursorText(path);
-    const iconfile::IconDirEntry& entry = directory->entries.front();
-    const int nominalSize = std::max(DirectorySize(entry.width), DirectorySize(entry.height));
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (directory.status != iconfile::DirectoryRead::Read || directory.resourceTypeLow != 2 || directory.entries.empty())
+        return NotCursorText(path);
+    const iconfile::IconDirEntry& entry = directory.entries.front();
+    const int nominalSize = std::max(skiren::IconSizeFromByte(entry.width), skiren::IconSizeFromByte(entry.height));
     std::optional<DecodedFrame> picture =
         DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY(), nominalSize);
     if (!picture) return UnreadableFrameText(path, 0);

@@ -1,28 +1,23 @@
 #include "skiren/cotoje.h"
 
-#include <fstream>
-
 #include "desktop/file_error_report.h"
-#include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/output_path.h"
+#include "iconfile/icon_directory.h"
 
 namespace skiren {
 
 Recognition RecognizeInput(const std::string& path) {
     using Kind = Recognition::Kind;
-    if (!iconfile::IsRegularFile(path)) return {Kind::NotIconOrCursor};
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {Kind::NotIconOrCursor};
-    const int type = iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow);
-    if (type != 1 && type != 2) return {Kind::NotIconOrCursor};
-    switch (iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow)) {
+    const iconfile::IconDirectory first = iconfile::ReadIconDirectory(path);
+    if (!first.opened() || (first.resourceTypeLow != 1 && first.resourceTypeLow != 2)) return {Kind::NotIconOrCursor};
+    // The type byte is read a second time: a file that changed in between only resembles one.
+    switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
         case 1: return {Kind::OpenEditor};
-        case 2:
-            file.close();
-            if (!iconfile::HasRoomForOutputSuffix(path)) return {Kind::NoRoomForSuffix};
-            return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path)};
+        case 2: {
+            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path);
+            if (!converted) return {Kind::NoRoomForSuffix};
+            return {Kind::CursorConverted, *converted};
+        }
         default: return {Kind::ChangedMeanwhile};
     }
 }

@@ -4,21 +4,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "animace/number_text.h"
-#include "animace/wizard/icon_picture.h"
-#include "animace/wizard/sequence_step.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
 #include "desktop/picture_loader.h"
 #include "desktop/twips.h"
-#include "iconfile/header_byte.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/patched_copy.h"
+#include "iconfile/icon_conversions.h"
+#include "iconfile/icon_directory.h"
 
 namespace animace {
 namespace {
@@ -136,23 +131,16 @@ void Form1::testAndPreview() {
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
     // away like a file of the wrong kind, so the picked frames are never lost.
-    if (!iconfile::IsRegularFile(path)) return rejectSelectedFile();
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return rejectSelectedFile();
-        if (!iconfile::IsOneImageCursor(file)) return rejectSelectedFile();
-    }
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (!directory.opened() || directory.imageCountLow != 1 || directory.resourceTypeLow != 2)
+        return rejectSelectedFile();
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
-    std::error_code sizeError;
-    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
-    if (sizeError) return rejectSelectedFile();
-    if (length > static_cast<std::uintmax_t>(kLargestIconFile)) {
+    if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();
         return Image2->setPicture(chyba->picture());
     }
-    const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
-    if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
-    const desktop::LoadedPicture loaded = LoadIconPicture(temporaryFile_);
+    if (!iconfile::CopyCursorAsIcon(path, LocalPath(temporaryFile_)).succeeded()) return rejectSelectedFile();
+    const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
     if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
         Image2->setPicture(QPixmap::fromImage(loaded.image));
     else
@@ -162,26 +150,21 @@ void Form1::testAndPreview() {
 void Form1::addFrame() {
     if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
     List1 << framePath();
-    ++n_;
-    const long long pitch = Image2->widthTwips();
-    strip_->addPicture(Image2->picture(), pitch * (n_ - 1));
-    strip_->setStripWidthTwips(pitch * n_);
-    strip_->arrange();
-    if (n_ > 1) Command3->setEnabled(true);
+    ++frameCount_;
+    strip_->append(Image2->picture());
+    if (frameCount_ > 1) Command3->setEnabled(true);
 }
 
 void Form1::removeLastFrame() {
-    if (n_ == 0) return services_.beep();
-    --n_;
+    if (frameCount_ == 0) return services_.beep();
+    --frameCount_;
     strip_->removeLast();
-    strip_->setStripWidthTwips(static_cast<long long>(Image2->widthTwips()) * n_);
-    strip_->arrange();
     List1.removeLast();
-    if (n_ < 2) Command3->setEnabled(false);
+    if (frameCount_ < 2) Command3->setEnabled(false);
 }
 
 bool Form1::CheckUndisplayable() const {
-    for (int k = 1; k <= n_; ++k)
+    for (int k = 1; k <= frameCount_; ++k)
         if (strip_->element(k)->showsSamePicture(chyba->picture())) return true;
     return false;
 }
@@ -192,17 +175,14 @@ void Form1::deleteTemporaryFile() const {
 }
 
 void Form1::leaveForSequence() {
-    if (n_ < 2) return;
-    const bool undisplayable = CheckUndisplayable();
+    if (frameCount_ < 2) return;
+    undisplayable_ = CheckUndisplayable();
     deleteTemporaryFile();
-    HScroll1->setMaximum(n_);
-    auto* next = new Form2(*this, services_);
-    next->setAttribute(Qt::WA_DeleteOnClose);
-    next->show();
-    next->je = QString::fromStdString(ShortNumberForm(undisplayable ? 1 : 0));
-    emit sequenceStepOpened(next);
-    close();
+    HScroll1->setMaximum(frameCount_);
+    emit nextRequested();
 }
+
+QString Form1::undisplayableFlag() const { return QString::fromStdString(ShortNumberForm(undisplayable_ ? 1 : 0)); }
 
 void Form1::cancelWizard() {
     deleteTemporaryFile();

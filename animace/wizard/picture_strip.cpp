@@ -1,5 +1,7 @@
 #include "animace/wizard/picture_strip.h"
 
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <limits>
 
@@ -31,7 +33,7 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     strip_ = new QWidget(viewport_);
     strip_->setGeometry(Pixels(layout.strip));
     stripWidthTwips_ = layout.strip.width();
-    scrollBar_ = new QScrollBar(Qt::Horizontal, window);
+    scrollBar_ = new StripScrollBar(window);
     scrollBar_->setGeometry(Pixels(layout.scrollBar));
     scrollBar_->setRange(0, 0);
     scrollBar_->setSingleStep(1);
@@ -47,13 +49,28 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     QObject::connect(scrollBar_, &QScrollBar::valueChanged, strip_, [this] { scroll(); });
 }
 
-ImageBox* PictureStrip::addPicture(const QPixmap& picture, long long leftTwips) {
+void StripScrollBar::paintEvent(QPaintEvent* event) {
+    if (isEnabled()) return QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    // The option comes without parts to draw: all of them but the thumb.
+    option.subControls = QStyle::SubControls(QStyle::SC_All);
+    option.subControls &= ~QStyle::SubControls(QStyle::SC_ScrollBarSlider);
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+}
+
+ImageBox* PictureStrip::append(const QPixmap& picture) {
+    const long long pitch = pitchTwips_();
+    const long long n = count() + 1;
     auto* box = new ImageBox(strip_);
     box->setObjectName(QStringLiteral("%1_%2").arg(elementName_).arg(elements_.size()));
-    box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(leftTwips))), 0);
+    box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(pitch * (n - 1)))), 0);
     box->setPicture(picture);
     box->show();
     elements_.push_back(box);
+    setStripWidthTwips(pitch * n);
+    arrange();
     return box;
 }
 
@@ -61,6 +78,8 @@ void PictureStrip::removeLast() {
     if (elements_.size() <= 1) return;
     delete elements_.back();
     elements_.pop_back();
+    setStripWidthTwips(static_cast<long long>(pitchTwips_()) * count());
+    arrange();
 }
 
 void PictureStrip::setStripWidthTwips(long long width) {
@@ -69,8 +88,6 @@ void PictureStrip::setStripWidthTwips(long long width) {
     const long long pixels = std::clamp<long long>(desktop::TwipsToPixels(static_cast<double>(width)), 0, QWIDGETSIZE_MAX);
     strip_->resize(static_cast<int>(pixels), strip_->height());
 }
-
-int PictureStrip::stripLeftTwips() const { return desktop::PixelsToTwips(strip_->x()); }
 
 void PictureStrip::arrange() {
     const int n = count();

@@ -19,6 +19,17 @@ struct StripLayout {
     QRect templateElement;  // element 0, kept out of view
 };
 
+// The strip's scroll bar. Disabled, it draws no thumb whatever maximum it carries: the maximum
+// also hands a count on to the next step.
+class StripScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit StripScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A horizontally scrollable row of pictures in a clipping viewport. Element k (from 1) stands at
 // the left given when it was added; scrolling puts the strip at -(value × pitch), the pitch read
 // when the scroll happens.
@@ -29,7 +40,6 @@ public:
                  std::function<int()> pitchTwips);
 
     QFrame* shape() const { return shape_; }
-    QWidget* viewport() const { return viewport_; }
     QWidget* strip() const { return strip_; }
     QScrollBar* scrollBar() const { return scrollBar_; }
 
@@ -37,19 +47,21 @@ public:
     // Element k, 0 being the hidden template.
     ImageBox* element(int k) const { return elements_.at(static_cast<std::size_t>(k)); }
 
-    ImageBox* addPicture(const QPixmap& picture, long long leftTwips);
+    // A new last element one pitch to the right of the one before; the strip widens to hold it
+    // and is arranged.
+    ImageBox* append(const QPixmap& picture);
+    // Takes the last element away; the strip narrows and is arranged.
     void removeLast();
 
-    long long stripWidthTwips() const { return stripWidthTwips_; }
-    void setStripWidthTwips(long long width);
-    int stripLeftTwips() const;
 
-    // ArrangeStrip: after every change of the element count.
-    void arrange();
     // Moves the strip to the scroll bar's value (also when the value did not change).
     void scroll();
 
 private:
+    // ArrangeStrip: after every change of the element count.
+    void arrange();
+    void setStripWidthTwips(long long width);
+
     QFrame* shape_;
     QWidget* viewport_;
     QWidget* strip_;

@@ -1,6 +1,5 @@
 #include "animace/wizard/timing_step.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,22 +89,20 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     const int steps = std::min(HScroll1->maximum(), sequence.shownStepPictures());
     sliders_.reserve(static_cast<std::size_t>(steps) + 1);
     labels_.reserve(static_cast<std::size_t>(steps) + 1);
-    while (n_ < steps) {
-        ++n_;
-        Image2->setPicture(sequence.Image3(n_)->picture());
+    while (stepCount_ < steps) {
+        ++stepCount_;
+        Image2->setPicture(sequence.Image3(stepCount_)->picture());
         const long long w = Image2->widthTwips();
-        strip_->addPicture(Image2->picture(), w * n_ - w);
-        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * n_ - w, 1 << 30)), sliderWidth);
-        QLabel* label = makeTimeLabel(static_cast<int>(std::min<long long>(w * n_ - w - 70, 1 << 30)));
+        strip_->append(Image2->picture());
+        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * stepCount_ - w, 1 << 30)), sliderWidth);
+        QLabel* label = makeTimeLabel(static_cast<int>(std::min<long long>(w * stepCount_ - w - 70, 1 << 30)));
         connect(slider, &TimeSlider::timeChanged, label,
                 [label](int time) { label->setText(QString::fromStdString(ShortFormOfTwentieths(time))); });
         slider->show();
         label->show();
         sliders_.push_back(slider);
         labels_.push_back(label);
-        strip_->setStripWidthTwips(w * n_);
     }
-    strip_->arrange();
     List1 = sequence.List1;
     List2 = sequence.List2;
     HScroll1->setValue(0);
@@ -137,12 +134,12 @@ void Form3::applyBound() {
     }
     // Clamped while still a floating-point value: "9999" would not fit the sliders' range.
     const double scaled = std::min(seconds * 20, static_cast<double>(kLargestBound));
-    u_ = std::clamp(static_cast<int>(std::nearbyint(scaled)), 1, kLargestBound);
-    for (int k = 1; k <= n_; ++k) VScroll1(k)->setTopEnd(u_);
+    upperBound_ = std::clamp(static_cast<int>(std::nearbyint(scaled)), 1, kLargestBound);
+    for (int k = 1; k <= stepCount_; ++k) VScroll1(k)->setTopEnd(upperBound_);
 }
 
 void Form3::setAllToMaximum() {
-    for (int k = 1; k <= n_; ++k) VScroll1(k)->setTime(VScroll1(k)->topEnd());
+    for (int k = 1; k <= stepCount_; ++k) VScroll1(k)->setTime(VScroll1(k)->topEnd());
 }
 
 QString Form3::timeCaption(int step) const { return isStep(step) ? Label2(step)->text() : QString(); }
@@ -152,13 +149,8 @@ QPixmap Form3::stepPicture(int step) const { return isStep(step) ? Image1(step)-
 int Form3::displayTime(int step) const { return isStep(step) ? VScroll1(step)->time() : 0; }
 
 void Form3::leaveForFinish() {
-    HScroll1->setMaximum(n_);
+    HScroll1->setMaximum(stepCount_);
     emit nextRequested();
-    // Hidden only once another window stands in its place, so the program never quits between steps.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool another = std::any_of(windows.begin(), windows.end(),
-                                     [this](const QWidget* window) { return window != this && window->isVisible(); });
-    if (another) hide();
 }
 
 }  // namespace animace

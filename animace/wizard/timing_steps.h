@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace desktop { class DesktopServices; }
-
 namespace animace {
 
 class TimingSteps {
@@ -24,9 +22,5 @@ public:
     virtual QStringList sequence() const = 0;          // hidden `List2`
     virtual void showAgain() = 0;                      // "<  &Zpět" of the finish step
 };
-
-// The timing window's "&Další >": creates the finish window the first time (it then lives to the
-// end of the program), shows it, and gives it the step count; later calls only show it again.
-void ShowFinishStep(TimingSteps& timing, desktop::DesktopServices& desktop, const QString& commandLine);
 
 }  // namespace animace

@@ -15,7 +15,7 @@ std::size_t FilesIn(const fs::path& folder) {
 }
 
 Bytes Icon(int size) {
-    return TestCursor(size, 0, 0, [](int x, int y) { return 0xFF000000u | static_cast<std::uint32_t>(x * 7 + y); }, 1);
+    return TestArgbCursor(size, 0, 0, [](int x, int y) { return 0xFF000000u | static_cast<std::uint32_t>(x * 7 + y); }, 1);
 }
 
 TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
@@ -23,7 +23,8 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
     WriteAll(mine.path("ikona.ico"), Icon(32));
     WriteAll(skirens.path("ikona.ico"), Icon(32));
     ASSERT_EQ(RunKurzory(mine, {"cur", "--hotspot", "5,31", "ikona.ico"}).status, 0);
-    ASSERT_TRUE(iconfile::ConvertIconToCursor(skirens.path("ikona.ico").string(), 5, 31).succeeded());
+    const auto skirensCursor = iconfile::ConvertIconToCursor(skirens.path("ikona.ico").string(), 5, 31);
+    ASSERT_TRUE(skirensCursor && skirensCursor->succeeded());
     EXPECT_EQ(ReadAll(mine.path("ikona.cur")), ReadAll(skirens.path("ikona.cur")));
 
     // A size byte of 0 is 256 pixels: 255 is inside.
@@ -63,11 +64,12 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
 
 TEST(IcoCommand, WritesSkirensIconOfACursor) {
     ScratchFolder mine, skirens;
-    const Bytes cursor = TestCursor(48, 20, 30, [](int x, int) { return 0x80FF0000u + static_cast<std::uint32_t>(x); });
+    const Bytes cursor = TestArgbCursor(48, 20, 30, [](int x, int) { return 0x80FF0000u + static_cast<std::uint32_t>(x); });
     WriteAll(mine.path("sipka.cur"), cursor);
     WriteAll(skirens.path("sipka.cur"), cursor);
     ASSERT_EQ(RunKurzory(mine, {"ico", "sipka.cur"}).status, 0);
-    ASSERT_TRUE(iconfile::ConvertCursorToIcon(skirens.path("sipka.cur").string()).succeeded());
+    const auto skirensIcon = iconfile::ConvertCursorToIcon(skirens.path("sipka.cur").string());
+    ASSERT_TRUE(skirensIcon && skirensIcon->succeeded());
     EXPECT_EQ(ReadAll(mine.path("sipka.ico")), ReadAll(skirens.path("sipka.ico")));
 
     const RunResult pick = RunKurzory(mine, {"ico", "--transparent", "0,0", "-o", "x.ico", "sipka.cur"});

@@ -10,8 +10,8 @@
 
 namespace {
 
-AniParts ThreeFrames() {
-    AniParts parts;
+AnimationParts ThreeFrames() {
+    AnimationParts parts;
     parts.frames = {PlainCursor(16, 0xFFFF0000), PlainCursor(16, 0xFF00FF00), PlainCursor(16, 0xFF0000FF)};
     parts.rates = {6, 12, 18};
     parts.sequence = std::vector<std::uint32_t>{0, 1, 2};
@@ -34,7 +34,7 @@ bool PixbufLoads(const std::filesystem::path& path) {
 
 struct ProblemCase {
     std::string name;
-    AniParts parts;
+    AnimationParts parts;
     std::string expected;  // a phrase of the problem's line, empty for a clean file
     int status;
 };
@@ -42,39 +42,39 @@ struct ProblemCase {
 std::vector<ProblemCase> ProblemCases() {
     std::vector<ProblemCase> cases;
     auto add = [&](std::string name, auto change, std::string expected, int status) {
-        AniParts parts = ThreeFrames();
+        AnimationParts parts = ThreeFrames();
         change(parts);
         cases.push_back({std::move(name), std::move(parts), std::move(expected), status});
     };
-    add("clean", [](AniParts&) {}, "", 0);
-    add("no sequence bit, order kept", [](AniParts& p) { p.flags = 1; }, "bit pořadí (2) – Wine (user32) si s tím poradí", 1);
-    add("no sequence bit, order changed", [](AniParts& p) { p.flags = 1, p.sequence = {{0, 2, 1}}; },
+    add("clean", [](AnimationParts&) {}, "", 0);
+    add("no sequence bit, order kept", [](AnimationParts& p) { p.flags = 1; }, "bit pořadí (2) – Wine (user32) si s tím poradí", 1);
+    add("no sequence bit, order changed", [](AnimationParts& p) { p.flags = 1, p.sequence = {{0, 2, 1}}; },
         "bit pořadí (2) – Wine (user32) přehraje ho jinak", 2);
     add("no sequence bit, more steps",
-        [](AniParts& p) { p.flags = 1, p.sequence = {{0, 1, 2, 1}}, p.rates = {6, 6, 6, 6}; },
+        [](AnimationParts& p) { p.flags = 1, p.sequence = {{0, 1, 2, 1}}, p.rates = {6, 6, 6, 6}; },
         "bit pořadí (2) – gdk-pixbuf soubor odmítne", 2);
-    add("rate size", [](AniParts& p) { p.rates = {6, 12, 18, 24}, p.headerSteps = 3; }, "„rate“ neodpovídá", 2);
-    add("seq size", [](AniParts& p) { p.sequence = {{0, 1, 2, 0}}, p.headerSteps = 3; }, "„seq “ neodpovídá", 2);
-    add("sequence beyond frames", [](AniParts& p) { p.sequence = {{0, 1, 3}}; }, "snímek, který v souboru není", 2);
-    add("no frames", [](AniParts& p) { p.headerFrames = 0; }, "počet snímků je 0", 2);
+    add("rate size", [](AnimationParts& p) { p.rates = {6, 12, 18, 24}, p.headerSteps = 3; }, "„rate“ neodpovídá", 2);
+    add("seq size", [](AnimationParts& p) { p.sequence = {{0, 1, 2, 0}}, p.headerSteps = 3; }, "„seq “ neodpovídá", 2);
+    add("sequence beyond frames", [](AnimationParts& p) { p.sequence = {{0, 1, 3}}; }, "snímek, který v souboru není", 2);
+    add("no frames", [](AnimationParts& p) { p.headerFrames = 0; }, "počet snímků je 0", 2);
     add("1024 steps",
-        [](AniParts& p) {
+        [](AnimationParts& p) {
             p.rates.assign(1024, 6);
             p.sequence = std::vector<std::uint32_t>(1024, 0);
             for (std::size_t i = 0; i < 1024; ++i) (*p.sequence)[i] = static_cast<std::uint32_t>(i % 3);
         },
         "počet kroků je 0 nebo 1024", 2);
-    add("header size", [](AniParts& p) { p.headerChunkSize = 40; }, "„anih“ není 36", 2);
-    add("header size field", [](AniParts& p) { p.headerSizeField = 40; }, "„anih“ není 36", 2);
-    add("header chunk only", [](AniParts& p) { p.headerChunkSize = 40, p.headerSizeField = 36; }, "„anih“ není 36", 2);
-    add("more frames declared", [](AniParts& p) { p.headerFrames = 4; }, "bloků „icon“", 2);
-    add("frame chunks", [](AniParts& p) { p.headerFrames = 2, p.sequence = {{0, 1, 1}}; }, "bloků „icon“", 2);
-    add("steps differ, no sequence", [](AniParts& p) { p.sequence.reset(), p.rates = {6, 6}; }, "pořadí chybí nebo jen roste", 2);
-    add("riff size", [](AniParts& p) { p.riffSize = 100; }, "velikost RIFF nesouhlasí", 1);
-    add("cut short", [](AniParts& p) { p.cutFromEnd = 3; }, "přesahuje konec souboru", 1);
-    add("info before anih", [](AniParts& p) { p.infoBeforeHeader = true; }, "LIST INFO stojí před", 2);
-    add("odd chunk", [](AniParts& p) { p.frames[1].push_back(0); }, "blok liché délky", 2);
-    add("first step", [](AniParts& p) { p.sequence = {{1, 0, 2}}; }, "krok 1 neukazuje uložený snímek 1", 2);
+    add("header size", [](AnimationParts& p) { p.headerChunkSize = 40; }, "„anih“ není 36", 2);
+    add("header size field", [](AnimationParts& p) { p.headerSizeField = 40; }, "„anih“ není 36", 2);
+    add("header chunk only", [](AnimationParts& p) { p.headerChunkSize = 40, p.headerSizeField = 36; }, "„anih“ není 36", 2);
+    add("more frames declared", [](AnimationParts& p) { p.headerFrames = 4; }, "bloků „icon“", 2);
+    add("frame chunks", [](AnimationParts& p) { p.headerFrames = 2, p.sequence = {{0, 1, 1}}; }, "bloků „icon“", 2);
+    add("steps differ, no sequence", [](AnimationParts& p) { p.sequence.reset(), p.rates = {6, 6}; }, "pořadí chybí nebo jen roste", 2);
+    add("riff size", [](AnimationParts& p) { p.riffSize = 100; }, "velikost RIFF nesouhlasí", 1);
+    add("cut short", [](AnimationParts& p) { p.cutFromEnd = 3; }, "přesahuje konec souboru", 1);
+    add("info before anih", [](AnimationParts& p) { p.infoBeforeHeader = true; }, "LIST INFO stojí před", 2);
+    add("odd chunk", [](AnimationParts& p) { p.frames[1].push_back(0); }, "blok liché délky", 2);
+    add("first step", [](AnimationParts& p) { p.sequence = {{1, 0, 2}}; }, "krok 1 neukazuje uložený snímek 1", 2);
     return cases;
 }
 
@@ -82,7 +82,7 @@ TEST(InfoCommand, NamesEveryProblemAndAgreesWithGdkPixbuf) {
     ScratchFolder folder;
     for (const ProblemCase& c : ProblemCases()) {
         const auto path = folder.path("case.ani");
-        WriteAll(path, EncodeAni(c.parts));
+        WriteAll(path, EncodedAnimation(c.parts));
         const RunResult run = RunKurzory(folder, {"info", "case.ani"});
         EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.out << run.err;
         if (c.expected.empty())
@@ -96,10 +96,10 @@ TEST(InfoCommand, NamesEveryProblemAndAgreesWithGdkPixbuf) {
 
 TEST(InfoCommand, ListsStepsAndFramesAndTakesTheWorstStatusOfSeveralFiles) {
     ScratchFolder folder;
-    AniParts parts = ThreeFrames();
+    AnimationParts parts = ThreeFrames();
     parts.sequence = {{0, 2, 2, 1}};
     parts.rates = {3, 30, 7, 60};
-    WriteAll(folder.path("good.ani"), EncodeAni(parts));
+    WriteAll(folder.path("good.ani"), EncodedAnimation(parts));
     const RunResult good = RunKurzory(folder, {"info", "good.ani"});
     EXPECT_EQ(good.status, 0) << good.out;
     for (const char* line : {"snímky: 3", "kroky: 4", "příznaky: 3", "krok 1: snímek 1, .05 s", "krok 2: snímek 3, .5 s",
@@ -108,7 +108,7 @@ TEST(InfoCommand, ListsStepsAndFramesAndTakesTheWorstStatusOfSeveralFiles) {
 
     WriteAll(folder.path("sipka.cur"), PlainCursor(32));
     parts.riffSize = 7;
-    WriteAll(folder.path("riff.ani"), EncodeAni(parts));
+    WriteAll(folder.path("riff.ani"), EncodedAnimation(parts));
     WriteAll(folder.path("junk.ani"), {'R', 'I', 'F', 'F', 1, 0, 0, 0, 'A', 'C'});
     EXPECT_EQ(RunKurzory(folder, {"info", "sipka.cur", "good.ani"}).status, 0);
     EXPECT_EQ(RunKurzory(folder, {"info", "good.ani", "riff.ani"}).status, 1);

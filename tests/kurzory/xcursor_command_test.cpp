@@ -26,11 +26,11 @@ std::uint32_t Premultiplied(std::uint32_t argb) {
 
 TEST(XcursorCommand, EveryStepIsAnImageWithItsFramesHotSpotAndTime) {
     ScratchFolder folder;
-    AniParts parts;
-    parts.frames = {TestCursor(32, 3, 4, Straight), TestCursor(24, 30, 5, [](int, int) { return 0xFF00FF00u; })};
+    AnimationParts parts;
+    parts.frames = {TestArgbCursor(32, 3, 4, Straight), TestArgbCursor(24, 30, 5, [](int, int) { return 0xFF00FF00u; })};
     parts.sequence = std::vector<std::uint32_t>{1, 0, 1};
     parts.rates = {1, 60, 7};
-    WriteAll(folder.path("kolo.ani"), EncodeAni(parts));
+    WriteAll(folder.path("kolo.ani"), EncodedAnimation(parts));
     const RunResult run = RunKurzory(folder, {"xcursor", "kolo.ani"});
     ASSERT_EQ(run.status, 0) << run.err;
 
@@ -58,7 +58,7 @@ TEST(XcursorCommand, EveryStepIsAnImageWithItsFramesHotSpotAndTime) {
 
 TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     ScratchFolder folder;
-    WriteAll(folder.path("sipka.cur"), TestCursor(16, 7, 9, [](int, int) { return 0xFF102030u; }));
+    WriteAll(folder.path("sipka.cur"), TestArgbCursor(16, 7, 9, [](int, int) { return 0xFF102030u; }));
     const RunResult run = RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "sipka.cur"});
     ASSERT_EQ(run.status, 0) << run.err;
     const Images images(XcursorFilenameLoadAllImages(folder.path("motiv/cursors/left_ptr").c_str()));
@@ -77,11 +77,11 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     EXPECT_EQ(ReadAll(folder.path("motiv/index.theme")), (Bytes{'m', 'y'}));
 
     // Without a "rate" chunk every step takes the header's rate.
-    AniParts parts;
+    AnimationParts parts;
     parts.frames = {PlainCursor(16), PlainCursor(16, 0xFF00FF00)};
     parts.sequence = std::vector<std::uint32_t>{0, 1};
     parts.headerRate = 9;
-    WriteAll(folder.path("bez.ani"), EncodeAni(parts));
+    WriteAll(folder.path("bez.ani"), EncodedAnimation(parts));
     ASSERT_EQ(RunKurzory(folder, {"xcursor", "-o", "bez", "bez.ani"}).status, 0);
     const Images steady(XcursorFilenameLoadAllImages(folder.path("bez").c_str()));
     ASSERT_TRUE(steady);
@@ -90,11 +90,11 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     EXPECT_EQ(steady->images[1]->delay, 150u);
 
     // Thousands of steps of a 256-pixel frame would need gigabytes of images: refused.
-    AniParts huge;
-    huge.frames = {TestCursor(256, 0, 0, [](int, int) { return 0xFFFFFFFFu; })};
+    AnimationParts huge;
+    huge.frames = {TestArgbCursor(256, 0, 0, [](int, int) { return 0xFFFFFFFFu; })};
     huge.sequence = std::vector<std::uint32_t>(3000, 0);
     huge.rates.assign(3000, 1);
-    WriteAll(folder.path("huge.ani"), EncodeAni(huge));
+    WriteAll(folder.path("huge.ani"), EncodedAnimation(huge));
     const RunResult refused = RunKurzory(folder, {"xcursor", "-o", "huge", "huge.ani"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("huge.ani"), std::string::npos);

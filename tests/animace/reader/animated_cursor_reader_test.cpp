@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "animace/reader/animated_cursor_reader.h"
-#include "kurzory/kurzory_files.h"
+#include "support/file_encoder.h"
 
 using namespace animace;
 
 namespace {
+
+Bytes PlainCursor(int size = 16) {
+    return TestArgbCursor(size, 1, 2, [](int, int) { return 0xFF2040C0u; });
+}
 
 // Counts what the reader asks for; asking for bytes outside the file is a fault.
 class CountingSource final : public ByteSource {
@@ -28,14 +32,14 @@ private:
 };
 
 TEST(AnimatedCursorReader, StreamsManyStepsAcrossItsBlocks) {
-    AniParts parts;
+    AnimationParts parts;
     parts.frames = {PlainCursor(), PlainCursor(), PlainCursor()};
     parts.sequence = std::vector<std::uint32_t>();
     for (std::uint32_t i = 0; i < 2500; ++i) {
         parts.sequence->push_back(i % 3);
         parts.rates.push_back(i + 1);
     }
-    const Bytes file = EncodeAni(parts);
+    const Bytes file = EncodedAnimation(parts);
     CountingSource source(file);
     const AnimatedCursorLayout layout = ReadAnimatedCursorLayout(source);
     ASSERT_TRUE(layout.isAnimatedCursor);
@@ -54,7 +58,7 @@ TEST(AnimatedCursorReader, StreamsManyStepsAcrossItsBlocks) {
 }
 
 TEST(AnimatedCursorReader, DeclaredCountsAndSizesAreCutToWhatTheFileHolds) {
-    AniParts parts;
+    AnimationParts parts;
     parts.frames = {PlainCursor(), PlainCursor()};
     parts.rates = {6, 6};
     parts.sequence = std::vector<std::uint32_t>{0, 1};
@@ -62,7 +66,7 @@ TEST(AnimatedCursorReader, DeclaredCountsAndSizesAreCutToWhatTheFileHolds) {
     parts.headerFrames = 0xFFFFFFFFu;
     parts.rateSize = 0x7FFFFFF0u;  // runs past the end: everything after it is inside it
     parts.riffSize = 0xFFFFFFF0u;
-    const Bytes file = EncodeAni(parts);
+    const Bytes file = EncodedAnimation(parts);
     CountingSource source(file);
     const AnimatedCursorLayout layout = ReadAnimatedCursorLayout(source);
     ASSERT_TRUE(layout.isAnimatedCursor);
@@ -75,13 +79,13 @@ TEST(AnimatedCursorReader, DeclaredCountsAndSizesAreCutToWhatTheFileHolds) {
 }
 
 TEST(AnimatedCursorReader, ReadsOnlyHeadersOfLongFramesAndPadsOddChunks) {
-    AniParts parts;
-    Bytes longFrame = TestCursor(256, 40, 50, [](int, int) { return 0xFFFFFFFFu; });
+    AnimationParts parts;
+    Bytes longFrame = TestArgbCursor(256, 40, 50, [](int, int) { return 0xFFFFFFFFu; });
     longFrame.push_back(1);  // odd length: a pad byte follows in the file
     parts.frames = {longFrame, longFrame, PlainCursor(16)};
     parts.rates = {6, 6, 6};
     parts.sequence = std::vector<std::uint32_t>{0, 1, 2};
-    const Bytes file = EncodeAni(parts);
+    const Bytes file = EncodedAnimation(parts);
     ASSERT_GT(file.size(), 500000u);
     CountingSource source(file);
     const AnimatedCursorLayout layout = ReadAnimatedCursorLayout(source);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "animace/wizard/cursor_picker.h"
 #include "animace/wizard/sequence_step.h"
 #include "animace/wizard/timing_step.h"
+#include "animace/wizard/wizard.h"
 #include "skiren/skiren_files.h"
 #include "support/scripted_desktop.h"
 
@@ -33,7 +33,7 @@ private:
 
 inline void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-// A scratch folder with cursors in "Kurzory" and the picker opened on it.
+// A scratch folder with cursors in "Kurzory" and the wizard started on it.
 class PickerOnFolder {
 public:
     explicit PickerOnFolder(QString commandLine = {}, QStringList drives = {QStringLiteral("/")}) {
@@ -44,16 +44,10 @@ public:
         if (commandLine.isNull()) commandLine = Native(cursors() / "#");
         open(commandLine, drives);
     }
-    ~PickerOnFolder() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != form.get()) windows << window;
-        for (const QPointer<QWidget>& window : windows) delete window.data();
-    }
-
     void open(const QString& commandLine, const QStringList& drives) {
-        form = std::make_unique<animace::Form1>(commandLine, desktop, Native(folder.path("obr.tmp")), drives);
-        form->show();
+        wizard = std::make_unique<animace::Wizard>(commandLine, desktop, Native(folder.path("obr.tmp")), drives);
+        form = wizard->picker();
+        wizard->start();
     }
     std::filesystem::path cursors() const { return folder.path("Kurzory"); }
     std::filesystem::path temporaryFile() const { return folder.path("obr.tmp"); }
@@ -70,23 +64,19 @@ public:
     }
 
     animace::Form2* toSequence() {
-        animace::Form2* opened = nullptr;
-        QObject::connect(form.get(), &animace::Form1::sequenceStepOpened, [&opened](animace::Form2* step) { opened = step; });
         Click(form->Command3);
-        return opened;
+        return wizard->sequence();
+    }
+    animace::Form3* toTiming() {
+        Click(wizard->sequence()->Command3);
+        return wizard->timing();
     }
 
     ScratchFolder folder;
     ScriptedDesktop desktop;
-    std::unique_ptr<animace::Form1> form;
+    std::unique_ptr<animace::Wizard> wizard;
+    animace::Form1* form = nullptr;
 };
-
-inline animace::Form3* ToTiming(animace::Form2* sequence) {
-    animace::Form3* opened = nullptr;
-    QObject::connect(sequence, &animace::Form2::timingStepOpened, [&opened](animace::Form3* step) { opened = step; });
-    Click(sequence->Command3);
-    return opened;
-}
 
 // The sequence step opened on `frames` picks of one 32-pixel cursor.
 struct SequenceOnFrames {
@@ -103,7 +93,7 @@ struct SequenceOnFrames {
 struct TimingOnSteps {
     explicit TimingOnSteps(int steps) : base(steps) {
         Click(base.sequence->Command2);
-        timing = ToTiming(base.sequence);
+        timing = base.picker.toTiming();
     }
     SequenceOnFrames base;
     animace::Form3* timing = nullptr;

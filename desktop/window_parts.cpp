@@ -17,6 +17,7 @@ void SetBackground(QWidget* control, const QColor& colour) {
 void EnlargedPicture::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    paintUnderPicture(painter);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.drawImage(pictureArea(), picture_);

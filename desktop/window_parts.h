@@ -9,6 +9,7 @@
 #include "desktop/desktop_services.h"
 #include "desktop/twips.h"
 
+class QPainter;
 class QPushButton;
 
 namespace desktop {
@@ -40,6 +41,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
     // Where the picture is painted, in pixels of the widget.
     virtual QRectF pictureArea() const { return rect(); }
+    // Paints what shows through the picture's transparent parts; nothing by default.
+    virtual void paintUnderPicture(QPainter&) {}
 
 private:
     QImage picture_;

@@ -26,4 +26,9 @@ std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std
     return PatchedCopy(inputPath, *outputPath, patches);
 }
 
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output) {
+    const std::array<BytePatch, 1> patch{{{offsets::kResourceTypeLow, 1}}};
+    return PatchedCopy(input, output, patch);
+}
+
 }  // namespace iconfile

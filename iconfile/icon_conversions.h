@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -13,5 +14,8 @@ std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath);
 
 // Writes the cursor twin of an icon with the hot spot at (column, row); nothing as above.
 std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row);
+
+// Copies a cursor to `output` with only its type byte set to icon, so that an icon reader shows it.
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output);
 
 }  // namespace iconfile

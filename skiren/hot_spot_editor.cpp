@@ -6,9 +6,11 @@
 
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
+#include "skiren/checkerboard.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
@@ -18,8 +20,12 @@ namespace {
 using G = EditorGeometry;
 using desktop::Place;
 constexpr int kLabelRowTops[4] = {4440, 4680, 4920, 5160};
+// Over the value labels the pointer is the icon tried as a cursor.
+constexpr int kPointerTrialLeft = 480, kPointerTrialTop = 4440, kPointerTrialRight = 2775, kPointerTrialBottom = 5415;
 
 }  // namespace
+
+void StretchedPicture::paintUnderPicture(QPainter& painter) { PaintCheckerboard(painter, size(), picture().size()); }
 
 QImage PlaceholderPicture() {
     QImage picture(192, 192, QImage::Format_RGB32);
@@ -54,7 +60,7 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
                    QStringLiteral("Label1"), 240, 120, 2775, 615);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = Place(new desktop::EnlargedPicture(this), QStringLiteral("Image1"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
+    Image1 = Place(new StretchedPicture(this), QStringLiteral("Image1"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
                    G::kBoxExtent);
 
     const QColor lineColour(255, 255, 128);
@@ -104,6 +110,14 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     // The design width was measured for a narrower font; the note must still be read whole.
     Label4->resize(std::max(Label4->width(), Label4->sizeHint().width()), Label4->height());
     desktop::SetBackground(Label4, grey);
+    // Paints nothing: it only carries the pointer over the labels it covers.
+    pointerTrial = new QWidget(this);
+    pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
+    pointerTrial->setGeometry(desktop::TwipsRect(kPointerTrialLeft, kPointerTrialTop, kPointerTrialRight - kPointerTrialLeft,
+                                                 kPointerTrialBottom - kPointerTrialTop));
+    // The buttons would take the arrow keys to move the focus; the lines get them instead.
+    Command1->installEventFilter(this);
+    Command2->installEventFilter(this);
     placeLines();
     load(loader);
 }
@@ -129,6 +143,7 @@ void HotSpotEditor::load(const PictureLoader& loader) {
     }
     iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
     iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
+    iconLoaded_ = true;
     refreshValues();
 }
 
@@ -148,6 +163,35 @@ int HotSpotEditor::row() const {
 void HotSpotEditor::refreshValues() {
     const int values[4] = {iconWidth_, iconHeight_, column(), row()};
     for (int i = 0; i < 4; ++i) Label3[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+    const QPoint hotSpot(values[2], values[3]);
+    if (iconLoaded_ && hotSpot != pointerHotSpot_) {
+        pointerHotSpot_ = hotSpot;
+        pointerTrial->setCursor(desktop::PointerFromPicture(Image1->picture(), hotSpot));
+    }
+}
+
+bool HotSpotEditor::moveLineByKey(int key) {
+    const bool vertical = key == Qt::Key_Left || key == Qt::Key_Right;
+    const bool horizontal = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!vertical && !horizontal && key != Qt::Key_Home && key != Qt::Key_End) return false;
+    // Home and End move both lines: to the box's top-left corner and to the far clamp.
+    const auto moved = [key](int position, int boxPosition, int iconSize) {
+        if (iconSize <= 1) return position;
+        if (key == Qt::Key_Home) return boxPosition;
+        if (key == Qt::Key_End) return ClampLinePosition(boxPosition + G::kBoxExtent, boxPosition, G::kBoxExtent);
+        const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
+        return LinePositionForStep(position, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize, step);
+    };
+    if (!horizontal) svislyLeft_ = moved(svislyLeft_, G::kBoxLeft, iconWidth_);
+    if (!vertical) vodorovnyTop_ = moved(vodorovnyTop_, G::kBoxTop, iconHeight_);
+    placeLines();
+    refreshValues();
+    return true;
+}
+
+bool HotSpotEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && moveLineByKey(static_cast<QKeyEvent*>(event)->key())) return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void HotSpotEditor::placeLines() {
@@ -165,6 +209,11 @@ void HotSpotEditor::confirm() {
         return desktop::ReportFileError(services(), written->path(), written->reason());
     }
     services().endProgram(0);
+}
+
+void HotSpotEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape && moveLineByKey(event->key())) return;
+    desktop::ProgramWindow::keyPressEvent(event);
 }
 
 }  // namespace skiren

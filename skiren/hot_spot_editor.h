@@ -25,6 +25,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { if (onRelease) onRelease(event); }
 };
 
+// The image box: the enlarged picture over a checkerboard that shows its transparent parts.
+class StretchedPicture : public desktop::EnlargedPicture {
+    Q_OBJECT
+public:
+    using desktop::EnlargedPicture::EnlargedPicture;
+
+protected:
+    void paintUnderPicture(QPainter& painter) override;
+};
+
 class HotSpotEditor : public desktop::ProgramWindow {
     Q_OBJECT
 public:
@@ -39,7 +49,7 @@ public:
     int horizontalLineTopTwips() const { return vodorovnyTop_; }
 
     QLabel* Label1;
-    desktop::EnlargedPicture* Image1;
+    StretchedPicture* Image1;
     LineLabel* svisly;
     LineLabel* vodorovny;
     QPushButton* Command1;
@@ -47,6 +57,11 @@ public:
     std::array<QLabel*, 4> Label2{};
     std::array<QLabel*, 4> Label3{};
     QLabel* Label4;
+    QWidget* pointerTrial;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load(const PictureLoader& loader);
@@ -54,6 +69,8 @@ private:
     void refreshValues();
     void placeLines();
     void confirm();
+    // Arrow keys step a line by one pixel, Home and End send it to either end; false for other keys.
+    bool moveLineByKey(int key);
 
     std::string path_;
     int iconWidth_ = 0;
@@ -62,6 +79,8 @@ private:
     bool draggingHorizontal_ = false;
     int svislyLeft_;
     int vodorovnyTop_;
+    bool iconLoaded_ = false;
+    QPoint pointerHotSpot_{-1, -1};
 };
 
 // The placeholder shown for an icon the picture reader rejects.

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -14,9 +13,8 @@
 #include "desktop/picture_loader.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
+#include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/patched_copy.h"
 
 namespace animace {
 namespace {
@@ -149,8 +147,7 @@ void Form1::testAndPreview() {
         deleteTemporaryFile();
         return showPreview(chyba->picture());
     }
-    const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
-    if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
+    if (!iconfile::CopyCursorAsIcon(path, LocalPath(temporaryFile_)).succeeded()) return rejectSelectedFile();
     const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
     if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return showPreview(chyba->picture());
     // A cursor keeps its hot spot where an icon keeps its planes and bit count.

@@ -73,3 +73,20 @@ TEST(IconConversions, OnlyTheFirstEntryOfSeveralIsRewritten) {
     EXPECT_EQ(icon[26], 9);
     EXPECT_EQ(icon[28], 9);
 }
+
+TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {
+    const Bytes icon = ReadAll(TestData("sipka16.ico")), cursor = ReadAll(TestData("sipka16.cur"));
+    ASSERT_EQ(icon.size(), 1406u);
+    ASSERT_EQ(cursor.size(), icon.size());
+    Bytes patched = icon;
+    patched[2] = 2, patched[10] = 7, patched[12] = 3;
+    EXPECT_EQ(cursor, patched);
+
+    ScratchFolder folder;
+    WriteAll(folder.path("sipka.ico"), icon);
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("sipka.ico").string(), 7, 3)->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("sipka.cur")), cursor);
+    std::filesystem::remove(folder.path("sipka.ico"));
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("sipka.cur").string())->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("sipka.ico")), icon);
+}

@@ -36,3 +36,6 @@ inline void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
 inline bool IsRoot() {
     return ::getuid() == 0;
 }
+
+// A committed fixture file under tests/data.
+inline std::filesystem::path TestData(const std::string& name) { return std::filesystem::path(KURZORY_TEST_DATA) / name; }

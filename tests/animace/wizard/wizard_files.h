@@ -34,7 +34,7 @@ inline Bytes ColouredCursor(int size, QPoint hotSpot) {
     cursor[palette + 4 * 8 + 1] = 255;
     const std::size_t pixels = palette + 4 * 256;
     std::fill_n(cursor.begin() + static_cast<std::ptrdiff_t>(pixels), size * size / 4, 8);
-    const std::size_t mask = static_cast<std::size_t>(size) * iconfile::RowBytes(static_cast<std::size_t>(size));
+    const std::size_t mask = static_cast<std::size_t>(size) * TestRowBytes(static_cast<std::size_t>(size));
     std::fill(cursor.end() - static_cast<std::ptrdiff_t>(mask), cursor.end(), 0);
     return cursor;
 }

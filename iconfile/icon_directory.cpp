@@ -10,14 +10,21 @@
 namespace iconfile {
 namespace {
 
-constexpr std::size_t kLongestDirectory = IconFileHeader::kSize + IconDirEntry::kSize * 0xFFFF;
-
-// Reads up to `limit` bytes from the start; false on a read error.
-bool ReadPrefix(std::ifstream& file, std::size_t limit, std::vector<std::uint8_t>& bytes) {
-    bytes.resize(limit);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+// Appends up to `count` more bytes of the file; false on a read error.
+bool ReadMore(std::ifstream& file, std::size_t count, std::vector<std::uint8_t>& bytes) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + count);
+    file.read(reinterpret_cast<char*>(bytes.data() + start), static_cast<std::streamsize>(count));
+    bytes.resize(start + static_cast<std::size_t>(file.gcount()));
     return !file.bad();
+}
+
+// Reads the header and then only the entries it announces; nothing past the directory.
+bool ReadDirectoryBytes(std::ifstream& file, std::vector<std::uint8_t>& bytes) {
+    if (!ReadMore(file, IconFileHeader::kSize, bytes)) return false;
+    if (bytes.size() < IconFileHeader::kSize) return true;
+    const std::size_t announced = bytes[offsets::kImageCountLow] | bytes[offsets::kImageCountLow + 1] << 8;
+    return ReadMore(file, IconDirEntry::kSize * announced, bytes);
 }
 
 int ByteAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
@@ -42,8 +49,9 @@ void DecodeDirectory(const std::vector<std::uint8_t>& bytes, IconDirectory& dire
     if (present >= announced) directory.status = DirectoryRead::Read;
 }
 
-// Opens a regular file and reads up to `limit` bytes from its start.
-IconDirectory ReadStart(const std::filesystem::path& path, std::size_t limit, std::vector<std::uint8_t>& bytes) {
+// Opens a regular file and reads its directory, or with `limit` up to that many bytes of it.
+IconDirectory ReadStart(const std::filesystem::path& path, std::optional<std::size_t> limit,
+                        std::vector<std::uint8_t>& bytes) {
     IconDirectory directory;
     if (!IsRegularFile(path)) {
         directory.status = DirectoryRead::NotAFile;
@@ -52,7 +60,8 @@ IconDirectory ReadStart(const std::filesystem::path& path, std::size_t limit, st
     std::ifstream file(path, std::ios::binary);
     std::error_code sizeError;
     directory.fileLength = std::filesystem::file_size(path, sizeError);
-    if (!file || sizeError || !ReadPrefix(file, limit, bytes)) return directory;
+    if (!file || sizeError) return directory;
+    if (!(limit ? ReadMore(file, *limit, bytes) : ReadDirectoryBytes(file, bytes))) return directory;
     DecodeDirectory(bytes, directory);
     return directory;
 }
@@ -61,7 +70,7 @@ IconDirectory ReadStart(const std::filesystem::path& path, std::size_t limit, st
 
 IconDirectory ReadIconDirectory(const std::filesystem::path& path) {
     std::vector<std::uint8_t> bytes;
-    return ReadStart(path, kLongestDirectory, bytes);
+    return ReadStart(path, std::nullopt, bytes);
 }
 
 std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path) {

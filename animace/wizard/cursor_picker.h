@@ -30,7 +30,6 @@ public:
     bool CheckUndisplayable() const;
     // The undisplayable flag found by the last "&Další >", as the sequence step's `je` holds it.
     QString undisplayableFlag() const;
-    const QString& temporaryFile() const { return temporaryFile_; }
 
     QLabel* Label1;
     ImageBox* Image2;

@@ -53,7 +53,9 @@ void StripScrollBar::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QStyleOptionSlider option;
     initStyleOption(&option);
-    option.subControls &= ~QStyle::SC_ScrollBarSlider;
+    // The option comes without parts to draw: all of them but the thumb.
+    option.subControls = QStyle::SubControls(QStyle::SC_All);
+    option.subControls &= ~QStyle::SubControls(QStyle::SC_ScrollBarSlider);
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }
 

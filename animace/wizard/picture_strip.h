@@ -36,7 +36,6 @@ public:
     PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names);
 
     QFrame* shape() const { return shape_; }
-    QWidget* viewport() const { return viewport_; }
     QWidget* strip() const { return strip_; }
     QScrollBar* scrollBar() const { return scrollBar_; }
 
@@ -50,7 +49,6 @@ public:
     // Takes the last element away; the strip narrows and is arranged.
     void removeLast();
 
-    long long stripWidthTwips() const { return stripWidthTwips_; }
 
     // Moves the strip to the scroll bar's value (also when the value did not change).
     void scroll();

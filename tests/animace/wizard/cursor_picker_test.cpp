@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QLabel>
 #include <sys/stat.h>
 
@@ -323,6 +325,9 @@ TEST(PictureStrip, ADisabledScrollBarDrawsNoThumbWhateverItsMaximum) {
     ASSERT_FALSE(bar->isEnabled());
     bar->setMaximum(5);  // as "&Další >" leaves it
     const QImage atStart = bar->grab().toImage();
+    std::set<QRgb> colours;
+    for (int x = 0; x < atStart.width(); ++x) colours.insert(atStart.pixel(x, atStart.height() / 2));
+    EXPECT_GT(colours.size(), 2u) << "the groove and the arrows are still drawn";
     bar->setValue(3);
     EXPECT_EQ(bar->grab().toImage(), atStart) << "no thumb moved";
     bar->setMaximum(0);

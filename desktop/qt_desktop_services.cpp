@@ -47,13 +47,7 @@ MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons bu
         case QMessageBox::Cancel: return MessageAnswer::Cancel;
         default: break;
     }
-    // Closing the box without a button counts as its escape choice.
-    switch (buttons) {
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
-        case MessageButtons::Ok: break;
-    }
-    return MessageAnswer::Ok;
+    return EscapeAnswer(buttons);
 }
 
 void QtDesktopServices::beep() { QApplication::beep(); }

@@ -39,7 +39,7 @@ private:
 
     QString commandLine_;
     desktop::DesktopServices& services_;
-    // Declared in the order of the steps: the later steps, which read the earlier, go first.
+    // In the order of the steps, so a later step, which reads the earlier ones, is deleted first.
     std::unique_ptr<Form1> picker_;
     std::unique_ptr<Form2> sequence_;
     std::unique_ptr<Form3> timing_;

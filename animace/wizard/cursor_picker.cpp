@@ -11,6 +11,7 @@
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
 #include "desktop/picture_loader.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
@@ -29,7 +30,7 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
                              120, 120, 4452, 612);
     Image2 = new ImageBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(desktop::TwipsRect(4560, 240, 492, 492));
+    Image2->move(desktop::TwipsPoint(4560, 240));
     Drive1 = new DriveListBox(this, std::move(drives));
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
@@ -43,11 +44,9 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
     Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
     strip_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
         QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
-        [this] { return Image2->widthTwips(); });
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
     HScroll1 = strip_->scrollBar();
     Command5 = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
     Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
@@ -112,7 +111,16 @@ void Form1::changeDrive(const QString& drive) {
 
 void Form1::folderChanged() {
     File1->setFolder(Dir1->path());
-    Image2->setPicture(QPixmap());
+    showPreview(QPixmap());
+}
+
+void Form1::showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot) {
+    Image2->setPicture(picture, hotSpot);
+    // Over the preview the pointer is the cursor itself, so the user can feel it before picking.
+    if (Image2->hotSpot())
+        Image2->setCursor(desktop::PointerFromPicture(picture.toImage(), *Image2->hotSpot()));
+    else
+        Image2->unsetCursor();
 }
 
 QString Form1::framePath() const {
@@ -123,7 +131,7 @@ QString Form1::framePath() const {
 
 void Form1::rejectSelectedFile() {
     Command1->setEnabled(false);
-    Image2->setPicture(QPixmap());
+    showPreview(QPixmap());
 }
 
 void Form1::testAndPreview() {
@@ -137,21 +145,21 @@ void Form1::testAndPreview() {
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();
-        return Image2->setPicture(chyba->picture());
+        return showPreview(chyba->picture());
     }
     if (!iconfile::CopyCursorAsIcon(path, LocalPath(temporaryFile_)).succeeded()) return rejectSelectedFile();
     const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
-    if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
-        Image2->setPicture(QPixmap::fromImage(loaded.image));
-    else
-        Image2->setPicture(chyba->picture());
+    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return showPreview(chyba->picture());
+    // A cursor keeps its hot spot where an icon keeps its planes and bit count.
+    const iconfile::IconDirEntry& entry = directory.entries.empty() ? iconfile::IconDirEntry{} : directory.entries.front();
+    showPreview(QPixmap::fromImage(loaded.image), QPoint(entry.hotSpotX(), entry.hotSpotY()));
 }
 
 void Form1::addFrame() {
     if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
     List1 << framePath();
     ++frameCount_;
-    strip_->append(Image2->picture());
+    strip_->append(*Image2);
     if (frameCount_ > 1) Command3->setEnabled(true);
 }
 

@@ -55,6 +55,8 @@ private:
     void folderChanged();
     void testAndPreview();
     void rejectSelectedFile();
+    // Shows `picture` in the preview; with a hot spot it is also the pointer over the preview.
+    void showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot = std::nullopt);
     void addFrame();
     void removeLastFrame();
     void leaveForSequence();

@@ -13,6 +13,7 @@
 #include "animace/wizard/window_parts.h"
 #include "desktop/fonts.h"
 #include "desktop/folder_separator.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 
 namespace animace {
@@ -133,7 +134,19 @@ void Form4::timer1Tick() {
     const double milliseconds = std::round(NumberIn(timing_.timeCaption(step)) * 1000);
     const int period = milliseconds > 0 ? static_cast<int>(std::min(milliseconds, 2147483647.0)) : 0;
     Timer1->setInterval(period);
-    Image1->setPicture(timing_.stepPicture(step));
+    Image1->setPicture(timing_.stepPicture(step), timing_.stepHotSpot(step));
+    showStepPointer();
+}
+
+void Form4::showStepPointer() {
+    if (!Image1->hotSpot()) return Image1->unsetCursor();
+    // One pointer per frame, made when the frame first comes round: the steps share their frames'
+    // pictures, so a long sequence of few frames makes few pointers.
+    const qint64 frame = Image1->picture().cacheKey();
+    auto pointer = pointers_.find(frame);
+    if (pointer == pointers_.end())
+        pointer = pointers_.emplace(frame, desktop::PointerFromPicture(Image1->picture().toImage(), *Image1->hotSpot())).first;
+    Image1->setCursor(pointer->second);
 }
 
 void Form4::endtimerTick() {

@@ -1,7 +1,9 @@
 #pragma once
+#include <QCursor>
 #include <QLineEdit>
 #include <QPointer>
 #include <memory>
+#include <unordered_map>
 #include <QWidget>
 
 #include "animace/wizard/image_box.h"
@@ -55,12 +57,15 @@ signals:
 
 private:
     void timer1Tick();
+    // Over the preview the pointer is the step's cursor, so the user feels the animation.
+    void showStepPointer();
     void endtimerTick();
     void openFolderWindow();
     void backToTiming();
 
     TimingSteps& timing_;
     QPointer<QWidget> folderWindow_;
+    std::unordered_map<qint64, QCursor> pointers_;  // by the frame picture's cacheKey
 };
 
 // The built-in picture of the preview before its first tick.

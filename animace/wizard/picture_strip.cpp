@@ -19,10 +19,8 @@ int ClampToInt(long long value) {
 
 }  // namespace
 
-PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names,
-                           std::function<int()> pitchTwips)
-    : pitchTwips_(std::move(pitchTwips)),
-      viewportWidthTwips_(layout.viewport.width()),
+PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names)
+    : viewportWidthTwips_(layout.viewport.width()),
       shapeWidthTwips_(layout.shape.width()),
       elementName_(names.value(4)) {
     shape_ = new QFrame(window);
@@ -40,7 +38,8 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     scrollBar_->setPageStep(4);
     scrollBar_->setEnabled(false);
     auto* templateElement = new ImageBox(strip_);
-    templateElement->setGeometry(Pixels(layout.templateElement));
+    // Element 0, one cell left of the strip: out of view.
+    templateElement->move(desktop::TwipsToPixels(-kCellTwips), 0);
     templateElement->hide();
     elements_.push_back(templateElement);
     const QList<QObject*> named{shape_, viewport_, strip_, scrollBar_, templateElement};
@@ -60,13 +59,13 @@ void StripScrollBar::paintEvent(QPaintEvent* event) {
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }
 
-ImageBox* PictureStrip::append(const QPixmap& picture) {
-    const long long pitch = pitchTwips_();
+ImageBox* PictureStrip::append(const ImageBox& shown) {
+    const long long pitch = kCellTwips;
     const long long n = count() + 1;
     auto* box = new ImageBox(strip_);
     box->setObjectName(QStringLiteral("%1_%2").arg(elementName_).arg(elements_.size()));
     box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(pitch * (n - 1)))), 0);
-    box->setPicture(picture);
+    box->showSameAs(shown);
     box->show();
     elements_.push_back(box);
     setStripWidthTwips(pitch * n);
@@ -78,7 +77,7 @@ void PictureStrip::removeLast() {
     if (elements_.size() <= 1) return;
     delete elements_.back();
     elements_.pop_back();
-    setStripWidthTwips(static_cast<long long>(pitchTwips_()) * count());
+    setStripWidthTwips(static_cast<long long>(kCellTwips) * count());
     arrange();
 }
 
@@ -99,8 +98,7 @@ void PictureStrip::arrange() {
         return;
     }
     scrollBar_->setEnabled(true);
-    const int lastWidth = n > 0 ? element(n)->widthTwips() : 0;
-    const int visible = lastWidth > 0 ? shapeWidthTwips_ / lastWidth : 1;
+    const int visible = shapeWidthTwips_ / kCellTwips;
     // The maximum comes first: a value outside the range would otherwise be clamped to the old one.
     scrollBar_->setMaximum(std::max(0, n - 1));
     {
@@ -111,7 +109,7 @@ void PictureStrip::arrange() {
 }
 
 void PictureStrip::scroll() {
-    const long long left = -static_cast<long long>(scrollBar_->value()) * pitchTwips_();
+    const long long left = -static_cast<long long>(scrollBar_->value()) * kCellTwips;
     strip_->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(left))), strip_->y());
 }
 

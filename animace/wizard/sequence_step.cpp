@@ -17,14 +17,11 @@ Form2::Form2(const Form1& picker, desktop::DesktopServices& services) : services
                                             "zobrazovat. Samozřejmě můžete opakovaně použít stejný kurzor. (V tom je "
                                             "právě úspora místa!)"),
                              120, 120, 5064, 1212);
-    const auto pitch = [this] { return Image2->widthTwips(); };
     upper_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{120, 1428, 5076, 780}, {132, 1452, 5040, 492}, {0, 0, 252, 492}, {132, 1932, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{120, 1428, 5076, 780}, {132, 1452, 5040, 492}, {0, 0, 252, 492}, {132, 1932, 5052, 252}},
         QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
-        pitch);
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
     HScroll1 = upper_->scrollBar();
     Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("Každý &jednou"), 120, 2520, 1692, 372);
     Command1 = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("U&mazat."), 3600, 2520, 1572, 372);
@@ -32,11 +29,9 @@ Form2::Form2(const Form1& picker, desktop::DesktopServices& services) : services
     Command7 = MakeButton(this, QStringLiteral("Command7"), QStringLiteral("Umaž &vše"), 3600, 3000, 1572, 372);
     lower_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{120, 3600, 5076, 780}, {132, 3624, 5040, 492}, {0, 0, 252, 492}, {132, 4104, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{120, 3600, 5076, 780}, {132, 3624, 5040, 492}, {0, 0, 252, 492}, {132, 4104, 5052, 252}},
         QStringList{QStringLiteral("Shape2"), QStringLiteral("Panel3D3"), QStringLiteral("Panel3D4"),
-                    QStringLiteral("HScroll2"), QStringLiteral("Image3")},
-        pitch);
+                    QStringLiteral("HScroll2"), QStringLiteral("Image3")});
     HScroll2 = lower_->scrollBar();
     Command5 = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("C&o dál?"), 132, 4680, 1452, 372);
     Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Další >"), 2292, 4692, 1332, 372);
@@ -44,7 +39,7 @@ Form2::Form2(const Form1& picker, desktop::DesktopServices& services) : services
     Command3->setEnabled(false);
     Image2 = new ImageBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(desktop::TwipsRect(5880, 240, 372, 612));
+    Image2->move(desktop::TwipsPoint(5880, 240));
     Image2->hide();
 
     connect(Command2, &QPushButton::clicked, this, &Form2::appendEveryFrameOnce);
@@ -70,8 +65,8 @@ Form2::Form2(const Form1& picker, desktop::DesktopServices& services) : services
     const int frames = std::min(HScroll1->maximum(), picker.frameCount());
     while (frameCount_ < frames) {
         ++frameCount_;
-        Image2->setPicture(picker.Image1(frameCount_)->picture());
-        ImageBox* element = upper_->append(Image2->picture());
+        Image2->showSameAs(*picker.Image1(frameCount_));
+        ImageBox* element = upper_->append(*Image2);
         connect(element, &ImageBox::clicked, this, [this, k = frameCount_] { appendStep(k); });
     }
     List1 = picker.List1;
@@ -83,7 +78,7 @@ void Form2::appendStep(int frame) {
     if (frame < 1 || frame > frameCount_) return;
     List2 << QString::fromStdString(ShortNumberForm(frame));
     ++stepCount_;
-    lower_->append(upper_->element(frame)->picture());
+    lower_->append(*upper_->element(frame));
     if (stepCount_ > 1) Command3->setEnabled(true);
 }
 

@@ -41,11 +41,9 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     Label1 = MakeInstruction(this, QStringLiteral("U každého kurzoru nyní zvolte dobu zobrazení."), 120, 120, 4452, 612);
     strip_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252}},
         QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
-        [this] { return Image2->widthTwips(); });
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
     HScroll1 = strip_->scrollBar();
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("Posuvníky jsou do"), 120, 3960, 1692, 252);
     Text1 = new QLineEdit(QStringLiteral("2"), this);
@@ -60,7 +58,7 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
     Image2 = new ImageBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(desktop::TwipsRect(4440, 240, 492, 372));
+    Image2->move(desktop::TwipsPoint(4440, 240));
     Image2->hide();
 
     connect(Command1, &QPushButton::clicked, this, &Form3::applyBound);
@@ -78,8 +76,7 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
             QString());
     });
 
-    const int sliderWidth = sequence.Image2->widthTwips();
-    sliders_.push_back(makeSlider(-480, sliderWidth));
+    sliders_.push_back(makeSlider(-480));
     labels_.push_back(makeTimeLabel(-550));
     sliders_.front()->hide();
     labels_.front()->hide();
@@ -91,10 +88,10 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     labels_.reserve(static_cast<std::size_t>(steps) + 1);
     while (stepCount_ < steps) {
         ++stepCount_;
-        Image2->setPicture(sequence.Image3(stepCount_)->picture());
-        const long long w = Image2->widthTwips();
-        strip_->append(Image2->picture());
-        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * stepCount_ - w, 1 << 30)), sliderWidth);
+        Image2->showSameAs(*sequence.Image3(stepCount_));
+        const long long w = kCellTwips;
+        strip_->append(*Image2);
+        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * stepCount_ - w, 1 << 30)));
         QLabel* label = makeTimeLabel(static_cast<int>(std::min<long long>(w * stepCount_ - w - 70, 1 << 30)));
         connect(slider, &TimeSlider::timeChanged, label,
                 [label](int time) { label->setText(QString::fromStdString(ShortFormOfTwentieths(time))); });
@@ -109,10 +106,11 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     strip_->scroll();
 }
 
-TimeSlider* Form3::makeSlider(int leftTwips, int widthTwips) {
+TimeSlider* Form3::makeSlider(int leftTwips) {
+    // One cell wide under its picture, whatever the size of the cursors.
     auto* slider = new TimeSlider(strip_->strip());
     slider->setObjectName(QStringLiteral("VScroll1_%1").arg(sliders_.size()));
-    slider->setGeometry(PixelLeft(leftTwips), desktop::TwipsToPixels(kSliderTop), desktop::TwipsToPixels(widthTwips),
+    slider->setGeometry(PixelLeft(leftTwips), desktop::TwipsToPixels(kSliderTop), desktop::TwipsToPixels(kCellTwips),
                         desktop::TwipsToPixels(kSliderHeight));
     return slider;
 }
@@ -145,6 +143,10 @@ void Form3::setAllToMaximum() {
 QString Form3::timeCaption(int step) const { return isStep(step) ? Label2(step)->text() : QString(); }
 
 QPixmap Form3::stepPicture(int step) const { return isStep(step) ? Image1(step)->picture() : QPixmap(); }
+
+std::optional<QPoint> Form3::stepHotSpot(int step) const {
+    return isStep(step) ? Image1(step)->hotSpot() : std::nullopt;
+}
 
 int Form3::displayTime(int step) const { return isStep(step) ? VScroll1(step)->time() : 0; }
 

@@ -55,6 +55,7 @@ public:
     int stepCount() const override { return stepCount_; }
     QString timeCaption(int step) const override;
     QPixmap stepPicture(int step) const override;
+    std::optional<QPoint> stepHotSpot(int step) const override;
     int displayTime(int step) const override;
     QStringList framePaths() const override { return List1; }
     QStringList sequence() const override { return List2; }
@@ -81,7 +82,7 @@ signals:
 
 private:
     bool isStep(int step) const { return step >= 1 && step <= stepCount_; }
-    TimeSlider* makeSlider(int leftTwips, int widthTwips);
+    TimeSlider* makeSlider(int leftTwips);
     QLabel* makeTimeLabel(int leftTwips);
     void leaveForFinish();
 

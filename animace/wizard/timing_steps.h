@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace animace {
 
@@ -17,6 +18,8 @@ public:
     virtual int stepCount() const = 0;
     virtual QString timeCaption(int step) const = 0;   // caption of `Label2`(step), in seconds
     virtual QPixmap stepPicture(int step) const = 0;   // picture of `Image1`(step)
+    // The hot spot of that step's cursor; none when its picture is not a cursor that could be shown.
+    virtual std::optional<QPoint> stepHotSpot(int step) const = 0;
     virtual int displayTime(int step) const = 0;       // value of `VScroll1`(step), in twentieths
     virtual QStringList framePaths() const = 0;        // hidden `List1`
     virtual QStringList sequence() const = 0;          // hidden `List2`

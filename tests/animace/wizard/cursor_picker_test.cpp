@@ -273,24 +273,6 @@ TEST(CursorPicker, NextIsEnabledFromTheSecondFrameAndRemovingBeepsWhenEmpty) {
     EXPECT_EQ(form.frameCount(), 1);
 }
 
-TEST(CursorPicker, MixedSizesKeepEveryScrollValueInRange) {
-    PickerOnFolder open;
-    Form1& form = *open.form;
-    WriteAll(open.cursors() / "maly.cur", TestCursor(16));
-    WriteAll(open.cursors() / "velky.cur", TestCursor(96));
-    open.pick(QStringLiteral("maly.cur"), 5);
-    open.select(QStringLiteral("velky.cur"));
-    ASSERT_EQ(form.Image2->width(), 96);
-    Click(form.Command2);  // four 16-pixel frames now measured with a 96-pixel pitch
-    EXPECT_TRUE(form.HScroll1->isEnabled());
-    EXPECT_EQ(form.HScroll1->maximum(), 3);
-    EXPECT_EQ(form.HScroll1->value(), 0);
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->x(), 0);
-    // An emptied preview keeps its last size, so the pitch stays.
-    ASSERT_TRUE(form.Dir1->setPath(Native(open.folder.root())));
-    EXPECT_EQ(form.Image2->width(), 96);
-}
-
 TEST(CursorPicker, CancelDeletesTheTemporaryFileAndEnds) {
     PickerOnFolder open;
     open.select(QStringLiteral("kolo1.cur"));

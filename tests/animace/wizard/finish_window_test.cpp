@@ -36,6 +36,7 @@ public:
     QPoint position{210, 130};
     QStringList captions;
     std::vector<QPixmap> pictures;
+    std::vector<std::optional<QPoint>> hotSpots;  // none given: no step has a hot spot
     std::vector<int> times;
     QStringList frames;
     QStringList steps;
@@ -47,6 +48,10 @@ public:
     QString timeCaption(int step) const override { return valid(step) ? captions[step - 1] : QString(); }
     QPixmap stepPicture(int step) const override {
         return valid(step) ? pictures[static_cast<std::size_t>(step - 1)] : QPixmap();
+    }
+    std::optional<QPoint> stepHotSpot(int step) const override {
+        return valid(step) && static_cast<std::size_t>(step) <= hotSpots.size() ? hotSpots[static_cast<std::size_t>(step - 1)]
+                                                                              : std::nullopt;
     }
     int displayTime(int step) const override { return valid(step) ? times[static_cast<std::size_t>(step - 1)] : 0; }
     QStringList framePaths() const override { return frames; }

@@ -17,6 +17,28 @@
 
 inline Bytes TestCursor(int size = 32) { return TestIcon(size, size, 2, 1); }
 
+// A one-image opaque cursor of `size` pixels (a multiple of 4) with its hot spot: pure red, its
+// bottom quarter pure green, so a picture cut short or scaled wrongly shows.
+inline Bytes ColouredCursor(int size, QPoint hotSpot) {
+    Bytes cursor = TestCursor(size);
+    const auto put16 = [&cursor](std::size_t offset, int value) {
+        cursor[offset] = static_cast<std::uint8_t>(value & 0xFF);
+        cursor[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    };
+    put16(10, hotSpot.x());  // planes and bit count of the directory entry
+    put16(12, hotSpot.y());
+    const std::size_t palette = 6 + 16 + 40;
+    cursor[palette + 4 * 7] = 0;  // entry 7, which every pixel uses, red
+    cursor[palette + 4 * 7 + 2] = 255;
+    cursor[palette + 4 * 8] = 0;  // entry 8 green, for the bottom rows, stored first
+    cursor[palette + 4 * 8 + 1] = 255;
+    const std::size_t pixels = palette + 4 * 256;
+    std::fill_n(cursor.begin() + static_cast<std::ptrdiff_t>(pixels), size * size / 4, 8);
+    const std::size_t mask = static_cast<std::size_t>(size) * TestRowBytes(static_cast<std::size_t>(size));
+    std::fill(cursor.end() - static_cast<std::ptrdiff_t>(mask), cursor.end(), 0);
+    return cursor;
+}
+
 inline QString Native(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // Changes the working directory for one test and puts it back afterwards.

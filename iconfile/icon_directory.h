@@ -38,6 +38,11 @@ struct IconDirectory {
 
 IconDirectory ReadIconDirectory(const std::filesystem::path& path);
 
+// The frame picker's cursor test, by the low bytes: a cursor (type 2) holding exactly one image.
+inline bool IsOneImageCursor(const IconDirectory& directory) {
+    return directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
+}
+
 // The file's bytes with every entry's planes set to 1 and bit count to 0 (taken from the image's
 // own bitmap header), for picture readers that refuse a cursor's hot spot in those fields.
 // Nothing for a file that is no icon or cursor container, is too short or larger than

@@ -33,9 +33,7 @@ std::string FrameRefusal(const std::string& path) {
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
     if (directory.status == iconfile::DirectoryRead::ReadFailed)
         return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    // The picker's test: the low bytes of the image count and the type.
-    const bool picked = directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
-    return picked ? std::string() : NotOneImageCursorText(path);
+    return iconfile::IsOneImageCursor(directory) ? std::string() : NotOneImageCursorText(path);
 }
 
 }  // namespace

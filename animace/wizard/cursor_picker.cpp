@@ -140,8 +140,7 @@ void Form1::testAndPreview() {
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
     // away like a file of the wrong kind, so the picked frames are never lost.
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (!iconfile::IsOneImageCursor(directory))
-        return rejectSelectedFile();
+    if (!iconfile::IsOneImageCursor(directory)) return rejectSelectedFile();
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();

@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far beyond any real cursor: steps whose images would need more are refused before they fill the memory.
+// Far beyond any real cursor: steps whose images need more are refused before they fill the memory.
 constexpr std::uint64_t kMostImageBytes = 512ull << 20;
 
 struct ImagesDeleter {
@@ -42,12 +42,11 @@ struct DecodedFrame {
     QImage picture;  // premultiplied ARGB
     int hotSpotX = 0;
     int hotSpotY = 0;
-    int nominalSize = 0;
 };
 
 // Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first.
 std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64_t offset, std::uint64_t length,
-                                        int hotSpotX, int hotSpotY, int nominalSize) {
+                                        int hotSpotX, int hotSpotY) {
     if (length < iconfile::IconFileHeader::kSize || length > iconfile::kLargestIconFile) return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(length), '\0');
     if (!source.ReadAt(offset, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size())))
@@ -60,7 +59,6 @@ std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64
     // A hot spot outside the picture would make the pointer click beside itself.
     frame.hotSpotX = std::clamp(hotSpotX, 0, frame.picture.width() - 1);
     frame.hotSpotY = std::clamp(hotSpotY, 0, frame.picture.height() - 1);
-    frame.nominalSize = nominalSize;
     return frame;
 }
 
@@ -114,7 +112,7 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
             const animace::FrameEntry& frame = frames[step.frame];
             std::optional<DecodedFrame> picture =
                 frame.headerRead && frame.resourceType == 2 && frame.imageCount >= 1
-                    ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY, nominalSize)
+                    ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY)
                     : std::nullopt;
             if (!picture) return UnreadableFrameText(path, step.frame);
             found = decoded.emplace(step.frame, std::move(*picture)).first;
@@ -136,7 +134,7 @@ std::variant<Images, std::string> CursorImages(const std::string& path, animace:
     const iconfile::IconDirEntry& entry = directory.entries.front();
     const int nominalSize = std::max(skiren::IconSizeFromByte(entry.width), skiren::IconSizeFromByte(entry.height));
     std::optional<DecodedFrame> picture =
-        DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY(), nominalSize);
+        DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY());
     if (!picture) return UnreadableFrameText(path, 0);
     Images images(XcursorImagesCreate(1));
     XcursorImage* image = ImageOf(*picture, nominalSize, 0);

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "desktop/termination_signals.h"
+
 namespace desktop {
 namespace {
 
@@ -17,12 +19,24 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
+        case MessageButtons::Ok: break;
+    }
+    return MessageAnswer::Ok;
+}
+
 }  // namespace
 
-QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::move(programTitle)) {}
+QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::move(programTitle)) {
+    TerminationSignals::WatchInEventLoop();
+}
 
 MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons buttons, const QString& text,
                                              const std::optional<QString>& title) {
+    if (TerminationSignals::Received() != 0) return EscapeAnswer(buttons);
     QMessageBox box(BoxIcon(icon), title.value_or(programTitle_), text);
     // The interface is Czech, so are the buttons' captions.
     auto add = [&box](QMessageBox::StandardButton button, const QString& caption) {
@@ -48,12 +62,7 @@ MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons bu
         default: break;
     }
     // Closing the box without a button counts as its escape choice.
-    switch (buttons) {
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
-        case MessageButtons::Ok: break;
-    }
-    return MessageAnswer::Ok;
+    return EscapeAnswer(buttons);
 }
 
 void QtDesktopServices::beep() { QApplication::beep(); }

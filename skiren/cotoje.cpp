@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "desktop/file_error_report.h"
+#include "desktop/termination_signals.h"
 #include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_records.h"
@@ -22,7 +23,11 @@ Recognition RecognizeInput(const std::string& path) {
         case 2:
             file.close();
             if (!iconfile::HasRoomForOutputSuffix(path)) return {Kind::NoRoomForSuffix};
-            return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path)};
+            {
+                // No window can cancel this write; a signal waits until the icon is in place.
+                const desktop::BlockedTerminationSignals blocked;
+                return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path)};
+            }
         default: return {Kind::ChangedMeanwhile};
     }
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "animace/writer/file_operations.h"
+#include "iconfile/file_operations.h"
 
 namespace animace {
 
@@ -50,13 +50,13 @@ std::string NormalizeOutputName(const std::string& name);
 // Appends the folder separator to a non-empty folder that does not end with one.
 std::string NormalizeOutputFolder(const std::string& folder);
 
-// The length the file would have, 84 + 8S + the sum of 8 + L(i); frames that cannot be
-// measured count as empty (their failure comes while they are copied).
-std::int64_t ExpectedFileLength(const AnimationInput& input, FileOperations& files);
+// The length the file would have, 84 + 8S + the sum of 8 + L(i) (+ 1 for a pad byte after an odd
+// frame); frames that cannot be measured count as empty (their failure comes while they are copied).
+std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files);
 
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
-                                 FileOperations& files);
+                                 iconfile::FileOperations& files);
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel);
 

@@ -8,11 +8,16 @@
 
 namespace iconfile {
 
-FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, 0},
                                             {offsets::kBitCountOrHotSpotYLow, 0},
                                             {offsets::kResourceTypeLow, 1}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "ico"), patches);
+    return PatchedCopy(inputPath, OutputPathFor(inputPath, "ico"), patches, files);
+}
+
+FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
+    SystemFileOperations files;
+    return ConvertCursorToIcon(inputPath, files);
 }
 
 FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {

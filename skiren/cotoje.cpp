@@ -1,35 +1,49 @@
 #include "skiren/cotoje.h"
 
-#include <fstream>
-
 #include "desktop/file_error_report.h"
 #include "desktop/termination_signals.h"
-#include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/output_path.h"
 
 namespace skiren {
 
-Recognition RecognizeInput(const std::string& path) {
+namespace {
+
+// The byte at `offset`, 0 when the file is too short (0 is neither icon nor cursor).
+int TypeByte(iconfile::FileOperations& files, iconfile::FileHandle file) {
+    std::uint8_t byte[1] = {0};
+    return files.ReadAt(file, iconfile::offsets::kResourceTypeLow, byte).succeeded() ? byte[0] : 0;
+}
+
+}  // namespace
+
+Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
-    if (!iconfile::IsRegularFile(path)) return {Kind::NotIconOrCursor};
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {Kind::NotIconOrCursor};
-    const int type = iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow);
+    if (files.Status(path).kind != iconfile::FileKind::Regular) return {Kind::NotIconOrCursor};
+    iconfile::FileHandle file = 0;
+    if (!files.OpenForReading(path, file).succeeded()) return {Kind::NotIconOrCursor};
+    const int type = TypeByte(files, file);
+    // Read again: a file that changes meanwhile only resembles an icon or cursor.
+    const int again = type == 1 || type == 2 ? TypeByte(files, file) : 0;
+    static_cast<void>(files.Close(file));
     if (type != 1 && type != 2) return {Kind::NotIconOrCursor};
-    switch (iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow)) {
+    switch (again) {
         case 1: return {Kind::OpenEditor};
         case 2:
-            file.close();
             if (!iconfile::HasRoomForOutputSuffix(path)) return {Kind::NoRoomForSuffix};
             {
                 // No window can cancel this write; a signal waits until the icon is in place.
                 const desktop::BlockedTerminationSignals blocked;
-                return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path)};
+                return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path, files)};
             }
         default: return {Kind::ChangedMeanwhile};
     }
+}
+
+Recognition RecognizeInput(const std::string& path) {
+    iconfile::SystemFileOperations files;
+    return RecognizeInput(path, files);
 }
 
 QString NoRoomMessage(const std::string& path) {

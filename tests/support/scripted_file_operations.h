@@ -13,11 +13,13 @@ public:
 
     // Calls whose 1-based numbers lie in [failFrom, failFrom + failCount) fail, and so do the
     // first `matchingFailures` calls whose log entry is `failMatching` or begins with it and a
-    // blank. A failing write with `partialWrites` set first passes half of its bytes on.
+    // blank, after `skipMatching` such calls have passed. A failing write with `partialWrites`
+    // set first passes half of its bytes on.
     std::size_t failFrom = 0;
     std::size_t failCount = 1;
     std::string failMatching;
     std::size_t matchingFailures = 0;
+    std::size_t skipMatching = 0;
     bool partialWrites = false;
     int failErrno = EIO;
     // One entry per call: the operation's name, then its path or, for reads and writes, its offset.
@@ -88,8 +90,12 @@ private:
         bool fails = failFrom != 0 && number >= failFrom && number < failFrom + failCount;
         if (!fails && matchingFailures > 0 && !failMatching.empty() &&
             (entry == failMatching || entry.starts_with(failMatching + " "))) {
-            --matchingFailures;
-            fails = true;
+            if (skipMatching > 0) {
+                --skipMatching;
+            } else {
+                --matchingFailures;
+                fails = true;
+            }
         }
         if (fails) failure_ = iconfile::FileOutcome::FromErrno(path, failErrno);
         return fails;

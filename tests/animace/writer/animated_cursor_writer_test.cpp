@@ -16,10 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 std::uint32_t U32At(const Bytes& bytes, std::size_t at) { return iconfile::ReadU32(bytes, at); }
 std::string TextAt(const Bytes& bytes, std::size_t at, std::size_t count) {
     return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),

@@ -121,7 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(memory.openCount() == 0);
     FUZZ_CHECK(memory.folders == foldersBefore && memory.fifos == fifosBefore);
-    for (const auto& [path, bytes] : memory.files) FUZZ_CHECK(!path.ends_with(".part"));
+    // A temporary file stays only where removing it was made to fail.
+    bool removeFailed = false;
+    for (std::size_t call = files.failFrom; call > 0 && call < files.failFrom + files.failCount && call <= files.log.size(); ++call)
+        removeFailed = removeFailed || files.log[call - 1].starts_with("remove ");
+    for (auto part = memory.files.begin(); part != memory.files.end();) {
+        FUZZ_CHECK(!part->first.ends_with(".part") || removeFailed);
+        part = part->first.ends_with(".part") ? memory.files.erase(part) : std::next(part);
+    }
     for (const auto& [path, bytes] : before)
         if (path != output) FUZZ_CHECK(memory.files.at(path) == bytes);
     const bool frameIsOutput = std::any_of(input.frames.begin(), input.frames.end(), [&](const std::string& frame) {
@@ -135,7 +142,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Bytes& file = memory.files.at(output);
         FUZZ_CHECK(static_cast<std::int64_t>(file.size()) == expectedLength);
         CheckWritten(file, input, before);
-        FUZZ_CHECK(memory.syncs >= 1 && memory.folderSyncs >= 1);
+        // The last temporary file was flushed, closed and renamed, then the folder flushed.
+        const auto lastCreate = std::find_if(files.log.rbegin(), files.log.rend(),
+                                             [](const std::string& entry) { return entry.starts_with("create "); });
+        FUZZ_CHECK(lastCreate != files.log.rend());
+        auto step = lastCreate.base();
+        for (const char* expected : {"sync", "close", "rename ", "sync-folder "}) {
+            step = std::find_if(step, files.log.end(), [&](const std::string& entry) { return entry.starts_with(expected); });
+            FUZZ_CHECK(step != files.log.end());
+        }
     } else {
         FUZZ_CHECK(memory.files == before);
     }

@@ -10,6 +10,16 @@ enum class MessageIcon { Information, Question, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNo, RetryCancel };
 enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
 
+// The answer of a box closed without pressing a button: its escape choice.
+inline MessageAnswer EscapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
+        case MessageButtons::Ok: break;
+    }
+    return MessageAnswer::Ok;
+}
+
 class DesktopServices {
 public:
     virtual ~DesktopServices() = default;

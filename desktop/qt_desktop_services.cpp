@@ -19,15 +19,6 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MessageAnswer EscapeAnswer(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
-        case MessageButtons::Ok: break;
-    }
-    return MessageAnswer::Ok;
-}
-
 }  // namespace
 
 QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::move(programTitle)) {
@@ -36,6 +27,7 @@ QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::
 
 MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons buttons, const QString& text,
                                              const std::optional<QString>& title) {
+    // The program is ending as its Cancel would: every question gets its escape answer.
     if (TerminationSignals::Received() != 0) return EscapeAnswer(buttons);
     QMessageBox box(BoxIcon(icon), title.value_or(programTitle_), text);
     // The interface is Czech, so are the buttons' captions.
@@ -61,7 +53,6 @@ MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons bu
         case QMessageBox::Cancel: return MessageAnswer::Cancel;
         default: break;
     }
-    // Closing the box without a button counts as its escape choice.
     return EscapeAnswer(buttons);
 }
 

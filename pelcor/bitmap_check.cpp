@@ -1,8 +1,6 @@
 #include "pelcor/bitmap_check.h"
 
-#include <fstream>
-
-#include "iconfile/header_byte.h"
+#include "pelcor/bitmap_pixels.h"
 
 namespace pelcor {
 
@@ -22,20 +20,11 @@ int PenWidthFor(int pictureSize) {
     return kAcceptedSizes.front().penWidth;
 }
 
-bool HasBitmapSignature(std::istream& file) {
-    return iconfile::HeaderByte(file, 0) == 'B' && iconfile::HeaderByte(file, 1) == 'M';
-}
-
 std::optional<int> ValidateBitmap(const std::string& path) {
-    if (path.empty() || !iconfile::IsRegularFile(path)) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    file.seekg(0, std::ios::end);
-    const std::streamoff length = file.tellg();
-    if (!file || length < 0) return std::nullopt;
-    const std::optional<int> size = PictureSizeForLength(static_cast<std::uint64_t>(length));
-    if (!size || !HasBitmapSignature(file)) return std::nullopt;
-    return size;
+    if (path.empty()) return std::nullopt;
+    ClassicImage image;
+    if (!ReadClassicImage(path, image).succeeded()) return std::nullopt;
+    return image.pictureSize;
 }
 
 }  // namespace pelcor

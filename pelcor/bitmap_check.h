@@ -1,8 +1,8 @@
 #pragma once
-// Which bitmaps Pelcor takes: told apart by file length and the "BM" signature alone.
+// Which bitmaps Pelcor takes: the classic layout, told apart by file length and the "BM"
+// signature alone, and the palette bitmaps common tools write, read through their headers.
 #include <array>
 #include <cstdint>
-#include <istream>
 #include <optional>
 #include <string>
 
@@ -24,6 +24,8 @@ inline constexpr std::array<AcceptedSize, 6> kAcceptedSizes{{{16, 1334, 6},
 inline constexpr std::uint64_t kPaletteOffset = 54;
 inline constexpr std::uint64_t kPixelOffset = 1078;
 inline constexpr int kPaletteEntries = 256;
+// No bitmap of the accepted sizes needs more; larger files are refused without being read.
+inline constexpr std::uint64_t kLargestReadBitmap = 1u << 20;
 
 // The picture size a file of `length` bytes holds; a file two bytes longer than a table length
 // counts as that length.
@@ -31,9 +33,6 @@ std::optional<int> PictureSizeForLength(std::uint64_t length);
 
 // The pen width of the marks for an accepted picture size.
 int PenWidthFor(int pictureSize);
-
-// True when the stream starts with "BM".
-bool HasBitmapSignature(std::istream& file);
 
 // The picture size of the bitmap at `path`, or nothing when Pelcor cannot take it. The file is
 // only opened for reading; folders, FIFOs and devices are refused without being opened.

@@ -18,7 +18,7 @@ iconfile::FileOutcome Failure(const std::filesystem::path& path, int errorNumber
 
 }  // namespace
 
-iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes) {
+iconfile::FileOutcome ReadClassicImage(const std::filesystem::path& bitmapPath, ClassicImage& image) {
     if (!iconfile::IsRegularFile(bitmapPath)) {
         std::error_code error;
         const bool exists = std::filesystem::exists(bitmapPath, error);
@@ -28,12 +28,42 @@ iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPa
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> bitmap(std::fopen(bitmapPath.c_str(), "rb"), &std::fclose);
     if (!bitmap) return Failure(bitmapPath, errno);
     errno = 0;
-    if (std::fseek(bitmap.get(), static_cast<long>(kPaletteOffset), SEEK_SET) != 0) return Failure(bitmapPath, errno);
+    if (std::fseek(bitmap.get(), 0, SEEK_END) != 0) return Failure(bitmapPath, errno);
+    const long length = std::ftell(bitmap.get());
+    if (length < 0) return Failure(bitmapPath, errno);
+    const std::optional<int> tableSize = PictureSizeForLength(static_cast<std::uint64_t>(length));
+    if (!tableSize && static_cast<std::uint64_t>(length) > kLargestReadBitmap) return Failure(bitmapPath, EFBIG);
+
+    // The classic layout is read from offset 54 only; any other file is read whole.
+    const std::size_t wanted = tableSize ? kPaletteOffset + kPaletteEntries * iconfile::PaletteEntry::kSize +
+                                               static_cast<std::size_t>(*tableSize) * static_cast<std::size_t>(*tableSize)
+                                         : static_cast<std::size_t>(length);
+    std::vector<std::uint8_t> bytes(wanted);
+    errno = 0;
+    if (std::fseek(bitmap.get(), 0, SEEK_SET) != 0) return Failure(bitmapPath, errno);
     errno = 0;
     if (std::fread(bytes.data(), 1, bytes.size(), bitmap.get()) != bytes.size())
         return Failure(bitmapPath, std::ferror(bitmap.get()) ? errno : EIO);
     errno = 0;
     if (std::fclose(bitmap.release()) != 0) return Failure(bitmapPath, errno);
+
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return Failure(bitmapPath, EIO);
+    if (tableSize) {
+        image.pictureSize = *tableSize;
+        image.paletteAndPixels.assign(bytes.begin() + kPaletteOffset, bytes.end());
+        return iconfile::FileOutcome::Success();
+    }
+    std::optional<ClassicImage> decoded = ClassicImageFromHeaders(bytes);
+    if (!decoded) return Failure(bitmapPath, EIO);
+    image = std::move(*decoded);
+    return iconfile::FileOutcome::Success();
+}
+
+iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes) {
+    ClassicImage image;
+    if (iconfile::FileOutcome read = ReadClassicImage(bitmapPath, image); !read.succeeded()) return read;
+    if (image.paletteAndPixels.size() != bytes.size()) return Failure(bitmapPath, EIO);
+    bytes = std::move(image.paletteAndPixels);
     return iconfile::FileOutcome::Success();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The palette and pixel indices of an accepted bitmap, read from the file's own bytes: what the
-// window shows is then exactly what the icon will hold, whatever the headers claim.
+// window shows is then exactly what the icon will hold.
 #include <array>
 #include <filesystem>
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_records.h"
+#include "pelcor/classic_image.h"
 
 namespace pelcor {
 
@@ -24,8 +25,13 @@ struct BitmapPixels {
     }
 };
 
-// Reads the palette and pixel rows exactly as stored from offset 54 into `bytes`, which is
-// sized by the caller; a short file is a failure.
+// Reads the classic image of the bitmap at `path`. A "BM" file the length table accepts gives
+// its bytes from offset 54 as stored, whatever its headers claim; any other is read through its
+// headers. A file Pelcor cannot take is a failure.
+iconfile::FileOutcome ReadClassicImage(const std::filesystem::path& bitmapPath, ClassicImage& image);
+
+// The classic image's palette and pixel rows into `bytes`, which is sized by the caller for the
+// accepted picture size; a file that no longer gives that many is a failure.
 iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes);
 
 // Reads palette and pixels of a bitmap already accepted as `pictureSize`; nothing when the file

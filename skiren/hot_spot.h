@@ -19,6 +19,12 @@ int HotSpotCoordinate(int linePosition, int boxPosition, int boxExtent, int line
 // Keeps a dragged line's edge between the box's near edge and its far edge less 70 twips.
 int ClampLinePosition(int position, int boxPosition, int boxExtent);
 
+// Where a key moves a line on one axis: one coordinate on (`step` 1) or back (`step` -1) to
+// the smallest twip position within the clamp that names it, so every pixel of a large icon can
+// be reached though the mouse moves by whole screen pixels. At either end it stays. An axis of
+// one pixel (or none) never moves.
+int LinePositionForStep(int position, int boxPosition, int boxExtent, int lineThickness, int iconSize, int step);
+
 // A value caption: one leading blank for zero and positive numbers, a minus sign otherwise.
 std::string ValueCaption(int value);
 

@@ -8,11 +8,13 @@
 
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/output_path.h"
+#include "skiren/checkerboard.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
@@ -21,6 +23,8 @@ namespace {
 
 using G = EditorGeometry;
 constexpr int kLabelRowTops[4] = {4440, 4680, 4920, 5160};
+// Over the value labels the pointer is the icon tried as a cursor.
+constexpr int kPointerTrialLeft = 480, kPointerTrialTop = 4440, kPointerTrialRight = 2775, kPointerTrialBottom = 5415;
 
 void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
@@ -40,6 +44,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int w
 void StretchedPicture::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    PaintCheckerboard(painter, size(), picture_.size());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), picture_);
 }
@@ -126,6 +131,14 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     // The design width was measured for a narrower font; the note must still be read whole.
     Label4->resize(std::max(Label4->width(), Label4->sizeHint().width()), Label4->height());
     SetBackground(Label4, grey);
+    // Paints nothing: it only carries the pointer over the labels it covers.
+    pointerTrial = new QWidget(this);
+    pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
+    pointerTrial->setGeometry(desktop::TwipsRect(kPointerTrialLeft, kPointerTrialTop, kPointerTrialRight - kPointerTrialLeft,
+                                                 kPointerTrialBottom - kPointerTrialTop));
+    // The buttons would take the arrow keys to move the focus; the lines get them instead.
+    Command1->installEventFilter(this);
+    Command2->installEventFilter(this);
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -161,6 +174,7 @@ void HotSpotEditor::load(const PictureLoader& loader) {
     iconWidth_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kWidth));
     iconHeight_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kHeight));
     if (!file) return recoverWithPlaceholder();
+    iconLoaded_ = true;
     refreshValues();
 }
 
@@ -180,6 +194,35 @@ int HotSpotEditor::row() const {
 void HotSpotEditor::refreshValues() {
     const int values[4] = {iconWidth_, iconHeight_, column(), row()};
     for (int i = 0; i < 4; ++i) Label3[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+    const QPoint hotSpot(values[2], values[3]);
+    if (iconLoaded_ && hotSpot != pointerHotSpot_) {
+        pointerHotSpot_ = hotSpot;
+        pointerTrial->setCursor(desktop::PointerFromPicture(Image1->picture(), hotSpot));
+    }
+}
+
+bool HotSpotEditor::moveLineByKey(int key) {
+    const bool vertical = key == Qt::Key_Left || key == Qt::Key_Right;
+    const bool horizontal = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!vertical && !horizontal && key != Qt::Key_Home && key != Qt::Key_End) return false;
+    // Home and End move both lines: to the box's top-left corner and to the far clamp.
+    const auto moved = [key](int position, int boxPosition, int iconSize) {
+        if (iconSize <= 1) return position;
+        if (key == Qt::Key_Home) return boxPosition;
+        if (key == Qt::Key_End) return ClampLinePosition(boxPosition + G::kBoxExtent, boxPosition, G::kBoxExtent);
+        const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
+        return LinePositionForStep(position, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize, step);
+    };
+    if (!horizontal) svislyLeft_ = moved(svislyLeft_, G::kBoxLeft, iconWidth_);
+    if (!vertical) vodorovnyTop_ = moved(vodorovnyTop_, G::kBoxTop, iconHeight_);
+    placeLines();
+    refreshValues();
+    return true;
+}
+
+bool HotSpotEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && moveLineByKey(static_cast<QKeyEvent*>(event)->key())) return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void HotSpotEditor::placeLines() {
@@ -206,6 +249,7 @@ void HotSpotEditor::closeEvent(QCloseEvent* event) {
 
 void HotSpotEditor::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return Command2->click();
+    if (moveLineByKey(event->key())) return;
     QWidget::keyPressEvent(event);
 }
 

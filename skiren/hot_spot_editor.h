@@ -61,10 +61,12 @@ public:
     std::array<QLabel*, 4> Label2{};
     std::array<QLabel*, 4> Label3{};
     QLabel* Label4;
+    QWidget* pointerTrial;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load(const PictureLoader& loader);
@@ -72,6 +74,8 @@ private:
     void refreshValues();
     void placeLines();
     void confirm();
+    // Arrow keys step a line by one pixel, Home and End send it to either end; false for other keys.
+    bool moveLineByKey(int key);
 
     std::string path_;
     desktop::DesktopServices& services_;
@@ -81,6 +85,8 @@ private:
     bool draggingHorizontal_ = false;
     int svislyLeft_;
     int vodorovnyTop_;
+    bool iconLoaded_ = false;
+    QPoint pointerHotSpot_{-1, -1};
 };
 
 // The placeholder shown for an icon the picture reader rejects.

@@ -2,19 +2,32 @@
 #include <memory>
 
 #include "desktop/command_line.h"
+#include "desktop/display_probe.h"
 #include "desktop/qt_desktop_services.h"
+#include "desktop/standard_error_services.h"
 #include "desktop/termination_signals.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot_editor.h"
+#include "skiren/skiren_program.h"
 
 int main(int argc, char** argv) {
     const desktop::TerminationSignals termination;  // first, so it ends the program last
+    if (const std::optional<int> status = desktop::AnswerInformationRequest(argc, argv, skiren::kProgram)) return *status;
     const std::string path = desktop::CommandLineText(argc, argv);
     const skiren::Recognition recognition = skiren::RecognizeInput(path);
     // A converted cursor needs no window: the toolkit is not even started.
     if (recognition.kind == skiren::Recognition::Kind::CursorConverted && recognition.conversion.succeeded()) return 0;
+    if (!desktop::DisplayUsable(argc, argv)) {
+        if (recognition.kind == skiren::Recognition::Kind::OpenEditor)
+            return desktop::ReportMissingDisplay(skiren::kProgram);
+        // A refusal or a failed conversion is told on standard error instead of in a box.
+        desktop::StandardErrorServices services(QStringLiteral("Skiren"));
+        skiren::FinishRecognition(recognition, path, services);
+        return services.exitStatus();
+    }
 
     QApplication application(argc, argv);
+    desktop::JoinDesktop(skiren::kProgram);
     desktop::QtDesktopServices services(QStringLiteral("Skiren"));
     std::unique_ptr<skiren::HotSpotEditor> editor;
     if (recognition.kind == skiren::Recognition::Kind::OpenEditor) {

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPointer>
 
+#include "animace/wizard/animace_program.h"
 #include "animace/wizard/cursor_picker.h"
 #include "animace/wizard/sequence_step.h"
 #include "animace/wizard/timing_step.h"
@@ -12,8 +13,10 @@
 
 int main(int argc, char** argv) {
     const desktop::TerminationSignals termination;  // first, so it ends the program last
+    if (const std::optional<int> status = desktop::EndBeforeWindows(argc, argv, animace::kProgram)) return *status;
     const QString commandLine = QFile::decodeName(QByteArray::fromStdString(desktop::CommandLineText(argc, argv)));
     QApplication application(argc, argv);
+    desktop::JoinDesktop(animace::kProgram);
     desktop::QtDesktopServices services(QStringLiteral("Tarvelo"));
     const desktop::PrivateTempFolder temporary;
     auto* picker = new animace::Form1(commandLine, services, temporary.filePath(QStringLiteral("obr.tmp")));

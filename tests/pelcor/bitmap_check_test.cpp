@@ -35,24 +35,38 @@ TEST(ValidateBitmap, LengthAndSignatureDecideWhateverTheHeadersSay) {
     longer.insert(longer.end(), {0xEE, 0xEE});
     WriteAll(folder.path("1336.bmp"), longer);
     EXPECT_EQ(ValidateBitmap(folder.path("1336.bmp").string()), 16);
-    longer.insert(longer.end(), {0xEE, 0xEE});
-    WriteAll(folder.path("1338.bmp"), longer);
-    EXPECT_FALSE(ValidateBitmap(folder.path("1338.bmp").string()));
 
     Bytes trueColour = PlainBitmap(24);  // 24-bit headers, but the length of a 24 x 24 bitmap
     trueColour[28] = 24;
     WriteAll(folder.path("24bit.bmp"), trueColour);
     EXPECT_EQ(ValidateBitmap(folder.path("24bit.bmp").string()), 24);
+    trueColour.insert(trueColour.end(), {0xEE, 0xEE, 0xEE, 0xEE});
+    WriteAll(folder.path("24bit.bmp"), trueColour);
+    EXPECT_FALSE(ValidateBitmap(folder.path("24bit.bmp").string())) << "no table length: the headers decide";
 
     Bytes unsigned_ = PlainBitmap(16);
     unsigned_[0] = 'M', unsigned_[1] = 'B';
     WriteAll(folder.path("mb.bmp"), unsigned_);
     EXPECT_FALSE(ValidateBitmap(folder.path("mb.bmp").string()));
 
-    Bytes shortPalette = PlainBitmap(16);  // 16 palette entries instead of 256
-    shortPalette.erase(shortPalette.begin() + 54 + 64, shortPalette.begin() + 54 + 1024);
-    WriteAll(folder.path("pal16.bmp"), shortPalette);
-    EXPECT_FALSE(ValidateBitmap(folder.path("pal16.bmp").string()));
+}
+
+TEST(ValidateBitmap, OtherLayoutsAreReadThroughTheirHeaders) {
+    ScratchFolder folder;
+    // 16 palette entries instead of 256: no table length, so the headers decide.
+    WriteAll(folder.path("pal16.bmp"), EncodedBitmap(16, [](int c, int) { return static_cast<std::uint8_t>(c); },
+                                                     DistinctColour, {40, 8, false, false, 16}));
+    EXPECT_EQ(ValidateBitmap(folder.path("pal16.bmp").string()), 16);
+    const auto pixels = ReadBitmapPixels(folder.path("pal16.bmp").string(), 16);
+    ASSERT_TRUE(pixels);
+    EXPECT_EQ(pixels->palette[15], (iconfile::PaletteEntry{45, 240, 15, 0}));
+    EXPECT_EQ(pixels->palette[16], (iconfile::PaletteEntry{0, 0, 0, 0})) << "entries the file lacks are 0 0 0 0";
+    EXPECT_EQ(pixels->IndexAt(9, 3), 9);
+
+    Bytes huge = EncodedBitmap(16, [](int, int) { return std::uint8_t{1}; }, DistinctColour, {40, 8, false, false, 16});
+    huge.resize(kLargestReadBitmap + 1, 0);
+    WriteAll(folder.path("huge.bmp"), huge);
+    EXPECT_FALSE(ValidateBitmap(folder.path("huge.bmp").string()));
 }
 
 TEST(ValidateBitmap, CommandLineThatNamesNoRegularFileIsRefusedAndNothingIsCreated) {

@@ -509,3 +509,28 @@ TEST(IconWindow, ClosingTheWindowEndsWithoutWriting) {
     EXPECT_TRUE(run.desktop.ended);
     EXPECT_FALSE(fs::exists(run.folder.path("kytka.ico")));
 }
+
+TEST(IconWindow, BitmapsFromCommonToolsGiveTheClassicBitmapsIcon) {
+    // Sixteen colours in stripes with a patch of unequal pixels, so runs and literal stretches occur.
+    auto index = [](int c, int r) -> std::uint8_t {
+        return static_cast<std::uint8_t>(r > 20 && c > 20 ? (c * 7 + r) % 16 : (c / 3 + r / 4) % 16);
+    };
+    auto colours = [](int i) { return i < 16 ? DistinctColour(i * 13 + 2) : Rgb{0, 0, 0}; };
+    const auto iconOf = [](const Bytes& bitmap) {
+        Pelcor run(bitmap);
+        EXPECT_TRUE(run.window) << "accepted";
+        if (!run.window) return Bytes();
+        run.pick(5, 0);
+        run.ok();
+        EXPECT_TRUE(run.desktop.messages.empty());
+        return run.icon();
+    };
+    const Bytes classic = iconOf(TestBitmap(32, index, colours));
+    ASSERT_EQ(classic.size(), 22u + 40 + 1024 + 32 * 32 + 32 * 4);
+    ASSERT_TRUE(MaskBit(classic, 32, 5, 0)) << "the picked colour is transparent";
+    for (const BitmapLayout& layout : {BitmapLayout{124, 8, false, false, 256}, BitmapLayout{124, 8, true, false, 16},
+                                       BitmapLayout{40, 8, true, false, 256}, BitmapLayout{40, 4, false, false, 16},
+                                       BitmapLayout{108, 4, true, false, 16}})
+        EXPECT_EQ(iconOf(EncodedBitmap(32, index, colours, layout)), classic)
+            << layout.headerSize << "/" << layout.bitCount << "/" << layout.runLength;
+}

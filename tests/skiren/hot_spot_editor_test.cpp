@@ -4,6 +4,8 @@
 #include <QTest>
 #include <set>
 
+#include "desktop/twips.h"
+#include "skiren/checkerboard.h"
 #include "skiren/hot_spot_editor.h"
 #include "skiren_files.h"
 #include "support/scripted_desktop.h"
@@ -190,4 +192,71 @@ TEST(HotSpotEditor, PlaceholderIsATwoColourPicture) {
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y) & 0xFFFFFFu);
     EXPECT_EQ(colours, (std::set<QRgb>{qRgb(211, 255, 205) & 0xFFFFFFu, qRgb(65, 0, 0) & 0xFFFFFFu}));
+}
+
+TEST(HotSpotEditor, ArrowKeysReachEveryColumnOfA256PixelIconWhateverHasFocus) {
+    EditorOnFile open(TestIcon(256, 256));
+    HotSpotEditor& editor = *open.editor;
+    ASSERT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
+    editor.Command1->setFocus();
+    QTest::keyClick(editor.Command1, Qt::Key_Right);
+    QTest::keyClick(editor.Command1, Qt::Key_Right);
+    EXPECT_EQ(editor.Label3[2]->text(), " 2") << "between two whole screen pixels of the mouse";
+    EXPECT_EQ(editor.verticalLineLeftTwips(), 240 + 16);
+    EXPECT_EQ(editor.focusWidget(), editor.Command1) << "the arrows do not move the focus";
+    QTest::keyClick(editor.Command2, Qt::Key_End);
+    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 255", " 255"}));
+    QTest::keyClick(&editor, Qt::Key_Up);
+    QTest::keyClick(&editor, Qt::Key_Home);
+    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(editor.Command1, key);
+    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 2", " 3"}));
+    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
+    ASSERT_GT(cursor.size(), 13u);
+    EXPECT_EQ(cursor[10], 2);
+    EXPECT_EQ(cursor[12], 3);
+}
+
+TEST(HotSpotEditor, OverTheValuesThePointerIsTheIconWithTheHotSpotShown) {
+    EditorOnFile open(TestIcon(48, 48));
+    HotSpotEditor& editor = *open.editor;
+    for (int i = 0; i < 40; ++i) QTest::keyClick(&editor, Qt::Key_Right);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(&editor, Qt::Key_Down);
+    ASSERT_EQ(Captions(editor), (QStringList{" 48", " 48", " 40", " 7"}));
+    // Over a label, over the gap between the two columns and at the far corner alike.
+    for (const QPoint twips : {QPoint(500, 4450), QPoint(1620, 4800), QPoint(2760, 5400)}) {
+        QWidget* under = editor.childAt(desktop::TwipsPoint(twips.x(), twips.y()));
+        ASSERT_NE(under, nullptr);
+        const QCursor pointer = under->cursor();
+        ASSERT_EQ(pointer.shape(), Qt::BitmapCursor) << twips.x() << "," << twips.y();
+        EXPECT_EQ(pointer.hotSpot(), QPoint(40, 7));
+        EXPECT_EQ(pointer.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                  editor.Image1->picture().convertToFormat(QImage::Format_ARGB32));
+    }
+    QWidget* beside = editor.childAt(desktop::TwipsPoint(2900, 4450));
+    EXPECT_EQ((beside ? beside : &editor)->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(editor.Command1->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(HotSpotEditor, TransparentPixelsShowTheCheckerboard) {
+    // Every byte of the test icon's mask is 7: columns 5, 6 and 7 of each eight are transparent.
+    for (int size : {16, 32}) {
+        EditorOnFile open(TestIcon(size, size));
+        const QImage shown = open.editor->Image1->grab().toImage();
+        const double cell = shown.width() / static_cast<double>(size);
+        const auto at = [&](double column, int row) { return shown.pixel(static_cast<int>(column * cell), static_cast<int>((row + 0.5) * cell)) & 0xFFFFFFu; };
+        EXPECT_EQ(at(0.5, 0), qRgb(0, 0, 7) & 0xFFFFFFu) << "opaque pixels as before";
+        const QRgb light = kCheckerLight.rgb() & 0xFFFFFFu, dark = kCheckerDark.rgb() & 0xFFFFFFu;
+        if (size == 32) {  // cells of one icon pixel
+            EXPECT_EQ(at(5.5, 0), dark);
+            EXPECT_EQ(at(6.5, 0), light);
+            EXPECT_EQ(at(6.5, 1), dark);
+        } else {  // an icon pixel is larger than 8 screen pixels: cells of 8
+            EXPECT_EQ(shown.pixel(60, 4) & 0xFFFFFFu, dark);
+            EXPECT_EQ(shown.pixel(66, 4) & 0xFFFFFFu, light);
+            EXPECT_EQ(shown.pixel(66, 12) & 0xFFFFFFu, dark);
+        }
+    }
 }

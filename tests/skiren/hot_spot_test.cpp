@@ -33,3 +33,22 @@ TEST(HotSpot, CaptionsAndSizeBytes) {
     EXPECT_EQ(IconSizeFromByte(0), 256);
     EXPECT_EQ(IconSizeFromByte(48), 48);
 }
+
+TEST(HotSpot, StepsReachEveryCoordinateAtItsSmallestPosition) {
+    for (int size : {2, 48, 255, 256}) {
+        int position = G::kBoxLeft;
+        for (int expected = 1; expected < size; ++expected) {
+            const int next = LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, 1);
+            ASSERT_EQ(Column(next - G::kBoxLeft, size), expected) << size;
+            ASSERT_NE(Column(next - 1 - G::kBoxLeft, size), expected) << "the smallest such position, " << size;
+            position = next;
+        }
+        EXPECT_EQ(LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, 1), position)
+            << "the last column stays";
+        const int back = LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, -1);
+        EXPECT_EQ(Column(back - G::kBoxLeft, size), size - 2);
+    }
+    EXPECT_EQ(LinePositionForStep(G::kBoxLeft, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, 32, -1), G::kBoxLeft);
+    EXPECT_EQ(LinePositionForStep(G::kBoxLeft + 7, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, 1, 1), G::kBoxLeft + 7)
+        << "an axis of one pixel does not move";
+}

@@ -7,10 +7,9 @@
 #include "iconfile/output_path.h"
 
 namespace skiren {
-
 namespace {
 
-// The byte at `offset`, 0 when the file is too short (0 is neither icon nor cursor).
+// The type byte, 0 when the file is too short (0 is neither icon nor cursor).
 int TypeByte(iconfile::FileOperations& files, iconfile::FileHandle file) {
     std::uint8_t byte[1] = {0};
     return files.ReadAt(file, iconfile::offsets::kResourceTypeLow, byte).succeeded() ? byte[0] : 0;

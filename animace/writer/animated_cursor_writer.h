@@ -35,7 +35,7 @@ enum class WriteOutcome {
     Cancelled,
     // Refused before any file is touched:
     TooLarge,       // the file would exceed 2147483647 bytes
-    OutputIsFrame,  // the output path names one of the frame files
+    OutputIsFrame,  // the output path names one of the frame files, also one not yet there
 };
 
 inline constexpr std::int64_t kLargestLong = 2147483647;
@@ -54,6 +54,9 @@ std::string NormalizeOutputFolder(const std::string& folder);
 // frame); frames that cannot be measured count as empty (their failure comes while they are copied).
 std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files);
 
+// The file is written into a new temporary file beside the output, which replaces the output
+// only once complete and on the disk; Cancel leaves the old output, or none, exactly as it was.
+// Old and new file must therefore fit on the disk together.
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
                                  iconfile::FileOperations& files);

@@ -1,6 +1,6 @@
 // Runs a fuzz target's saved inputs through its checks without libFuzzer, with any compiler:
-// every file in the folders named on the command line. A target without seeds fails, so a lost
-// corpus is noticed.
+// every file in the folders named on the command line, the corpus first. An empty or missing
+// corpus fails, so lost seeds are noticed; the folder of kept failures may be empty.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -10,25 +10,34 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
+namespace {
+
+// Replays every file under `folder` (names starting with "." are not inputs); returns how many.
+std::size_t Replay(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return 0;
     std::size_t replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::error_code error;
-        if (!fs::is_directory(argv[i], error)) continue;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            std::fprintf(stderr, "%s\n", entry.path().c_str());
-            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-            ++replayed;
-        }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::fprintf(stderr, "%s\n", entry.path().c_str());  // the last name shown is the one that failed
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+        ++replayed;
     }
-    if (replayed == 0) {
+    return replayed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::size_t seeds = argc > 1 ? Replay(argv[1]) : 0;
+    if (seeds == 0) {
         std::fprintf(stderr, "no input to replay: the corpus is empty or missing\n");
         return 1;
     }
+    std::size_t replayed = seeds;
+    for (int i = 2; i < argc; ++i) replayed += Replay(argv[i]);
     std::printf("%zu inputs replayed\n", replayed);
     return 0;
 }

@@ -15,7 +15,10 @@ struct LoadedPicture {
     QImage image;
 };
 
-// Loads an icon, a cursor stored as an icon, or a bitmap; the format is decided by content.
+// Loads an icon, a cursor stored as an icon, or a bitmap; the format is decided by content. An
+// icon that the toolkit's reader refuses for its planes and bit-count fields (a cursor's hot spot
+// still stands there) is read again from a copy with those fields cleared, as the desktop's own
+// loader takes them from the image's bitmap header.
 LoadedPicture LoadPicture(const QString& path);
 
 }  // namespace desktop

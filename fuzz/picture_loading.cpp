@@ -1,15 +1,14 @@
-// Pictures as the wizard's preview and Skiren's editor load them: the header bytes decide, a
-// cursor is copied with its type byte patched to "icon" and the copy is decoded.
+// Pictures as the wizard's preview and Skiren's editor load them: the header and directory
+// decide, a cursor is copied with its type byte patched to "icon" and the copy is decoded.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <sstream>
 
 #include "desktop/picture_loader.h"
 #include "fuzz_input.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
 #include "iconfile/patched_copy.h"
 #include "support/memory_file_operations.h"
@@ -30,42 +29,49 @@ int ByteAt(const std::vector<std::uint8_t>& bytes, std::uint64_t offset) {
     return offset < bytes.size() ? bytes[offset] : 0;
 }
 
+void WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
+    QFile out(path);
+    FUZZ_CHECK(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    FUZZ_CHECK(out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size()));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const bool asCursor = input.Flag();
     const std::vector<std::uint8_t> file = input.Rest();
+    const QString path = Folder().filePath(QStringLiteral("kurzor.cur"));
+    WriteFile(path, file);
 
-    std::istringstream stream(std::string(file.begin(), file.end()));
-    for (std::uint64_t offset : {iconfile::offsets::kResourceTypeLow, iconfile::offsets::kImageCountLow,
-                                 iconfile::offsets::kWidth, iconfile::offsets::kHeight, std::uint64_t{1000}}) {
-        FUZZ_CHECK(iconfile::HeaderByte(stream, offset) == ByteAt(file, offset));
-    }
+    // The header bytes both programs test, read as the file holds them.
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path.toStdString());
+    FUZZ_CHECK(directory.opened());
+    FUZZ_CHECK(directory.fileLength == file.size());
+    FUZZ_CHECK(directory.resourceTypeLow == ByteAt(file, iconfile::offsets::kResourceTypeLow));
+    FUZZ_CHECK(directory.imageCountLow == ByteAt(file, iconfile::offsets::kImageCountLow));
+    FUZZ_CHECK(directory.firstWidthByte == ByteAt(file, iconfile::offsets::kWidth));
+    FUZZ_CHECK(directory.firstHeightByte == ByteAt(file, iconfile::offsets::kHeight));
+    FUZZ_CHECK(!directory.header || directory.entries.size() <= directory.header->imageCount);
 
-    std::vector<std::uint8_t> shown = file;
+    QString shown = path;
     if (asCursor) {
         // The preview's copy: only one-image cursors are copied, with the type byte set to "icon".
-        if (ByteAt(file, iconfile::offsets::kImageCountLow) != 1 || ByteAt(file, iconfile::offsets::kResourceTypeLow) != 2)
-            return 0;
+        if (directory.imageCountLow != 1 || directory.resourceTypeLow != 2) return 0;
         MemoryFileOperations files;
         files.files["/in.cur"] = file;
         const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
         FUZZ_CHECK(iconfile::PatchedCopy("/in.cur", "/obr.tmp", patch, files).succeeded());
         FUZZ_CHECK(files.files.size() == 2 && files.openCount() == 0);
-        shown = files.files.at("/obr.tmp");
-        FUZZ_CHECK(shown.size() == file.size());
+        const std::vector<std::uint8_t>& copy = files.files.at("/obr.tmp");
+        FUZZ_CHECK(copy.size() == file.size());
         for (std::size_t i = 0; i < file.size(); ++i)
-            FUZZ_CHECK(shown[i] == (i == iconfile::offsets::kResourceTypeLow ? 1 : file[i]));
+            FUZZ_CHECK(copy[i] == (i == iconfile::offsets::kResourceTypeLow ? 1 : file[i]));
+        shown = Folder().filePath(QStringLiteral("obr.tmp"));
+        WriteFile(shown, copy);
     }
-
-    const QString path = Folder().filePath(QStringLiteral("obraz.ico"));
-    QFile out(path);
-    FUZZ_CHECK(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FUZZ_CHECK(out.write(reinterpret_cast<const char*>(shown.data()), static_cast<qint64>(shown.size())) ==
-               static_cast<qint64>(shown.size()));
-    out.close();
-    const desktop::LoadedPicture loaded = desktop::LoadPicture(path);
+    const desktop::LoadedPicture loaded = desktop::LoadPicture(shown);
     if (loaded.outcome == desktop::PictureLoadOutcome::Loaded) FUZZ_CHECK(!loaded.image.isNull());
     return 0;
 }

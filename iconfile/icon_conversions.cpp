@@ -8,23 +8,32 @@
 
 namespace iconfile {
 
-FileOutcome ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
+    if (!outputPath) return std::nullopt;
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, 0},
                                             {offsets::kBitCountOrHotSpotYLow, 0},
                                             {offsets::kResourceTypeLow, 1}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "ico"), patches, files);
+    return PatchedCopy(inputPath, *outputPath, patches, files);
 }
 
-FileOutcome ConvertCursorToIcon(const std::string& inputPath) {
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath) {
     SystemFileOperations files;
     return ConvertCursorToIcon(inputPath, files);
 }
 
-FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
+    const std::optional<std::string> outputPath = OutputPathFor(inputPath, "cur");
+    if (!outputPath) return std::nullopt;
     const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, column},
                                             {offsets::kBitCountOrHotSpotYLow, row},
                                             {offsets::kResourceTypeLow, 2}}};
-    return PatchedCopy(inputPath, OutputPathFor(inputPath, "cur"), patches);
+    return PatchedCopy(inputPath, *outputPath, patches);
+}
+
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output) {
+    const std::array<BytePatch, 1> patch{{{offsets::kResourceTypeLow, 1}}};
+    return PatchedCopy(input, output, patch);
 }
 
 }  // namespace iconfile

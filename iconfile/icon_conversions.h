@@ -1,16 +1,22 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "iconfile/file_operations.h"
 
 namespace iconfile {
 
-// Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon.
-FileOutcome ConvertCursorToIcon(const std::string& inputPath, FileOperations& files);
-FileOutcome ConvertCursorToIcon(const std::string& inputPath);
+// Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon. Nothing is
+// written, and nothing returned, when the path leaves no room for the new ending (OutputPathFor).
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files);
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath);
 
-// Writes the cursor twin of an icon with the hot spot at (column, row).
-FileOutcome ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row);
+// Writes the cursor twin of an icon with the hot spot at (column, row); nothing as above.
+std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row);
+
+// Copies a cursor to `output` with only its type byte set to icon, so that an icon reader shows it.
+FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output);
 
 }  // namespace iconfile

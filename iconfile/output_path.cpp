@@ -20,17 +20,13 @@ std::size_t StartOfLastCharacters(std::string_view text, std::size_t count) {
 
 }  // namespace
 
-std::string OutputPathFor(std::string_view inputPath, std::string_view suffix) {
+std::optional<std::string> OutputPathFor(std::string_view inputPath, std::string_view suffix) {
     const std::size_t start = StartOfLastCharacters(inputPath, 3);
-    std::string result(inputPath.substr(0, start == std::string_view::npos ? 0 : start));
+    if (start == std::string_view::npos) return std::nullopt;
+    if (inputPath.substr(start).find(desktop::kFolderSeparator) != std::string_view::npos) return std::nullopt;
+    std::string result(inputPath.substr(0, start));
     result += suffix;
     return result;
-}
-
-bool HasRoomForOutputSuffix(std::string_view inputPath) {
-    const std::size_t start = StartOfLastCharacters(inputPath, 3);
-    if (start == std::string_view::npos) return false;
-    return inputPath.substr(start).find(desktop::kFolderSeparator) == std::string_view::npos;
 }
 
 }  // namespace iconfile

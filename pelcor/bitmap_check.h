@@ -22,7 +22,6 @@ inline constexpr std::array<AcceptedSize, 6> kAcceptedSizes{{{16, 1334, 6},
                                                              {96, 10294, 2}}};
 
 inline constexpr std::uint64_t kPaletteOffset = 54;
-inline constexpr std::uint64_t kPixelOffset = 1078;
 inline constexpr int kPaletteEntries = 256;
 // No bitmap of the accepted sizes needs more; larger files are refused without being read.
 inline constexpr std::uint64_t kLargestReadBitmap = 1u << 20;

@@ -30,7 +30,4 @@ inline int CellUnder(double offset, int extent, int pictureSize) {
     return cell < 0 ? 0 : (cell >= pictureSize ? pictureSize - 1 : cell);
 }
 
-// Rounds to a whole number, halves to the even neighbour.
-inline int RoundHalfToEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
 }  // namespace pelcor

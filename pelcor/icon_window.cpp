@@ -1,7 +1,5 @@
 #include "pelcor/icon_window.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -9,6 +7,7 @@
 
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
+#include "desktop/rounding.h"
 #include "desktop/twips.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
@@ -39,20 +38,13 @@ constexpr std::array<LineEnds, 8> kLines{{{600, 4680, 840, 4680},
                                           {4680, 4680, 4680, 4920},
                                           {4920, 4680, 4680, 4680}}};
 
+// A colour read from the screen, or the window-background system colour.
 void SetBackground(QWidget* widget, const ShownColour& colour) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
     const QPalette system = widget->parentWidget() ? widget->parentWidget()->palette() : QPalette();
-    palette.setColor(QPalette::Window, colour ? QColor::fromRgb(*colour) : system.color(QPalette::Window));
-    widget->setPalette(palette);
+    desktop::SetBackground(widget, colour ? QColor::fromRgb(*colour) : system.color(QPalette::Window));
 }
 
-template <typename Widget>
-Widget* Place(Widget* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(desktop::TwipsRect(left, top, width, height));
-    return widget;
-}
+using desktop::Place;
 
 // The program's own icon: a flower turning into an icon frame, drawn at each size it carries.
 QIcon ProgramIcon() {
@@ -88,7 +80,7 @@ ShownColour ShownColourAt(const QImage& rendering, double x, double y) {
 }
 
 std::unique_ptr<IconWindow> IconWindow::Open(const std::string& bitmapPath, std::string scratchPath,
-                                             desktop::DesktopServices& services, const TimerFactory& timers,
+                                             desktop::DesktopServices& services, const desktop::TimerFactory& timers,
                                              const PictureLoader& loader) {
     // Length and signature come first: nothing is decoded from a file that fails them.
     const std::optional<int> size = ValidateBitmap(bitmapPath);
@@ -104,10 +96,10 @@ std::unique_ptr<IconWindow> IconWindow::Open(const std::string& bitmapPath, std:
 }
 
 IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
-                       desktop::DesktopServices& services, const TimerFactory& timers)
-    : bitmapPath_(std::move(bitmapPath)),
+                       desktop::DesktopServices& services, const desktop::TimerFactory& timers)
+    : desktop::ProgramWindow(services),
+      bitmapPath_(std::move(bitmapPath)),
       scratchPath_(std::move(scratchPath)),
-      services_(services),
       pictureSize_(pictureSize),
       penWidth_(PenWidthFor(pictureSize)) {
     setObjectName(QStringLiteral("Form1"));
@@ -157,13 +149,16 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
         Line[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
         Line[i]->setGeometry(from.x(), from.y(), std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()));
         SetBackground(Line[i], qRgb(0, 0, 0));
+        // Some lines end on the picture's edge cells; a press there must still pick.
+        Line[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     showColours();
 
     connect(Check1, &QCheckBox::toggled, this, [this](bool checked) { transparencyOn_ = checked ? 1 : 0; });
     connect(Command1, &QPushButton::clicked, this, &IconWindow::undoClicked);
     connect(Command2, &QPushButton::clicked, this, &IconWindow::BuildIcon);
-    connect(Command3, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
+    connect(Command3, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
+    setCancelButton(Command3);
 
     Timer1 = timers();
     Timer2 = timers();
@@ -190,8 +185,8 @@ void IconWindow::pictureClicked(QMouseEvent* event) {
     const double y = desktop::PixelsToTwips(1) * event->position().y();
     pickColumn_ = CellUnder(x, G::kSide, pictureSize_);
     pickRow_ = CellUnder(y, G::kSide, pictureSize_);
-    clickX_ = RoundHalfToEven(x);
-    clickY_ = RoundHalfToEven(y);
+    clickX_ = desktop::RoundHalfToEven(x);
+    clickY_ = desktop::RoundHalfToEven(y);
     Image1->repaintPicture();
     Timer1->setInterval(kPickDelay);
 }
@@ -273,13 +268,13 @@ void IconWindow::BuildIcon() {
     Timer2->tag.clear();
     const std::string iconPath = IconPathFor(bitmapPath_);
     if (NamesSameFile(bitmapPath_, iconPath)) {
-        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
+        services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
                               QStringLiteral("Ikona by se zapsala přes obrázek %1, a proto se nevytvoří.")
                                   .arg(QString::fromStdString(bitmapPath_)));
-        services_.endProgram(0);
+        services().endProgram(0);
         return;
     }
-    services_.setBusy(true);
+    services().setBusy(true);
     Line[6]->hide();
     Line[7]->hide();
     Image1->repaintPicture();
@@ -295,19 +290,9 @@ void IconWindow::BuildIcon() {
                                   BuilderSamplePoint(row, pictureSize_, G::kTop, G::kSide)) == transparentColour_;
     }
     const iconfile::FileOutcome written = BuildIconFile(build);
-    services_.setBusy(false);
-    if (!written.succeeded()) return desktop::ReportFileError(services_, written.path(), written.reason());
-    services_.endProgram(0);
-}
-
-void IconWindow::closeEvent(QCloseEvent* event) {
-    services_.endProgram(0);
-    event->accept();
-}
-
-void IconWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return Command3->click();
-    QWidget::keyPressEvent(event);
+    services().setBusy(false);
+    if (!written.succeeded()) return desktop::ReportFileError(services(), written.path(), written.reason());
+    services().endProgram(0);
 }
 
 }  // namespace pelcor

@@ -11,8 +11,9 @@
 
 #include "desktop/desktop_services.h"
 #include "desktop/picture_loader.h"
+#include "desktop/window_parts.h"
 #include "pelcor/picture_box.h"
-#include "pelcor/window_timer.h"
+#include "desktop/window_timer.h"
 
 namespace pelcor {
 
@@ -37,7 +38,7 @@ protected:
 // (no value), which never equals a colour read from the screen.
 using ShownColour = std::optional<QRgb>;
 
-class IconWindow : public QWidget {
+class IconWindow : public desktop::ProgramWindow {
     Q_OBJECT
 public:
     using PictureLoader = std::function<desktop::LoadedPicture(const QString&)>;
@@ -45,7 +46,7 @@ public:
     // Checks the bitmap; on refusal shows the one message, ends the program and gives nothing.
     static std::unique_ptr<IconWindow> Open(const std::string& bitmapPath, std::string scratchPath,
                                             desktop::DesktopServices& services,
-                                            const TimerFactory& timers = MakeQtWindowTimer,
+                                            const desktop::TimerFactory& timers = desktop::MakeQtWindowTimer,
                                             const PictureLoader& loader = desktop::LoadPicture);
 
     int pictureSize() const { return pictureSize_; }
@@ -72,15 +73,11 @@ public:
     QPushButton* Command2;
     QPushButton* Command3;
     std::array<QWidget*, 8> Line{};  // Line1 to Line8
-    std::unique_ptr<WindowTimer> Timer1, Timer2, Timer3;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    std::unique_ptr<desktop::WindowTimer> Timer1, Timer2, Timer3;
 
 private:
     IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
-               desktop::DesktopServices& services, const TimerFactory& timers);
+               desktop::DesktopServices& services, const desktop::TimerFactory& timers);
 
     void pictureClicked(QMouseEvent* event);
     void timer1Tick();
@@ -94,7 +91,6 @@ private:
 
     std::string bitmapPath_;
     std::string scratchPath_;
-    desktop::DesktopServices& services_;
     int pictureSize_;
     int pickColumn_ = 0;
     int pickRow_ = 0;

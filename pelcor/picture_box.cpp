@@ -28,13 +28,16 @@ QImage PictureBox::renderClean() {
     return rendering;
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+QRectF PictureBox::pictureArea() const {
     const double side = desktop::TwipsToPixelsExact(PictureBoxGeometry::kSide);
-    if (!picture_.isNull()) painter.drawImage(QRectF(0, 0, side, side), picture_);
+    return QRectF(0, 0, side, side);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    desktop::EnlargedPicture::paintEvent(event);
     if (hideDots_) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const Dot& dot : dots_) {
         const QRect square(qRound(dot.centre.x() - dot.width / 2.0), qRound(dot.centre.y() - dot.width / 2.0), dot.width,
                            dot.width);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "desktop/window_parts.h"
 #include "pelcor/bitmap_pixels.h"
 
 namespace pelcor {
@@ -18,12 +19,10 @@ struct Dot {
     int width;
 };
 
-class PictureBox : public QWidget {
+class PictureBox : public desktop::EnlargedPicture {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
-    void setPicture(const QImage& picture) { picture_ = picture; update(); }
-    const QImage& picture() const { return picture_; }
+    using desktop::EnlargedPicture::EnlargedPicture;
 
     void drawDot(const Dot& dot);
     // Repaints the picture at once; every mark goes.
@@ -36,11 +35,12 @@ public:
     std::function<void(QMouseEvent*)> onPress;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Exactly 3864 twips square: a fraction of a pixel less than the box.
+    QRectF pictureArea() const override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
     std::vector<Dot> dots_;
     bool hideDots_ = false;
 };

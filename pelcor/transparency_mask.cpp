@@ -1,14 +1,22 @@
 #include "pelcor/transparency_mask.h"
 
+#include "iconfile/icon_records.h"
+
 namespace pelcor {
+namespace {
+
+constexpr std::size_t kPaletteEntries = 256;
+constexpr std::size_t kBitCount = 8;
+
+}  // namespace
 
 int MaskRowBits(int pictureSize) {
-    return pictureSize % 32 != 0 ? 32 * (pictureSize / 32) + 32 : pictureSize;
+    return static_cast<int>(8 * iconfile::RowBytes(static_cast<std::size_t>(pictureSize)));
 }
 
 std::size_t IconImageDataLength(int pictureSize) {
     const auto size = static_cast<std::size_t>(pictureSize);
-    return 40 + 1024 + size * size + size * static_cast<std::size_t>(MaskRowBits(pictureSize)) / 8;
+    return iconfile::ImageBlockLength(size, size, kBitCount, kPaletteEntries);
 }
 
 std::string MaskCharacters(const std::vector<bool>& transparent, int pictureSize) {

@@ -3,39 +3,24 @@
 #include "desktop/file_error_report.h"
 #include "desktop/termination_signals.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/output_path.h"
+#include "iconfile/icon_directory.h"
 
 namespace skiren {
-namespace {
-
-// The type byte, 0 when the file is too short (0 is neither icon nor cursor).
-int TypeByte(iconfile::FileOperations& files, iconfile::FileHandle file) {
-    std::uint8_t byte[1] = {0};
-    return files.ReadAt(file, iconfile::offsets::kResourceTypeLow, byte).succeeded() ? byte[0] : 0;
-}
-
-}  // namespace
 
 Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
-    if (files.Status(path).kind != iconfile::FileKind::Regular) return {Kind::NotIconOrCursor};
-    iconfile::FileHandle file = 0;
-    if (!files.OpenForReading(path, file).succeeded()) return {Kind::NotIconOrCursor};
-    const int type = TypeByte(files, file);
-    // Read again: a file that changes meanwhile only resembles an icon or cursor.
-    const int again = type == 1 || type == 2 ? TypeByte(files, file) : 0;
-    static_cast<void>(files.Close(file));
-    if (type != 1 && type != 2) return {Kind::NotIconOrCursor};
-    switch (again) {
+    const iconfile::IconDirectory first = iconfile::ReadIconDirectory(path);
+    if (!first.opened() || (first.resourceTypeLow != 1 && first.resourceTypeLow != 2)) return {Kind::NotIconOrCursor};
+    // The type byte is read a second time: a file that changed in between only resembles one.
+    switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
         case 1: return {Kind::OpenEditor};
-        case 2:
-            if (!iconfile::HasRoomForOutputSuffix(path)) return {Kind::NoRoomForSuffix};
-            {
-                // No window can cancel this write; a signal waits until the icon is in place.
-                const desktop::BlockedTerminationSignals blocked;
-                return {Kind::CursorConverted, iconfile::ConvertCursorToIcon(path, files)};
-            }
+        case 2: {
+            // No window can cancel this write; a signal waits until the icon is in place.
+            const desktop::BlockedTerminationSignals blocked;
+            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
+            if (!converted) return {Kind::NoRoomForSuffix};
+            return {Kind::CursorConverted, *converted};
+        }
         default: return {Kind::ChangedMeanwhile};
     }
 }

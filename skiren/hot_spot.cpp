@@ -1,24 +1,14 @@
 #include "skiren/hot_spot.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "desktop/rounding.h"
 
 namespace skiren {
-namespace {
-
-int RoundHalfToEven(double value) {
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    long long result = static_cast<long long>(lower);
-    if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
-    return static_cast<int>(result);
-}
-
-}  // namespace
 
 int HotSpotCoordinate(int linePosition, int boxPosition, int boxExtent, int lineThickness, int iconSize) {
     const double r = static_cast<double>(linePosition - boxPosition) * (iconSize - 1) / (boxExtent - lineThickness);
-    return RoundHalfToEven(r);
+    return desktop::RoundHalfToEven(r);
 }
 
 int ClampLinePosition(int position, int boxPosition, int boxExtent) {

@@ -1,19 +1,15 @@
 #include "skiren/hot_spot_editor.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <fstream>
 
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
-#include "iconfile/header_byte.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/output_path.h"
+#include "iconfile/icon_directory.h"
 #include "skiren/checkerboard.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
@@ -22,32 +18,14 @@ namespace skiren {
 namespace {
 
 using G = EditorGeometry;
+using desktop::Place;
 constexpr int kLabelRowTops[4] = {4440, 4680, 4920, 5160};
 // Over the value labels the pointer is the icon tried as a cursor.
 constexpr int kPointerTrialLeft = 480, kPointerTrialTop = 4440, kPointerTrialRight = 2775, kPointerTrialBottom = 5415;
 
-void SetBackground(QWidget* widget, const QColor& colour) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(desktop::TwipsRect(left, top, width, height));
-    return label;
-}
-
 }  // namespace
 
-void StretchedPicture::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
-    QPainter painter(this);
-    PaintCheckerboard(painter, size(), picture_.size());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), picture_);
-}
+void StretchedPicture::paintUnderPicture(QPainter& painter) { PaintCheckerboard(painter, size(), picture().size()); }
 
 QImage PlaceholderPicture() {
     QImage picture(192, 192, QImage::Format_RGB32);
@@ -72,23 +50,25 @@ QImage PlaceholderPicture() {
 }
 
 HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& services, PictureLoader loader)
-    : path_(std::move(path)), services_(services), svislyLeft_(G::kBoxLeft), vodorovnyTop_(G::kBoxTop) {
+    : desktop::ProgramWindow(services), path_(std::move(path)), svislyLeft_(G::kBoxLeft), vodorovnyTop_(G::kBoxTop) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Převod ikony na kurzor myši"));
     setFixedSize(desktop::TwipsSize(3285, 5655));
     setFont(desktop::SansSerifFont(true));
 
-    Label1 = MakeLabel(this, QStringLiteral("Nastavte žluté čáry tak, aby se protínaly v klikacím bodě."), 240, 120,
-                       2775, 615);
+    Label1 = Place(new QLabel(QStringLiteral("Nastavte žluté čáry tak, aby se protínaly v klikacím bodě."), this),
+                   QStringLiteral("Label1"), 240, 120, 2775, 615);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = new StretchedPicture(this);
-    Image1->setGeometry(desktop::TwipsRect(G::kBoxLeft, G::kBoxTop, G::kBoxExtent, G::kBoxExtent));
+    Image1 = Place(new StretchedPicture(this), QStringLiteral("Image1"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
+                   G::kBoxExtent);
 
     const QColor lineColour(255, 255, 128);
     svisly = new LineLabel(this);
+    svisly->setObjectName(QStringLiteral("svisly"));
     vodorovny = new LineLabel(this);
-    for (LineLabel* line : {svisly, vodorovny}) SetBackground(line, lineColour);
+    vodorovny->setObjectName(QStringLiteral("vodorovny"));
+    for (LineLabel* line : {svisly, vodorovny}) desktop::SetBackground(line, lineColour);
     svisly->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
     svisly->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
     svisly->onMove = [this](QMouseEvent* event) {
@@ -108,29 +88,28 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
         refreshValues();
     };
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setGeometry(desktop::TwipsRect(480, 3840, 975, 495));
-    Command2 = new QPushButton(QStringLiteral("Storno"), this);
-    Command2->setGeometry(desktop::TwipsRect(1800, 3840, 975, 495));
+    Command1 = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Command1"), 480, 3840, 975, 495);
+    Command2 = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("Command2"), 1800, 3840, 975, 495);
     connect(Command1, &QPushButton::clicked, this, &HotSpotEditor::confirm);
-    connect(Command2, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
+    connect(Command2, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
+    setCancelButton(Command2);
 
     const QColor grey(192, 192, 192);
     const QString names[4] = {QStringLiteral("Šířka:"), QStringLiteral("Výška:"), QStringLiteral("Klik X:"),
                               QStringLiteral("Klik Y:")};
     for (int i = 0; i < 4; ++i) {
-        Label2[i] = MakeLabel(this, names[i], 480, kLabelRowTops[i], 1095, 255);
-        Label3[i] = MakeLabel(this, QStringLiteral("?"), 1680, kLabelRowTops[i], 1095, 255);
-        SetBackground(Label2[i], grey);
-        SetBackground(Label3[i], grey);
-        Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        Label3[i]->setObjectName(QStringLiteral("Label3_%1").arg(i));
+        Label2[i] = Place(new QLabel(names[i], this), QStringLiteral("Label2_%1").arg(i), 480, kLabelRowTops[i], 1095, 255);
+        Label3[i] = Place(new QLabel(QStringLiteral("?"), this), QStringLiteral("Label3_%1").arg(i), 1680, kLabelRowTops[i],
+                          1095, 255);
+        desktop::SetBackground(Label2[i], grey);
+        desktop::SetBackground(Label3[i], grey);
     }
-    Label4 = MakeLabel(this, QStringLiteral("Souřadnice mají počátek v nule."), 480, 5400, 2175, 255);
+    Label4 = Place(new QLabel(QStringLiteral("Souřadnice mají počátek v nule."), this), QStringLiteral("Label4"), 480, 5400,
+                   2175, 255);
     Label4->setFont(desktop::SerifFont(false));
     // The design width was measured for a narrower font; the note must still be read whole.
     Label4->resize(std::max(Label4->width(), Label4->sizeHint().width()), Label4->height());
-    SetBackground(Label4, grey);
+    desktop::SetBackground(Label4, grey);
     // Paints nothing: it only carries the pointer over the labels it covers.
     pointerTrial = new QWidget(this);
     pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
@@ -139,14 +118,6 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     // The buttons would take the arrow keys to move the focus; the lines get them instead.
     Command1->installEventFilter(this);
     Command2->installEventFilter(this);
-
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    svisly->setObjectName(QStringLiteral("svisly"));
-    vodorovny->setObjectName(QStringLiteral("vodorovny"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Label4->setObjectName(QStringLiteral("Label4"));
     placeLines();
     load(loader);
 }
@@ -155,25 +126,23 @@ void HotSpotEditor::load(const PictureLoader& loader) {
     const desktop::LoadedPicture loaded = loader(QString::fromStdString(path_));
     if (loaded.outcome == desktop::PictureLoadOutcome::ReaderError) return recoverWithPlaceholder();
     if (loaded.outcome == desktop::PictureLoadOutcome::Empty) {
-        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
+        services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
                               QStringLiteral("Soubor není platný."));
-        services_.endProgram(0);
+        services().endProgram(0);
         return;
     }
     Image1->setPicture(loaded.image);
-    if (!iconfile::IsRegularFile(path_)) return recoverWithPlaceholder();
-    std::ifstream file(path_, std::ios::binary);
-    if (!file) return recoverWithPlaceholder();
-    if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) > 1) {
-        services_.showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path_);
+    if (!directory.opened()) return recoverWithPlaceholder();
+    if (directory.imageCountLow > 1) {
+        services().showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
                               QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
                                   .arg(QString::fromStdString(path_)));
-        services_.endProgram(0);
+        services().endProgram(0);
         return;
     }
-    iconWidth_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kWidth));
-    iconHeight_ = IconSizeFromByte(iconfile::HeaderByte(file, iconfile::offsets::kHeight));
-    if (!file) return recoverWithPlaceholder();
+    iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
+    iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
     iconLoaded_ = true;
     refreshValues();
 }
@@ -231,26 +200,20 @@ void HotSpotEditor::placeLines() {
 }
 
 void HotSpotEditor::confirm() {
-    if (!iconfile::HasRoomForOutputSuffix(path_)) {
-        services_.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
-        services_.endProgram(0);
-        return;
-    }
     const auto toByte = [](int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); };
-    const iconfile::FileOutcome written = iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
-    if (!written.succeeded()) return desktop::ReportFileError(services_, written.path(), written.reason());
-    services_.endProgram(0);
-}
-
-void HotSpotEditor::closeEvent(QCloseEvent* event) {
-    services_.endProgram(0);
-    event->accept();
+    const std::optional<iconfile::FileOutcome> written =
+        iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
+    if (!written) {
+        services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
+    } else if (!written->succeeded()) {
+        return desktop::ReportFileError(services(), written->path(), written->reason());
+    }
+    services().endProgram(0);
 }
 
 void HotSpotEditor::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return Command2->click();
-    if (moveLineByKey(event->key())) return;
-    QWidget::keyPressEvent(event);
+    if (event->key() != Qt::Key_Escape && moveLineByKey(event->key())) return;
+    desktop::ProgramWindow::keyPressEvent(event);
 }
 
 }  // namespace skiren

@@ -8,6 +8,7 @@
 
 #include "desktop/desktop_services.h"
 #include "desktop/picture_loader.h"
+#include "desktop/window_parts.h"
 
 namespace skiren {
 
@@ -24,22 +25,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { if (onRelease) onRelease(event); }
 };
 
-// The image box: paints its picture stretched to the box, cell by cell without smoothing.
-class StretchedPicture : public QWidget {
+// The image box: the enlarged picture over a checkerboard that shows its transparent parts.
+class StretchedPicture : public desktop::EnlargedPicture {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
-    void setPicture(const QImage& picture) { picture_ = picture; update(); }
-    const QImage& picture() const { return picture_; }
+    using desktop::EnlargedPicture::EnlargedPicture;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QImage picture_;
+    void paintUnderPicture(QPainter& painter) override;
 };
 
-class HotSpotEditor : public QWidget {
+class HotSpotEditor : public desktop::ProgramWindow {
     Q_OBJECT
 public:
     using PictureLoader = std::function<desktop::LoadedPicture(const QString&)>;
@@ -64,7 +60,6 @@ public:
     QWidget* pointerTrial;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,7 +73,6 @@ private:
     bool moveLineByKey(int key);
 
     std::string path_;
-    desktop::DesktopServices& services_;
     int iconWidth_ = 0;
     int iconHeight_ = 0;
     bool draggingVertical_ = false;

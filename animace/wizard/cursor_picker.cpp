@@ -4,21 +4,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "animace/number_text.h"
-#include "animace/wizard/icon_picture.h"
-#include "animace/wizard/sequence_step.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/folder_separator.h"
 #include "desktop/picture_loader.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
-#include "iconfile/header_byte.h"
-#include "iconfile/icon_records.h"
-#include "iconfile/patched_copy.h"
+#include "iconfile/icon_conversions.h"
+#include "iconfile/icon_directory.h"
 
 namespace animace {
 namespace {
@@ -34,7 +30,7 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
                              120, 120, 4452, 612);
     Image2 = new ImageBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(desktop::TwipsRect(4560, 240, 492, 492));
+    Image2->move(desktop::TwipsPoint(4560, 240));
     Drive1 = new DriveListBox(this, std::move(drives));
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
@@ -48,11 +44,9 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
     Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
     strip_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
         QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
-        [this] { return Image2->widthTwips(); });
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
     HScroll1 = strip_->scrollBar();
     Command5 = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
     Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
@@ -117,7 +111,16 @@ void Form1::changeDrive(const QString& drive) {
 
 void Form1::folderChanged() {
     File1->setFolder(Dir1->path());
-    Image2->setPicture(QPixmap());
+    showPreview(QPixmap());
+}
+
+void Form1::showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot) {
+    Image2->setPicture(picture, hotSpot);
+    // Over the preview the pointer is the cursor itself, so the user can feel it before picking.
+    if (Image2->hotSpot())
+        Image2->setCursor(desktop::PointerFromPicture(picture.toImage(), *Image2->hotSpot()));
+    else
+        Image2->unsetCursor();
 }
 
 QString Form1::framePath() const {
@@ -128,7 +131,7 @@ QString Form1::framePath() const {
 
 void Form1::rejectSelectedFile() {
     Command1->setEnabled(false);
-    Image2->setPicture(QPixmap());
+    showPreview(QPixmap());
 }
 
 void Form1::testAndPreview() {
@@ -136,54 +139,40 @@ void Form1::testAndPreview() {
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
     // away like a file of the wrong kind, so the picked frames are never lost.
-    if (!iconfile::IsRegularFile(path)) return rejectSelectedFile();
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return rejectSelectedFile();
-        if (iconfile::HeaderByte(file, iconfile::offsets::kImageCountLow) != 1 ||
-            iconfile::HeaderByte(file, iconfile::offsets::kResourceTypeLow) != 2)
-            return rejectSelectedFile();
-    }
+    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    if (!directory.opened() || directory.imageCountLow != 1 || directory.resourceTypeLow != 2)
+        return rejectSelectedFile();
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
-    std::error_code sizeError;
-    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
-    if (sizeError) return rejectSelectedFile();
-    if (length > static_cast<std::uintmax_t>(kLargestIconFile)) {
+    if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();
-        return Image2->setPicture(chyba->picture());
+        return showPreview(chyba->picture());
     }
-    const std::array<iconfile::BytePatch, 1> patch{{{iconfile::offsets::kResourceTypeLow, 1}}};
-    if (!iconfile::PatchedCopy(path, LocalPath(temporaryFile_), patch).succeeded()) return rejectSelectedFile();
-    const desktop::LoadedPicture loaded = LoadIconPicture(temporaryFile_);
-    if (loaded.outcome == desktop::PictureLoadOutcome::Loaded)
-        Image2->setPicture(QPixmap::fromImage(loaded.image));
-    else
-        Image2->setPicture(chyba->picture());
+    if (!iconfile::CopyCursorAsIcon(path, LocalPath(temporaryFile_)).succeeded()) return rejectSelectedFile();
+    const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
+    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return showPreview(chyba->picture());
+    // A cursor keeps its hot spot where an icon keeps its planes and bit count.
+    const iconfile::IconDirEntry& entry = directory.entries.empty() ? iconfile::IconDirEntry{} : directory.entries.front();
+    showPreview(QPixmap::fromImage(loaded.image), QPoint(entry.hotSpotX(), entry.hotSpotY()));
 }
 
 void Form1::addFrame() {
     if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
     List1 << framePath();
-    ++n_;
-    const long long pitch = Image2->widthTwips();
-    strip_->addPicture(Image2->picture(), pitch * (n_ - 1));
-    strip_->setStripWidthTwips(pitch * n_);
-    strip_->arrange();
-    if (n_ > 1) Command3->setEnabled(true);
+    ++frameCount_;
+    strip_->append(*Image2);
+    if (frameCount_ > 1) Command3->setEnabled(true);
 }
 
 void Form1::removeLastFrame() {
-    if (n_ == 0) return services_.beep();
-    --n_;
+    if (frameCount_ == 0) return services_.beep();
+    --frameCount_;
     strip_->removeLast();
-    strip_->setStripWidthTwips(static_cast<long long>(Image2->widthTwips()) * n_);
-    strip_->arrange();
     List1.removeLast();
-    if (n_ < 2) Command3->setEnabled(false);
+    if (frameCount_ < 2) Command3->setEnabled(false);
 }
 
 bool Form1::CheckUndisplayable() const {
-    for (int k = 1; k <= n_; ++k)
+    for (int k = 1; k <= frameCount_; ++k)
         if (strip_->element(k)->showsSamePicture(chyba->picture())) return true;
     return false;
 }
@@ -194,17 +183,14 @@ void Form1::deleteTemporaryFile() const {
 }
 
 void Form1::leaveForSequence() {
-    if (n_ < 2) return;
-    const bool undisplayable = CheckUndisplayable();
+    if (frameCount_ < 2) return;
+    undisplayable_ = CheckUndisplayable();
     deleteTemporaryFile();
-    HScroll1->setMaximum(n_);
-    auto* next = new Form2(*this, services_);
-    next->setAttribute(Qt::WA_DeleteOnClose);
-    next->show();
-    next->je = QString::fromStdString(ShortNumberForm(undisplayable ? 1 : 0));
-    emit sequenceStepOpened(next);
-    close();
+    HScroll1->setMaximum(frameCount_);
+    emit nextRequested();
 }
+
+QString Form1::undisplayableFlag() const { return QString::fromStdString(ShortNumberForm(undisplayable_ ? 1 : 0)); }
 
 void Form1::cancelWizard() {
     deleteTemporaryFile();

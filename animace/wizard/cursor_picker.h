@@ -15,8 +15,6 @@ class QPushButton;
 
 namespace animace {
 
-class Form2;
-
 // The cursor picker, the wizard's first step: browse for cursors, preview each, pick frames.
 class Form1 : public QWidget {
     Q_OBJECT
@@ -25,12 +23,13 @@ public:
     Form1(const QString& commandLine, desktop::DesktopServices& services, QString temporaryFile,
           QStringList drives = DriveListBox::SystemDrives());
 
-    int frameCount() const { return n_; }
+    int frameCount() const { return frameCount_; }
     ImageBox* Image1(int k) const { return strip_->element(k); }
     // The folder list's path, a separator, and the selected file's name.
     QString framePath() const;
     bool CheckUndisplayable() const;
-    const QString& temporaryFile() const { return temporaryFile_; }
+    // The undisplayable flag found by the last "&Další >", as the sequence step's `je` holds it.
+    QString undisplayableFlag() const;
 
     QLabel* Label1;
     ImageBox* Image2;
@@ -47,7 +46,8 @@ public:
     QStringList List1;
 
 signals:
-    void sequenceStepOpened(Form2* sequenceStep);
+    // "&Další >": the frames are counted and the sequence step is to be opened.
+    void nextRequested();
 
 private:
     void startUp(const QString& commandLine);
@@ -55,6 +55,8 @@ private:
     void folderChanged();
     void testAndPreview();
     void rejectSelectedFile();
+    // Shows `picture` in the preview; with a hot spot it is also the pointer over the preview.
+    void showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot = std::nullopt);
     void addFrame();
     void removeLastFrame();
     void leaveForSequence();
@@ -64,7 +66,8 @@ private:
     desktop::DesktopServices& services_;
     QString temporaryFile_;
     std::unique_ptr<PictureStrip> strip_;
-    int n_ = 0;
+    int frameCount_ = 0;  // N
+    bool undisplayable_ = false;
 };
 
 }  // namespace animace

@@ -18,7 +18,6 @@ public:
     QString driveOf(const QString& path) const { return DriveOf(path, drives_); }
 
     QString drive() const;
-    const QStringList& drives() const { return drives_; }
     // False when `drive` is not listed; the list then stays as it was.
     bool setDrive(const QString& drive);
 

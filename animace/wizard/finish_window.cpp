@@ -1,14 +1,11 @@
 #include "animace/wizard/finish_window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <cmath>
-#include <map>
 
 #include "animace/number_text.h"
 #include "animace/wizard/finish_writer.h"
@@ -16,6 +13,7 @@
 #include "animace/wizard/window_parts.h"
 #include "desktop/fonts.h"
 #include "desktop/folder_separator.h"
+#include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 
 namespace animace {
@@ -37,11 +35,6 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& text
     box->setGeometry(desktop::TwipsRect(left, top, width, height));
     box->setFont(desktop::SansSerifFont(false));
     return box;
-}
-
-std::map<const TimingSteps*, QPointer<Form4>>& FinishWindows() {
-    static std::map<const TimingSteps*, QPointer<Form4>> windows;
-    return windows;
 }
 
 }  // namespace
@@ -75,8 +68,9 @@ QString Form4::DefaultFolder() {
 #endif
 }
 
-Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine, QString homeFolder)
-    : QWidget(nullptr, Qt::Window), timing_(timing), services_(services) {
+Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine, QString homeFolder,
+             const desktop::TimerFactory& timers)
+    : desktop::ProgramWindow(services, nullptr, Qt::Window), timing_(timing) {
     SetUpWizardWindow(this, QStringLiteral("Form4"));
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("A je to!"), 120, 120, 2292, 492);
@@ -106,17 +100,15 @@ Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QStr
     Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("<  &Zpět"), 120, 4680, 1095, 375);
     Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Dokončit"), 2280, 4680, 1332, 372);
     Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    endtimer = new QTimer(this);
-    endtimer->setObjectName(QStringLiteral("endtimer"));
+    Timer1 = timers();
+    endtimer = timers();
+    Timer1->onTick = [this] { timer1Tick(); };
+    endtimer->onTick = [this] { endtimerTick(); };
 
     connect(Command1, &QPushButton::clicked, this, &Form4::openFolderWindow);
     connect(Command2, &QPushButton::clicked, this, &Form4::backToTiming);
     connect(Command3, &QPushButton::clicked, this, &Form4::finish);
-    connect(Command4, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(Timer1, &QTimer::timeout, this, &Form4::timer1Tick);
-    connect(endtimer, &QTimer::timeout, this, &Form4::endtimerTick);
+    connect(Command4, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
 
     // Load.
     if (NumberIn(timing_.undisplayableCaption()) == 1) Label5->show();
@@ -129,32 +121,43 @@ Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QStr
             if (Text1->text().endsWith(u'#')) Text1->clear();
         }
     }
-    Timer1->start(50);
+    Timer1->setInterval(50);
 }
 
 void Form4::timer1Tick() {
-    int step = static_cast<int>(NumberIn(timer1Tag)) + 1;
-    timer1Tag = QString::number(step);
+    int step = static_cast<int>(NumberIn(Timer1->tag)) + 1;
+    Timer1->tag = QString::number(step);
     if (NumberIn(Label6) < step) {
-        timer1Tag = QStringLiteral("1");
+        Timer1->tag = QStringLiteral("1");
         step = 1;
     }
     const double milliseconds = std::round(NumberIn(timing_.timeCaption(step)) * 1000);
     const int period = milliseconds > 0 ? static_cast<int>(std::min(milliseconds, 2147483647.0)) : 0;
-    if (period == 0) Timer1->stop();
-    else Timer1->start(period);
-    Image1->setPicture(timing_.stepPicture(step));
+    Timer1->setInterval(period);
+    Image1->setPicture(timing_.stepPicture(step), timing_.stepHotSpot(step));
+    showStepPointer();
+}
+
+void Form4::showStepPointer() {
+    if (!Image1->hotSpot()) return Image1->unsetCursor();
+    // One pointer per frame, made when the frame first comes round: the steps share their frames'
+    // pictures, so a long sequence of few frames makes few pointers.
+    const qint64 frame = Image1->picture().cacheKey();
+    auto pointer = pointers_.find(frame);
+    if (pointer == pointers_.end())
+        pointer = pointers_.emplace(frame, desktop::PointerFromPicture(Image1->picture().toImage(), *Image1->hotSpot())).first;
+    Image1->setCursor(pointer->second);
 }
 
 void Form4::endtimerTick() {
-    if (endtimerTag != QStringLiteral("end")) {
-        endtimerTag = QStringLiteral("end");
+    if (endtimer->tag != QStringLiteral("end")) {
+        endtimer->tag = QStringLiteral("end");
         return;
     }
-    endtimer->stop();
-    Timer1->stop();
+    endtimer->setInterval(0);
+    Timer1->setInterval(0);
     hide();
-    services_.endProgram(0);
+    services().endProgram(0);
 }
 
 void Form4::finish() {
@@ -162,19 +165,22 @@ void Form4::finish() {
     Text2->setText(QString::fromStdString(NormalizeOutputFolder(Text2->text().toStdString())));
     const QString path = Text2->text() + Text1->text();
     const AnimationInput input = InputFromTiming(timing_, Text2->text(), Text1->text());
-    if (WriteWithMessages(input, path, services_) != WriteOutcome::Written) return;
+    if (WriteWithMessages(input, path, services()) != WriteOutcome::Written) return;
 
     // Nothing is on screen until the program ends; that alone must not end it early.
     QApplication::setQuitOnLastWindowClosed(false);
     hide();
-    services_.showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
+    services().showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
                           QString::fromUtf8(kWrittenMessage));
     QCoreApplication::processEvents();
-    endtimer->start(500);
+    endtimer->setInterval(500);
 }
 
+Form4::~Form4() { delete folderWindow_.data(); }
+
 void Form4::openFolderWindow() {
-    auto* window = new adr(*this, *Text2, services_);
+    auto* window = new adr(*this, *Text2, services());
+    folderWindow_ = window;
     window->move(pos() + QPoint(40, 40));
     window->show();
     emit folderWindowOpened(window);
@@ -183,29 +189,6 @@ void Form4::openFolderWindow() {
 void Form4::backToTiming() {
     timing_.showAgain();
     hide();
-}
-
-void Form4::closeEvent(QCloseEvent* event) {
-    event->accept();
-    services_.endProgram(0);
-}
-
-Form4* FinishWindowOf(const TimingSteps& timing) {
-    auto found = FinishWindows().find(&timing);
-    return found == FinishWindows().end() ? nullptr : found->second.data();
-}
-
-void ShowFinishStep(TimingSteps& timing, desktop::DesktopServices& desktop, const QString& commandLine) {
-    QPointer<Form4>& window = FinishWindows()[&timing];
-    if (!window) {
-        window = new Form4(timing, desktop, commandLine);
-        // The finish window reads the timing window and must not outlive it.
-        if (auto* owner = dynamic_cast<QObject*>(&timing)) {
-            QObject::connect(owner, &QObject::destroyed, window.data(), &QObject::deleteLater);
-        }
-    }
-    window->show();
-    window->Label6 = QString::number(timing.stepCount());
 }
 
 }  // namespace animace

@@ -8,11 +8,14 @@
 
 namespace animace {
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
+    resize(desktop::TwipsSize(kCellTwips, kCellTwips));
+}
 
-void ImageBox::setPicture(const QPixmap& picture) {
+void ImageBox::setPicture(const QPixmap& picture, std::optional<QPoint> hotSpot) {
     picture_ = picture;
-    if (!picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
+    hotSpot_ = picture.isNull() ? std::nullopt : hotSpot;
+    scaled_ = QPixmap();
     update();
 }
 
@@ -25,7 +28,20 @@ int ImageBox::widthTwips() const { return desktop::PixelsToTwips(width()); }
 void ImageBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    const QSize natural = picture_.deviceIndependentSize().toSize();
+    if (natural.width() <= width() && natural.height() <= height()) {
+        painter.drawPixmap((width() - natural.width()) / 2, (height() - natural.height()) / 2, picture_);
+        return;
+    }
+    // Scaled once per picture with the toolkit's area-averaging reduction: a 128-pixel cursor
+    // sampled straight onto 32 pixels would lose its thin lines.
+    const qreal ratio = devicePixelRatioF();
+    if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio) {
+        scaled_ = picture_.scaled((size() * ratio), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    const QSize fitted = scaled_.deviceIndependentSize().toSize();
+    painter.drawPixmap((width() - fitted.width()) / 2, (height() - fitted.height()) / 2, scaled_);
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {

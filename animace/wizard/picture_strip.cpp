@@ -1,5 +1,7 @@
 #include "animace/wizard/picture_strip.h"
 
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <limits>
 
@@ -17,10 +19,8 @@ int ClampToInt(long long value) {
 
 }  // namespace
 
-PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names,
-                           std::function<int()> pitchTwips)
-    : pitchTwips_(std::move(pitchTwips)),
-      viewportWidthTwips_(layout.viewport.width()),
+PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names)
+    : viewportWidthTwips_(layout.viewport.width()),
       shapeWidthTwips_(layout.shape.width()),
       elementName_(names.value(4)) {
     shape_ = new QFrame(window);
@@ -31,14 +31,15 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     strip_ = new QWidget(viewport_);
     strip_->setGeometry(Pixels(layout.strip));
     stripWidthTwips_ = layout.strip.width();
-    scrollBar_ = new QScrollBar(Qt::Horizontal, window);
+    scrollBar_ = new StripScrollBar(window);
     scrollBar_->setGeometry(Pixels(layout.scrollBar));
     scrollBar_->setRange(0, 0);
     scrollBar_->setSingleStep(1);
     scrollBar_->setPageStep(4);
     scrollBar_->setEnabled(false);
     auto* templateElement = new ImageBox(strip_);
-    templateElement->setGeometry(Pixels(layout.templateElement));
+    // Element 0, one cell left of the strip: out of view.
+    templateElement->move(desktop::TwipsToPixels(-kCellTwips), 0);
     templateElement->hide();
     elements_.push_back(templateElement);
     const QList<QObject*> named{shape_, viewport_, strip_, scrollBar_, templateElement};
@@ -47,13 +48,28 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     QObject::connect(scrollBar_, &QScrollBar::valueChanged, strip_, [this] { scroll(); });
 }
 
-ImageBox* PictureStrip::addPicture(const QPixmap& picture, long long leftTwips) {
+void StripScrollBar::paintEvent(QPaintEvent* event) {
+    if (isEnabled()) return QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    // The option comes without parts to draw: all of them but the thumb.
+    option.subControls = QStyle::SubControls(QStyle::SC_All);
+    option.subControls &= ~QStyle::SubControls(QStyle::SC_ScrollBarSlider);
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+}
+
+ImageBox* PictureStrip::append(const ImageBox& shown) {
+    const long long pitch = kCellTwips;
+    const long long n = count() + 1;
     auto* box = new ImageBox(strip_);
     box->setObjectName(QStringLiteral("%1_%2").arg(elementName_).arg(elements_.size()));
-    box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(leftTwips))), 0);
-    box->setPicture(picture);
+    box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(pitch * (n - 1)))), 0);
+    box->showSameAs(shown);
     box->show();
     elements_.push_back(box);
+    setStripWidthTwips(pitch * n);
+    arrange();
     return box;
 }
 
@@ -61,6 +77,8 @@ void PictureStrip::removeLast() {
     if (elements_.size() <= 1) return;
     delete elements_.back();
     elements_.pop_back();
+    setStripWidthTwips(static_cast<long long>(kCellTwips) * count());
+    arrange();
 }
 
 void PictureStrip::setStripWidthTwips(long long width) {
@@ -69,8 +87,6 @@ void PictureStrip::setStripWidthTwips(long long width) {
     const long long pixels = std::clamp<long long>(desktop::TwipsToPixels(static_cast<double>(width)), 0, QWIDGETSIZE_MAX);
     strip_->resize(static_cast<int>(pixels), strip_->height());
 }
-
-int PictureStrip::stripLeftTwips() const { return desktop::PixelsToTwips(strip_->x()); }
 
 void PictureStrip::arrange() {
     const int n = count();
@@ -82,8 +98,7 @@ void PictureStrip::arrange() {
         return;
     }
     scrollBar_->setEnabled(true);
-    const int lastWidth = n > 0 ? element(n)->widthTwips() : 0;
-    const int visible = lastWidth > 0 ? shapeWidthTwips_ / lastWidth : 1;
+    const int visible = shapeWidthTwips_ / kCellTwips;
     // The maximum comes first: a value outside the range would otherwise be clamped to the old one.
     scrollBar_->setMaximum(std::max(0, n - 1));
     {
@@ -94,7 +109,7 @@ void PictureStrip::arrange() {
 }
 
 void PictureStrip::scroll() {
-    const long long left = -static_cast<long long>(scrollBar_->value()) * pitchTwips_();
+    const long long left = -static_cast<long long>(scrollBar_->value()) * kCellTwips;
     strip_->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(left))), strip_->y());
 }
 

@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QScrollBar>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 #include "animace/wizard/image_box.h"
@@ -16,20 +15,27 @@ struct StripLayout {
     QRect viewport;  // clipping container; its width is V
     QRect strip;     // inner container at its design place inside the viewport
     QRect scrollBar;
-    QRect templateElement;  // element 0, kept out of view
 };
 
-// A horizontally scrollable row of pictures in a clipping viewport. Element k (from 1) stands at
-// the left given when it was added; scrolling puts the strip at -(value × pitch), the pitch read
-// when the scroll happens.
+// The strip's scroll bar. Disabled, it draws no thumb whatever maximum it carries: the maximum
+// also hands a count on to the next step.
+class StripScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit StripScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A horizontally scrollable row of pictures in a clipping viewport. Element k (from 1) is the
+// cell at left kCellTwips × (k − 1); scrolling puts the strip at −(value × kCellTwips).
 class PictureStrip {
 public:
     // `names` are the object names of rectangle, viewport, strip, scroll bar and elements.
-    PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names,
-                 std::function<int()> pitchTwips);
+    PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names);
 
     QFrame* shape() const { return shape_; }
-    QWidget* viewport() const { return viewport_; }
     QWidget* strip() const { return strip_; }
     QScrollBar* scrollBar() const { return scrollBar_; }
 
@@ -37,25 +43,26 @@ public:
     // Element k, 0 being the hidden template.
     ImageBox* element(int k) const { return elements_.at(static_cast<std::size_t>(k)); }
 
-    ImageBox* addPicture(const QPixmap& picture, long long leftTwips);
+    // A new last element, one cell to the right of the one before, showing what `shown` shows;
+    // the strip widens to hold it and is arranged.
+    ImageBox* append(const ImageBox& shown);
+    // Takes the last element away; the strip narrows and is arranged.
     void removeLast();
 
-    long long stripWidthTwips() const { return stripWidthTwips_; }
-    void setStripWidthTwips(long long width);
-    int stripLeftTwips() const;
 
-    // ArrangeStrip: after every change of the element count.
-    void arrange();
     // Moves the strip to the scroll bar's value (also when the value did not change).
     void scroll();
 
 private:
+    // ArrangeStrip: after every change of the element count.
+    void arrange();
+    void setStripWidthTwips(long long width);
+
     QFrame* shape_;
     QWidget* viewport_;
     QWidget* strip_;
     QScrollBar* scrollBar_;
     std::vector<ImageBox*> elements_;
-    std::function<int()> pitchTwips_;
     long long stripWidthTwips_ = 0;
     int viewportWidthTwips_;
     int shapeWidthTwips_;

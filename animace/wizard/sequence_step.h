@@ -13,7 +13,6 @@ class QPushButton;
 namespace animace {
 
 class Form1;
-class Form3;
 
 // The sequence step: clicks on the frames above build the sequence of steps below.
 class Form2 : public QWidget {
@@ -22,8 +21,8 @@ public:
     // Initialises itself from the still-open cursor picker.
     Form2(const Form1& picker, desktop::DesktopServices& services);
 
-    int frameCount() const { return a_; }
-    int stepCount() const { return b_; }
+    int frameCount() const { return frameCount_; }
+    int stepCount() const { return stepCount_; }
     ImageBox* Image1(int k) const { return upper_->element(k); }
     ImageBox* Image3(int j) const { return lower_->element(j); }
     int shownStepPictures() const { return lower_->count(); }
@@ -51,7 +50,8 @@ public:
     QString je = QStringLiteral("0");
 
 signals:
-    void timingStepOpened(Form3* timingStep);
+    // "&Další >": the counts are stored and the timing step is to be opened.
+    void nextRequested();
 
 private:
     void leaveForTiming();
@@ -59,8 +59,8 @@ private:
     desktop::DesktopServices& services_;
     std::unique_ptr<PictureStrip> upper_;
     std::unique_ptr<PictureStrip> lower_;
-    int a_ = 0;
-    int b_ = 0;
+    int frameCount_ = 0;  // A
+    int stepCount_ = 0;   // B
 };
 
 }  // namespace animace

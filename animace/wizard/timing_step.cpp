@@ -1,6 +1,5 @@
 #include "animace/wizard/timing_step.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,11 +41,9 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     Label1 = MakeInstruction(this, QStringLiteral("U každého kurzoru nyní zvolte dobu zobrazení."), 120, 120, 4452, 612);
     strip_ = std::make_unique<PictureStrip>(
         this,
-        StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252},
-                    {-480, 0, 492, 492}},
+        StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252}},
         QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")},
-        [this] { return Image2->widthTwips(); });
+                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
     HScroll1 = strip_->scrollBar();
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("Posuvníky jsou do"), 120, 3960, 1692, 252);
     Text1 = new QLineEdit(QStringLiteral("2"), this);
@@ -61,7 +58,7 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
     Image2 = new ImageBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(desktop::TwipsRect(4440, 240, 492, 372));
+    Image2->move(desktop::TwipsPoint(4440, 240));
     Image2->hide();
 
     connect(Command1, &QPushButton::clicked, this, &Form3::applyBound);
@@ -79,8 +76,7 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
             QString());
     });
 
-    const int sliderWidth = sequence.Image2->widthTwips();
-    sliders_.push_back(makeSlider(-480, sliderWidth));
+    sliders_.push_back(makeSlider(-480));
     labels_.push_back(makeTimeLabel(-550));
     sliders_.front()->hide();
     labels_.front()->hide();
@@ -90,32 +86,31 @@ Form3::Form3(const Form2& sequence, desktop::DesktopServices& services) : servic
     const int steps = std::min(HScroll1->maximum(), sequence.shownStepPictures());
     sliders_.reserve(static_cast<std::size_t>(steps) + 1);
     labels_.reserve(static_cast<std::size_t>(steps) + 1);
-    while (n_ < steps) {
-        ++n_;
-        Image2->setPicture(sequence.Image3(n_)->picture());
-        const long long w = Image2->widthTwips();
-        strip_->addPicture(Image2->picture(), w * n_ - w);
-        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * n_ - w, 1 << 30)), sliderWidth);
-        QLabel* label = makeTimeLabel(static_cast<int>(std::min<long long>(w * n_ - w - 70, 1 << 30)));
+    while (stepCount_ < steps) {
+        ++stepCount_;
+        Image2->showSameAs(*sequence.Image3(stepCount_));
+        const long long w = kCellTwips;
+        strip_->append(*Image2);
+        TimeSlider* slider = makeSlider(static_cast<int>(std::min<long long>(w * stepCount_ - w, 1 << 30)));
+        QLabel* label = makeTimeLabel(static_cast<int>(std::min<long long>(w * stepCount_ - w - 70, 1 << 30)));
         connect(slider, &TimeSlider::timeChanged, label,
                 [label](int time) { label->setText(QString::fromStdString(ShortFormOfTwentieths(time))); });
         slider->show();
         label->show();
         sliders_.push_back(slider);
         labels_.push_back(label);
-        strip_->setStripWidthTwips(w * n_);
     }
-    strip_->arrange();
     List1 = sequence.List1;
     List2 = sequence.List2;
     HScroll1->setValue(0);
     strip_->scroll();
 }
 
-TimeSlider* Form3::makeSlider(int leftTwips, int widthTwips) {
+TimeSlider* Form3::makeSlider(int leftTwips) {
+    // One cell wide under its picture, whatever the size of the cursors.
     auto* slider = new TimeSlider(strip_->strip());
     slider->setObjectName(QStringLiteral("VScroll1_%1").arg(sliders_.size()));
-    slider->setGeometry(PixelLeft(leftTwips), desktop::TwipsToPixels(kSliderTop), desktop::TwipsToPixels(widthTwips),
+    slider->setGeometry(PixelLeft(leftTwips), desktop::TwipsToPixels(kSliderTop), desktop::TwipsToPixels(kCellTwips),
                         desktop::TwipsToPixels(kSliderHeight));
     return slider;
 }
@@ -137,28 +132,27 @@ void Form3::applyBound() {
     }
     // Clamped while still a floating-point value: "9999" would not fit the sliders' range.
     const double scaled = std::min(seconds * 20, static_cast<double>(kLargestBound));
-    u_ = std::clamp(static_cast<int>(std::nearbyint(scaled)), 1, kLargestBound);
-    for (int k = 1; k <= n_; ++k) VScroll1(k)->setTopEnd(u_);
+    upperBound_ = std::clamp(static_cast<int>(std::nearbyint(scaled)), 1, kLargestBound);
+    for (int k = 1; k <= stepCount_; ++k) VScroll1(k)->setTopEnd(upperBound_);
 }
 
 void Form3::setAllToMaximum() {
-    for (int k = 1; k <= n_; ++k) VScroll1(k)->setTime(VScroll1(k)->topEnd());
+    for (int k = 1; k <= stepCount_; ++k) VScroll1(k)->setTime(VScroll1(k)->topEnd());
 }
 
 QString Form3::timeCaption(int step) const { return isStep(step) ? Label2(step)->text() : QString(); }
 
 QPixmap Form3::stepPicture(int step) const { return isStep(step) ? Image1(step)->picture() : QPixmap(); }
 
+std::optional<QPoint> Form3::stepHotSpot(int step) const {
+    return isStep(step) ? Image1(step)->hotSpot() : std::nullopt;
+}
+
 int Form3::displayTime(int step) const { return isStep(step) ? VScroll1(step)->time() : 0; }
 
 void Form3::leaveForFinish() {
-    HScroll1->setMaximum(n_);
+    HScroll1->setMaximum(stepCount_);
     emit nextRequested();
-    // Hidden only once another window stands in its place, so the program never quits between steps.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool another = std::any_of(windows.begin(), windows.end(),
-                                     [this](const QWidget* window) { return window != this && window->isVisible(); });
-    if (another) hide();
 }
 
 }  // namespace animace

@@ -42,7 +42,7 @@ public:
     // Initialises itself from the still-open sequence step.
     Form3(const Form2& sequence, desktop::DesktopServices& services);
 
-    int upperBound() const { return u_; }
+    int upperBound() const { return upperBound_; }
     ImageBox* Image1(int k) const { return strip_->element(k); }
     TimeSlider* VScroll1(int k) const { return sliders_.at(static_cast<std::size_t>(k)); }
     QLabel* Label2(int k) const { return labels_.at(static_cast<std::size_t>(k)); }
@@ -52,9 +52,10 @@ public:
 
     QString undisplayableCaption() const override { return je; }
     QPoint windowPosition() const override { return pos(); }
-    int stepCount() const override { return n_; }
+    int stepCount() const override { return stepCount_; }
     QString timeCaption(int step) const override;
     QPixmap stepPicture(int step) const override;
+    std::optional<QPoint> stepHotSpot(int step) const override;
     int displayTime(int step) const override;
     QStringList framePaths() const override { return List1; }
     QStringList sequence() const override { return List2; }
@@ -80,8 +81,8 @@ signals:
     void nextRequested();
 
 private:
-    bool isStep(int step) const { return step >= 1 && step <= n_; }
-    TimeSlider* makeSlider(int leftTwips, int widthTwips);
+    bool isStep(int step) const { return step >= 1 && step <= stepCount_; }
+    TimeSlider* makeSlider(int leftTwips);
     QLabel* makeTimeLabel(int leftTwips);
     void leaveForFinish();
 
@@ -89,8 +90,8 @@ private:
     std::unique_ptr<PictureStrip> strip_;
     std::vector<TimeSlider*> sliders_;
     std::vector<QLabel*> labels_;
-    int n_ = 0;
-    int u_ = 40;
+    int stepCount_ = 0;  // N
+    int upperBound_ = 40;  // U, in twentieths of a second
 };
 
 }  // namespace animace

@@ -5,8 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-
-namespace desktop { class DesktopServices; }
+#include <optional>
 
 namespace animace {
 
@@ -19,14 +18,12 @@ public:
     virtual int stepCount() const = 0;
     virtual QString timeCaption(int step) const = 0;   // caption of `Label2`(step), in seconds
     virtual QPixmap stepPicture(int step) const = 0;   // picture of `Image1`(step)
+    // The hot spot of that step's cursor; none when its picture is not a cursor that could be shown.
+    virtual std::optional<QPoint> stepHotSpot(int step) const = 0;
     virtual int displayTime(int step) const = 0;       // value of `VScroll1`(step), in twentieths
     virtual QStringList framePaths() const = 0;        // hidden `List1`
     virtual QStringList sequence() const = 0;          // hidden `List2`
     virtual void showAgain() = 0;                      // "<  &Zpět" of the finish step
 };
-
-// The timing window's "&Další >": creates the finish window the first time (it then lives to the
-// end of the program), shows it, and gives it the step count; later calls only show it again.
-void ShowFinishStep(TimingSteps& timing, desktop::DesktopServices& desktop, const QString& commandLine);
 
 }  // namespace animace

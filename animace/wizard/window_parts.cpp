@@ -2,6 +2,7 @@
 
 #include "desktop/fonts.h"
 #include "desktop/twips.h"
+#include "desktop/window_parts.h"
 
 namespace animace {
 
@@ -13,28 +14,20 @@ void SetUpWizardWindow(QWidget* window, const QString& name) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(desktop::TwipsRect(left, top, width, height));
-    return label;
+    return desktop::Place(new QLabel(text, parent), name, left, top, width, height);
 }
 
 QLabel* MakeInstruction(QWidget* parent, const QString& text, int left, int top, int width, int height) {
     QLabel* label = MakeLabel(parent, QStringLiteral("Label1"), text, left, top, width, height);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    label->setPalette(palette);
+    desktop::SetBackground(label, QColor(192, 192, 192));
     return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(desktop::TwipsRect(left, top, width, height));
+    auto* button = desktop::Place(new QPushButton(caption, parent), name, left, top, width, height);
     button->setAutoDefault(false);
     return button;
 }

@@ -14,6 +14,7 @@
 #include "animace/wizard/cursor_picker.h"
 #include "animace/wizard/sequence_step.h"
 #include "animace/wizard/timing_step.h"
+#include "animace/wizard/wizard.h"
 #include "desktop/desktop_services.h"
 #include "iconfile/icon_records.h"
 
@@ -60,14 +61,11 @@ struct Scene {
         file.open(QIODevice::WriteOnly);
         file.write(Cursor());
         file.close();
-        picker = std::make_unique<animace::Form1>(folder.path() + QStringLiteral("/#"), desktop,
-                                                  folder.filePath(QStringLiteral("obr.tmp")), QStringList{"/"});
-        picker->show();
+        wizard = std::make_unique<animace::Wizard>(folder.path() + QStringLiteral("/#"), desktop,
+                                                   folder.filePath(QStringLiteral("obr.tmp")), QStringList{"/"});
+        picker = wizard->picker();
+        wizard->start();
         picker->File1->selectFile(QStringLiteral("kolo.cur"));
-    }
-    ~Scene() {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != picker.get()) delete window;
     }
     void pick(int frames) {
         for (int i = 0; i < frames; ++i) {
@@ -76,21 +74,20 @@ struct Scene {
         }
     }
     animace::Form2* toSequence() {
-        QObject::connect(picker.get(), &animace::Form1::sequenceStepOpened, [this](animace::Form2* s) { sequence = s; });
         QTest::mouseClick(picker->Command3, Qt::LeftButton);
         QCoreApplication::processEvents();
-        return sequence;
+        return sequence = wizard->sequence();
     }
     animace::Form3* toTiming() {
-        QObject::connect(sequence, &animace::Form2::timingStepOpened, [this](animace::Form3* t) { timing = t; });
         QTest::mouseClick(sequence->Command3, Qt::LeftButton);
         QCoreApplication::processEvents();
-        return timing;
+        return timing = wizard->timing();
     }
 
     QTemporaryDir folder;
     QuietDesktop desktop;
-    std::unique_ptr<animace::Form1> picker;
+    std::unique_ptr<animace::Wizard> wizard;
+    animace::Form1* picker = nullptr;
     animace::Form2* sequence = nullptr;
     animace::Form3* timing = nullptr;
 };

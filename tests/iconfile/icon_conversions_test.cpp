@@ -21,12 +21,12 @@ TEST(IconConversions, CursorToIconAndBackIsByteForByte) {
     ScratchFolder folder;
     const Bytes cursor = SampleCursor(7, 3);
     WriteAll(folder.path("pes.cur"), cursor);
-    ASSERT_TRUE(ConvertCursorToIcon(folder.path("pes.cur").string()).succeeded());
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("pes.cur").string())->succeeded());
     const Bytes icon = ReadAll(folder.path("pes.ico"));
     ASSERT_EQ(icon.size(), cursor.size());
     EXPECT_EQ(icon[2], 1);
     EXPECT_EQ((Bytes(icon.begin() + 10, icon.begin() + 14)), (Bytes{0, 0, 0, 0}));
-    ASSERT_TRUE(ConvertIconToCursor(folder.path("pes.ico").string(), 7, 3).succeeded());
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("pes.ico").string(), 7, 3)->succeeded());
     EXPECT_EQ(ReadAll(folder.path("pes.cur")), cursor);
 }
 
@@ -35,7 +35,7 @@ TEST(IconConversions, IconToCursorTouchesOnlyTheThreeBytes) {
     Bytes icon = SampleCursor(1, 8);  // planes 1, bitCount 8
     icon[2] = 1;
     WriteAll(folder.path("SIPKA.ICO"), icon);
-    ASSERT_TRUE(ConvertIconToCursor(folder.path("SIPKA.ICO").string(), 0, 0).succeeded());
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("SIPKA.ICO").string(), 0, 0)->succeeded());
     Bytes expected = icon;
     expected[2] = 2, expected[10] = 0, expected[12] = 0;
     EXPECT_EQ(ReadAll(folder.path("SIPKA.cur")), expected);
@@ -45,7 +45,7 @@ TEST(IconConversions, IconToCursorTouchesOnlyTheThreeBytes) {
 TEST(IconConversions, ThreeByteCursorGivesThirteenByteIcon) {
     ScratchFolder folder;
     WriteAll(folder.path("k.cur"), Bytes{0, 0, 2});
-    ASSERT_TRUE(ConvertCursorToIcon(folder.path("k.cur").string()).succeeded());
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("k.cur").string())->succeeded());
     Bytes expected(13, 0);
     expected[2] = 1;
     EXPECT_EQ(ReadAll(folder.path("k.ico")), expected);
@@ -55,7 +55,7 @@ TEST(IconConversions, CursorNamedIcoIsRewrittenInPlace) {
     ScratchFolder folder;
     const Bytes cursor = SampleCursor(5, 6);
     WriteAll(folder.path("x.ico"), cursor);
-    ASSERT_TRUE(ConvertCursorToIcon(folder.path("x.ico").string()).succeeded());
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("x.ico").string())->succeeded());
     Bytes expected = cursor;
     expected[2] = 1, expected[10] = 0, expected[12] = 0;
     EXPECT_EQ(ReadAll(folder.path("x.ico")), expected);
@@ -67,9 +67,26 @@ TEST(IconConversions, OnlyTheFirstEntryOfSeveralIsRewritten) {
     cursor[4] = 2;
     cursor[26] = 9, cursor[28] = 9;  // second entry's hot spot
     WriteAll(folder.path("two.cur"), cursor);
-    ASSERT_TRUE(ConvertCursorToIcon(folder.path("two.cur").string()).succeeded());
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("two.cur").string())->succeeded());
     const Bytes icon = ReadAll(folder.path("two.ico"));
     EXPECT_EQ(icon[10], 0);
     EXPECT_EQ(icon[26], 9);
     EXPECT_EQ(icon[28], 9);
+}
+
+TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {
+    const Bytes icon = ReadAll(TestData("sipka16.ico")), cursor = ReadAll(TestData("sipka16.cur"));
+    ASSERT_EQ(icon.size(), 1406u);
+    ASSERT_EQ(cursor.size(), icon.size());
+    Bytes patched = icon;
+    patched[2] = 2, patched[10] = 7, patched[12] = 3;
+    EXPECT_EQ(cursor, patched);
+
+    ScratchFolder folder;
+    WriteAll(folder.path("sipka.ico"), icon);
+    ASSERT_TRUE(ConvertIconToCursor(folder.path("sipka.ico").string(), 7, 3)->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("sipka.cur")), cursor);
+    std::filesystem::remove(folder.path("sipka.ico"));
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("sipka.cur").string())->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("sipka.ico")), icon);
 }

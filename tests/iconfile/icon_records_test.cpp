@@ -46,15 +46,14 @@ TEST(IconRecords, BlockLengthsOf256ColourImages) {
 TEST(OutputPath, ReplacesTheLastThreeCharacters) {
     EXPECT_EQ(OutputPathFor("C:/IKONY/SIPKA.ICO", "cur"), "C:/IKONY/SIPKA.cur");
     EXPECT_EQ(OutputPathFor("a.cursor", "ico"), "a.curico");
-    EXPECT_EQ(OutputPathFor("ab", "cur"), "cur");
     // Characters, not bytes: "žšč" are two bytes each.
     EXPECT_EQ(OutputPathFor("x.žšč", "ico"), "x.ico");
 }
 
 TEST(OutputPath, NoRoomWhenASeparatorIsAmongTheLastThree) {
-    EXPECT_TRUE(HasRoomForOutputSuffix("a/b.ico"));
-    EXPECT_TRUE(HasRoomForOutputSuffix("ščř"));
-    EXPECT_FALSE(HasRoomForOutputSuffix("dir/ab"));
-    EXPECT_FALSE(HasRoomForOutputSuffix("ab"));
-    EXPECT_FALSE(HasRoomForOutputSuffix("abc/"));
+    EXPECT_EQ(OutputPathFor("a/b.ico", "cur"), "a/b.cur");
+    EXPECT_EQ(OutputPathFor("ščř", "ico"), "ico");
+    EXPECT_EQ(OutputPathFor("dir/ab", "cur"), std::nullopt);
+    EXPECT_EQ(OutputPathFor("ab", "cur"), std::nullopt);
+    EXPECT_EQ(OutputPathFor("abc/", "cur"), std::nullopt);
 }

@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "iconfile/header_byte.h"
 #include "iconfile/patched_copy.h"
 #include "support/file_faults.h"
 #include "support/scripted_file_operations.h"
@@ -145,17 +144,4 @@ TEST(PatchedCopy, ReadOnlyTargetAndFolderFailWithoutRoot) {
     fs::permissions(folder.path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(PatchedCopy(folder.path("in"), folder.path("ro") / "out", {}).succeeded());
     fs::permissions(folder.path("ro"), fs::perms::owner_all);
-}
-
-TEST(HeaderByte, ShortFileReadsZero) {
-    ScratchFolder folder;
-    WriteAll(folder.path("two"), Bytes{0, 0});
-    std::ifstream file(folder.path("two"), std::ios::binary);
-    EXPECT_EQ(HeaderByte(file, 1), 0);
-    EXPECT_EQ(HeaderByte(file, 2), 0);
-    WriteAll(folder.path("cur"), Bytes{0, 0, 2, 0, 1});
-    std::ifstream cursor(folder.path("cur"), std::ios::binary);
-    EXPECT_EQ(HeaderByte(cursor, 2), 2);
-    EXPECT_EQ(HeaderByte(cursor, 9), 0);
-    EXPECT_EQ(HeaderByte(cursor, 4), 1) << "a read past the end must not spoil later reads";
 }

@@ -113,3 +113,18 @@ TEST(TransparencyMask, RowsLieBottomUpAndPaddingStaysZero) {
     EXPECT_EQ(text.find('1'), 32u * 23 + 23);
     EXPECT_EQ(text.rfind('1'), 32u * 23 + 23);
 }
+
+TEST(IconHeaderFor, MatchesTheCommittedHeadersOfEverySize) {
+    const Bytes fixture = ReadAll(TestData("pelcor_icon_headers.bin"));
+    const int sizes[] = {16, 24, 32, 48, 64, 96};
+    const std::uint32_t entryImageSizes[] = {1384, 1736, 2216, 3752, 5672, 11432};
+    ASSERT_EQ(fixture.size(), 6 * kIconHeaderLength);
+    for (std::size_t k = 0; k < 6; ++k) {
+        const Bytes header(fixture.begin() + static_cast<long>(k * kIconHeaderLength),
+                           fixture.begin() + static_cast<long>((k + 1) * kIconHeaderLength));
+        EXPECT_EQ(header[6], sizes[k]);
+        EXPECT_EQ(header[14] | header[15] << 8, static_cast<int>(entryImageSizes[k])) << sizes[k];
+        const auto made = IconHeaderFor(sizes[k]);
+        EXPECT_EQ(Bytes(made.begin(), made.end()), header) << sizes[k];
+    }
+}

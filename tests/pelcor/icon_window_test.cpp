@@ -510,6 +510,18 @@ TEST(IconWindow, ClosingTheWindowEndsWithoutWriting) {
     EXPECT_FALSE(fs::exists(run.folder.path("kytka.ico")));
 }
 
+TEST(IconWindow, APressOnAnEdgeCellUnderACornerLineStillPicks) {
+    Pelcor run(GroundWithSpots(32, {}));
+    IconWindow& w = *run.window;
+    const QPoint corners[] = {{56, 312}, {312, 56}, {312, 312}};  // where Line2, Line6 and Line7/8 cross the picture
+    const std::pair<int, int> cells[] = {{0, 31}, {31, 0}, {31, 31}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(w.childAt(corners[i]), w.Image1) << i;
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, corners[i]);
+        EXPECT_EQ(std::pair(w.pickColumn(), w.pickRow()), cells[i]) << i;
+    }
+}
+
 TEST(IconWindow, BitmapsFromCommonToolsGiveTheClassicBitmapsIcon) {
     // Sixteen colours in stripes with a patch of unequal pixels, so runs and literal stretches occur.
     auto index = [](int c, int r) -> std::uint8_t {

@@ -194,6 +194,16 @@ TEST(HotSpotEditor, PlaceholderIsATwoColourPicture) {
     EXPECT_EQ(colours, (std::set<QRgb>{qRgb(211, 255, 205) & 0xFFFFFFu, qRgb(65, 0, 0) & 0xFFFFFFu}));
 }
 
+TEST(HotSpotEditor, ShowsAnIconWhosePlanesAndBitCountTheToolkitRefuses) {
+    Bytes icon = TestIcon(32, 32);
+    icon[10] = 7, icon[12] = 9;  // a hot spot left in the planes and bit-count fields
+    EditorOnFile open(icon);
+    const HotSpotEditor& editor = *open.editor;
+    EXPECT_EQ(editor.Image1->picture().size(), QSize(32, 32)) << "the icon, not the placeholder";
+    EXPECT_TRUE(editor.Command1->isEnabled());
+    EXPECT_EQ(Captions(editor), (QStringList{" 32", " 32", " 0", " 0"}));
+}
+
 TEST(HotSpotEditor, ArrowKeysReachEveryColumnOfA256PixelIconWhateverHasFocus) {
     EditorOnFile open(TestIcon(256, 256));
     HotSpotEditor& editor = *open.editor;

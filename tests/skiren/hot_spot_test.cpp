@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "desktop/rounding.h"
 #include "skiren/hot_spot.h"
 
 using namespace skiren;
@@ -32,6 +33,12 @@ TEST(HotSpot, CaptionsAndSizeBytes) {
     EXPECT_EQ(ValueCaption(-1), "-1");
     EXPECT_EQ(IconSizeFromByte(0), 256);
     EXPECT_EQ(IconSizeFromByte(48), 48);
+}
+
+TEST(RoundHalfToEven, TiesGoToTheEvenNeighbourOnBothSidesOfZero) {
+    const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
+                                            {2.4999, 2}, {2.5001, 3}, {-2.5001, -3}, {14.47, 14}};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(desktop::RoundHalfToEven(value), rounded) << value;
 }
 
 TEST(HotSpot, StepsReachEveryCoordinateAtItsSmallestPosition) {

@@ -42,3 +42,6 @@ inline std::size_t FilesIn(const std::filesystem::path& folder) {
 inline bool IsRoot() {
     return ::getuid() == 0;
 }
+
+// A committed fixture file under tests/data.
+inline std::filesystem::path TestData(const std::string& name) { return std::filesystem::path(KURZORY_TEST_DATA) / name; }

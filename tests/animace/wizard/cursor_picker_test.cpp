@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QLabel>
 #include <sys/stat.h>
 
-#include "animace/wizard/icon_picture.h"
+#include "iconfile/icon_directory.h"
 #include "wizard_files.h"
 
 using animace::Form1;
@@ -158,15 +160,15 @@ TEST(CursorPicker, AHugeCursorIsNotCopiedForThePreview) {
     // Past the limit it cannot be shown; copying gigabytes would fill the folder and stall the window.
     const auto huge = open.cursors() / "obri.cur";
     WriteAll(huge, TestCursor());
-    std::filesystem::resize_file(huge, animace::kLargestIconFile + 1);
+    std::filesystem::resize_file(huge, iconfile::kLargestIconFile + 1);
     open.select(QStringLiteral("obri.cur"));
     EXPECT_TRUE(open.form->Command1->isEnabled());
     EXPECT_TRUE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
     EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
     // A file of exactly the limit is still copied and tried.
-    std::filesystem::resize_file(huge, animace::kLargestIconFile);
+    std::filesystem::resize_file(huge, iconfile::kLargestIconFile);
     open.select(QStringLiteral("obri.cur"));
-    EXPECT_EQ(std::filesystem::file_size(open.temporaryFile()), static_cast<std::uintmax_t>(animace::kLargestIconFile));
+    EXPECT_EQ(std::filesystem::file_size(open.temporaryFile()), static_cast<std::uintmax_t>(iconfile::kLargestIconFile));
     EXPECT_EQ(open.desktop.messages.size(), 0u);
 }
 
@@ -271,24 +273,6 @@ TEST(CursorPicker, NextIsEnabledFromTheSecondFrameAndRemovingBeepsWhenEmpty) {
     EXPECT_EQ(form.frameCount(), 1);
 }
 
-TEST(CursorPicker, MixedSizesKeepEveryScrollValueInRange) {
-    PickerOnFolder open;
-    Form1& form = *open.form;
-    WriteAll(open.cursors() / "maly.cur", TestCursor(16));
-    WriteAll(open.cursors() / "velky.cur", TestCursor(96));
-    open.pick(QStringLiteral("maly.cur"), 5);
-    open.select(QStringLiteral("velky.cur"));
-    ASSERT_EQ(form.Image2->width(), 96);
-    Click(form.Command2);  // four 16-pixel frames now measured with a 96-pixel pitch
-    EXPECT_TRUE(form.HScroll1->isEnabled());
-    EXPECT_EQ(form.HScroll1->maximum(), 3);
-    EXPECT_EQ(form.HScroll1->value(), 0);
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->x(), 0);
-    // An emptied preview keeps its last size, so the pitch stays.
-    ASSERT_TRUE(form.Dir1->setPath(Native(open.folder.root())));
-    EXPECT_EQ(form.Image2->width(), 96);
-}
-
 TEST(CursorPicker, CancelDeletesTheTemporaryFileAndEnds) {
     PickerOnFolder open;
     open.select(QStringLiteral("kolo1.cur"));
@@ -329,8 +313,27 @@ TEST(CursorPicker, OnlyTheLastFrameUndisplayableReachesTheTimingStep) {
     animace::Form2* sequence = open.toSequence();
     EXPECT_EQ(sequence->je, QStringLiteral(" 1"));
     Click(sequence->Command2);
-    animace::Form3* timing = ToTiming(sequence);
+    animace::Form3* timing = open.toTiming();
     ASSERT_NE(timing, nullptr);
     EXPECT_EQ(timing->je, QStringLiteral(" 1"));
     EXPECT_EQ(timing->undisplayableCaption(), QStringLiteral(" 1"));
+}
+
+TEST(PictureStrip, ADisabledScrollBarDrawsNoThumbWhateverItsMaximum) {
+    PickerOnFolder open;
+    QScrollBar* bar = open.form->HScroll1;
+    ASSERT_FALSE(bar->isEnabled());
+    bar->setMaximum(5);  // as "&Další >" leaves it
+    const QImage atStart = bar->grab().toImage();
+    std::set<QRgb> colours;
+    for (int x = 0; x < atStart.width(); ++x) colours.insert(atStart.pixel(x, atStart.height() / 2));
+    EXPECT_GT(colours.size(), 2u) << "the groove and the arrows are still drawn";
+    bar->setValue(3);
+    EXPECT_EQ(bar->grab().toImage(), atStart) << "no thumb moved";
+    bar->setMaximum(0);
+    EXPECT_EQ(bar->grab().toImage(), atStart);
+    bar->setMaximum(5);
+    bar->setValue(3);
+    bar->setEnabled(true);
+    EXPECT_NE(bar->grab().toImage(), atStart) << "an enabled bar shows its thumb";
 }

@@ -13,6 +13,7 @@
 #include "animace/wizard/folder_window.h"
 #include "desktop/folder_separator.h"
 #include "iconfile/little_endian.h"
+#include "support/scripted_timer.h"
 #include "wizard_files.h"
 
 using animace::Form4;
@@ -35,6 +36,7 @@ public:
     QPoint position{210, 130};
     QStringList captions;
     std::vector<QPixmap> pictures;
+    std::vector<std::optional<QPoint>> hotSpots;  // none given: no step has a hot spot
     std::vector<int> times;
     QStringList frames;
     QStringList steps;
@@ -46,6 +48,10 @@ public:
     QString timeCaption(int step) const override { return valid(step) ? captions[step - 1] : QString(); }
     QPixmap stepPicture(int step) const override {
         return valid(step) ? pictures[static_cast<std::size_t>(step - 1)] : QPixmap();
+    }
+    std::optional<QPoint> stepHotSpot(int step) const override {
+        return valid(step) && static_cast<std::size_t>(step) <= hotSpots.size() ? hotSpots[static_cast<std::size_t>(step - 1)]
+                                                                              : std::nullopt;
     }
     int displayTime(int step) const override { return valid(step) ? times[static_cast<std::size_t>(step - 1)] : 0; }
     QStringList framePaths() const override { return frames; }
@@ -68,9 +74,9 @@ struct Finish {
             timing.frames << Native(folder.path(name));
         }
         timing.steps = {QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral(" 1")};
-        animace::ShowFinishStep(timing, desktop, commandLine);
-        form.reset(animace::FinishWindowOf(timing));
-        form->Timer1->stop();  // ticks are driven by the tests
+        form = std::make_unique<Form4>(timing, desktop, commandLine, Form4::DefaultFolder(), timers.factory());
+        form->show();
+        form->Label6 = QString::number(timing.stepCount());
     }
     // Empties the boxes, names the output in the scratch folder and presses "&Dokončit".
     void finishAs(const QString& name) {
@@ -82,6 +88,7 @@ struct Finish {
 
     ScratchFolder folder;
     ScriptedDesktop desktop;
+    TimerRig timers;  // Timer1, endtimer
     FakeTiming timing;
     std::unique_ptr<Form4> form;
 };
@@ -164,36 +171,26 @@ TEST(FinishWindow, PreviewPlaysEveryStepForItsOwnTimeAndStartsOver) {
     const int expectedPeriods[] = {1000, 500, 1000, 1000, 500, 50, 1000};
     for (int tick = 0; tick < 7; ++tick) {
         if (tick == 4) open.timing.captions[2] = QStringLiteral(" .05");
-        form.timer1Tick();
+        open.timers[1].tick();
         const int step = tick % 3;
         EXPECT_TRUE(form.Image1->showsSamePicture(open.timing.pictures[static_cast<std::size_t>(step)])) << tick;
         EXPECT_EQ(form.Timer1->interval(), expectedPeriods[tick]) << tick;
-        EXPECT_TRUE(form.Timer1->isActive());
-        EXPECT_EQ(form.timer1Tag, QString::number(step + 1));
+        EXPECT_NE(form.Timer1->interval(), 0);
+        EXPECT_EQ(form.Timer1->tag, QString::number(step + 1));
     }
     // A step time of 0 stops the preview.
     open.timing.captions[1] = QStringLiteral("0");  // the next step
-    form.timer1Tick();
-    EXPECT_FALSE(form.Timer1->isActive());
+    open.timers[1].tick();
+    EXPECT_EQ(form.Timer1->interval(), 0);
 }
 
-TEST(FinishWindow, BackShowsTheTimingWindowAndNextComesBackUnchanged) {
+TEST(FinishWindow, BackShowsTheTimingWindow) {
     Finish open;
     Form4& form = *open.form;
-    form.Text1->setText(QStringLiteral("moje"));
-    form.timer1Tick();
     Click(form.Command2);
     EXPECT_EQ(open.timing.shownAgain, 1);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(open.desktop.ended);
-    open.timing.captions << QStringLiteral("2");
-    open.timing.pictures.push_back(Swatch(Qt::black));
-    animace::ShowFinishStep(open.timing, open.desktop, QStringLiteral("/ignored/now.ani"));
-    EXPECT_EQ(animace::FinishWindowOf(open.timing), &form) << "loaded once";
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.Text1->text(), QStringLiteral("moje"));
-    EXPECT_EQ(form.Label6, QStringLiteral("4"));
-    EXPECT_EQ(form.timer1Tag, QStringLiteral("1"));
 }
 
 TEST(FolderWindow, DisablesTheFinishWindowUntilClosed) {
@@ -283,11 +280,10 @@ TEST(FinishStep, WritesCompletesTheBoxesAndEndsAfterTwoEndTicks) {
     EXPECT_FALSE(open.desktop.messages[0].title.has_value());
     EXPECT_EQ(open.desktop.busyChanges, (std::vector<bool>{true, false}));
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(form.endtimer->isActive());
-    EXPECT_EQ(form.endtimer->interval(), 500);
-    form.endtimerTick();
+        EXPECT_EQ(form.endtimer->interval(), 500);
+    open.timers[2].tick();
     EXPECT_FALSE(open.desktop.ended);
-    form.endtimerTick();
+    open.timers[2].tick();
     EXPECT_TRUE(open.desktop.ended);
     QApplication::setQuitOnLastWindowClosed(true);
 }
@@ -303,7 +299,7 @@ TEST(FinishStep, OverwriteQuestionAndFailureBoxKeepTheWindowOpen) {
     EXPECT_EQ(open.desktop.messages[0].buttons, desktop::MessageButtons::YesNo);
     EXPECT_EQ(ReadAll(open.output("stary.ani")), (Bytes{1, 2, 3}));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_FALSE(form.endtimer->isActive());
+    EXPECT_EQ(form.endtimer->interval(), 0);
 
     std::filesystem::remove(open.folder.path("b.cur"));
     open.desktop.messages.clear();
@@ -335,30 +331,38 @@ TEST(FinishStep, OverwriteQuestionAndFailureBoxKeepTheWindowOpen) {
 
 TEST(Wizard, FromTheFirstWindowToTheWrittenFileAndTheEnd) {
     PickerOnFolder wizard;
+    wizard.open(Native(wizard.cursors() / "vysledek.ani"), {QStringLiteral("/")});
     WriteAll(wizard.cursors() / "kolo2.cur", TestCursor(16));
     wizard.pick(QStringLiteral("kolo1.cur"));
     wizard.pick(QStringLiteral("kolo2.cur"));
     animace::Form2* sequence = wizard.toSequence();
     ASSERT_TRUE(sequence);
     for (int frame : {2, 1, 2, 2}) Click(sequence->Image1(frame));
-    animace::Form3* timing = ToTiming(sequence);
+    animace::Form3* timing = wizard.toTiming();
     ASSERT_TRUE(timing);
-    QObject::connect(timing, &animace::Form3::nextRequested, timing, [&] {
-        animace::ShowFinishStep(*timing, wizard.desktop, Native(wizard.cursors() / "vysledek.ani"));
-    });
+    EXPECT_FALSE(sequence->isVisible());
     timing->VScroll1(2)->setTime(1);
     Click(timing->Command2);  // every step to the bound, 2 s
     timing->VScroll1(3)->setTime(7);
     Click(timing->Command3);
-    Form4* finish = animace::FinishWindowOf(*timing);
+    Form4* finish = wizard.wizard->finish();
     ASSERT_TRUE(finish);
+    finish->Timer1->setInterval(0);
     EXPECT_TRUE(finish->isVisible());
     EXPECT_FALSE(timing->isVisible());
+    EXPECT_EQ(timing->HScroll1->maximum(), 4);
+    EXPECT_EQ(finish->Label6, QStringLiteral("4"));
     EXPECT_EQ(finish->Text1->text(), QStringLiteral("vysledek.ani"));
+    finish->Text1->setText(QStringLiteral("moje"));
     Click(finish->Command2);
     EXPECT_TRUE(timing->isVisible());
+    EXPECT_FALSE(finish->isVisible());
+    finish->Label6 = QStringLiteral("0");
     Click(timing->Command3);
-    EXPECT_EQ(animace::FinishWindowOf(*timing), finish);
+    EXPECT_EQ(wizard.wizard->finish(), finish) << "loaded once";
+    EXPECT_EQ(finish->Label6, QStringLiteral("4"));
+    EXPECT_EQ(finish->Text1->text(), QStringLiteral("moje")) << "shown again unchanged";
+    finish->Text1->setText(QStringLiteral("vysledek.ani"));
     Click(finish->Command3);
 
     const Bytes file = ReadAll(wizard.cursors() / "vysledek.ani");

@@ -123,7 +123,7 @@ TEST(SequenceStep, NextHandsTheSequenceOn) {
     Click(form.Image1(3));
     Click(form.Command6);
     form.je = QStringLiteral(" 1");
-    animace::Form3* timing = ToTiming(&form);
+    animace::Form3* timing = open.picker.toTiming();
     ASSERT_NE(timing, nullptr);
     EXPECT_EQ(form.HScroll1->maximum(), 3);
     EXPECT_EQ(form.HScroll2->maximum(), 5);

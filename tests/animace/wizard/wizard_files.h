@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -12,10 +11,33 @@
 #include "animace/wizard/cursor_picker.h"
 #include "animace/wizard/sequence_step.h"
 #include "animace/wizard/timing_step.h"
+#include "animace/wizard/wizard.h"
 #include "skiren/skiren_files.h"
 #include "support/scripted_desktop.h"
 
 inline Bytes TestCursor(int size = 32) { return TestIcon(size, size, 2, 1); }
+
+// A one-image opaque cursor of `size` pixels (a multiple of 4) with its hot spot: pure red, its
+// bottom quarter pure green, so a picture cut short or scaled wrongly shows.
+inline Bytes ColouredCursor(int size, QPoint hotSpot) {
+    Bytes cursor = TestCursor(size);
+    const auto put16 = [&cursor](std::size_t offset, int value) {
+        cursor[offset] = static_cast<std::uint8_t>(value & 0xFF);
+        cursor[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    };
+    put16(10, hotSpot.x());  // planes and bit count of the directory entry
+    put16(12, hotSpot.y());
+    const std::size_t palette = 6 + 16 + 40;
+    cursor[palette + 4 * 7] = 0;  // entry 7, which every pixel uses, red
+    cursor[palette + 4 * 7 + 2] = 255;
+    cursor[palette + 4 * 8] = 0;  // entry 8 green, for the bottom rows, stored first
+    cursor[palette + 4 * 8 + 1] = 255;
+    const std::size_t pixels = palette + 4 * 256;
+    std::fill_n(cursor.begin() + static_cast<std::ptrdiff_t>(pixels), size * size / 4, 8);
+    const std::size_t mask = static_cast<std::size_t>(size) * TestRowBytes(static_cast<std::size_t>(size));
+    std::fill(cursor.end() - static_cast<std::ptrdiff_t>(mask), cursor.end(), 0);
+    return cursor;
+}
 
 inline QString Native(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -33,7 +55,7 @@ private:
 
 inline void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-// A scratch folder with cursors in "Kurzory" and the picker opened on it.
+// A scratch folder with cursors in "Kurzory" and the wizard started on it.
 class PickerOnFolder {
 public:
     explicit PickerOnFolder(QString commandLine = {}, QStringList drives = {QStringLiteral("/")}) {
@@ -44,16 +66,10 @@ public:
         if (commandLine.isNull()) commandLine = Native(cursors() / "#");
         open(commandLine, drives);
     }
-    ~PickerOnFolder() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != form.get()) windows << window;
-        for (const QPointer<QWidget>& window : windows) delete window.data();
-    }
-
     void open(const QString& commandLine, const QStringList& drives) {
-        form = std::make_unique<animace::Form1>(commandLine, desktop, Native(folder.path("obr.tmp")), drives);
-        form->show();
+        wizard = std::make_unique<animace::Wizard>(commandLine, desktop, Native(folder.path("obr.tmp")), drives);
+        form = wizard->picker();
+        wizard->start();
     }
     std::filesystem::path cursors() const { return folder.path("Kurzory"); }
     std::filesystem::path temporaryFile() const { return folder.path("obr.tmp"); }
@@ -70,23 +86,19 @@ public:
     }
 
     animace::Form2* toSequence() {
-        animace::Form2* opened = nullptr;
-        QObject::connect(form.get(), &animace::Form1::sequenceStepOpened, [&opened](animace::Form2* step) { opened = step; });
         Click(form->Command3);
-        return opened;
+        return wizard->sequence();
+    }
+    animace::Form3* toTiming() {
+        Click(wizard->sequence()->Command3);
+        return wizard->timing();
     }
 
     ScratchFolder folder;
     ScriptedDesktop desktop;
-    std::unique_ptr<animace::Form1> form;
+    std::unique_ptr<animace::Wizard> wizard;
+    animace::Form1* form = nullptr;
 };
-
-inline animace::Form3* ToTiming(animace::Form2* sequence) {
-    animace::Form3* opened = nullptr;
-    QObject::connect(sequence, &animace::Form2::timingStepOpened, [&opened](animace::Form3* step) { opened = step; });
-    Click(sequence->Command3);
-    return opened;
-}
 
 // The sequence step opened on `frames` picks of one 32-pixel cursor.
 struct SequenceOnFrames {
@@ -103,7 +115,7 @@ struct SequenceOnFrames {
 struct TimingOnSteps {
     explicit TimingOnSteps(int steps) : base(steps) {
         Click(base.sequence->Command2);
-        timing = ToTiming(base.sequence);
+        timing = base.picker.toTiming();
     }
     SequenceOnFrames base;
     animace::Form3* timing = nullptr;

@@ -429,3 +429,25 @@ TEST(SystemFileOperations, OpensOnlyRegularFilesNeverTruncatesAndFailsShortReads
     EXPECT_FALSE(files.OpenForUpdate(folder.path("dir.cur").string(), handle).succeeded());
     EXPECT_FALSE(files.Close(12345).succeeded());
 }
+
+TEST(WriteAnimatedCursor, WritesTheCommittedWorkedExampleFromItsTwoCursors) {
+    const Bytes first = ReadAll(TestData("worked_example_1.cur")), second = ReadAll(TestData("worked_example_2.cur"));
+    const Bytes fixture = ReadAll(TestData("worked_example.ani"));
+    // The fixture itself holds the figures of the worked example.
+    ASSERT_EQ(first.size(), 326u);
+    ASSERT_EQ(second.size(), 326u);
+    ASSERT_EQ(fixture.size(), 776u);
+    EXPECT_EQ(U32At(fixture, 4), 768u);
+    EXPECT_EQ(U32At(fixture, 100), 672u);
+    EXPECT_EQ(fixture, ExpectedAnimation({first, second}, {0, 1, 0}, {60, 30, 60}));
+
+    ScratchFolder folder;
+    AnimationInput input;
+    input.frames = {TestData("worked_example_1.cur").string(), TestData("worked_example_2.cur").string()};
+    input.sequence = {" 1", " 2", " 1"};
+    input.stepTimes = {20, 10, 20};
+    User user;
+    ASSERT_EQ(WriteAnimatedCursor(input, folder.path("a.ani").string(), user.overwrite(), user.retry()),
+              WriteOutcome::Written);
+    EXPECT_EQ(ReadAll(folder.path("a.ani")), fixture);
+}

@@ -1,8 +1,10 @@
-#include "pelcor/window_timer.h"
+#include "desktop/window_timer.h"
 
-namespace pelcor {
+namespace desktop {
 
 QtWindowTimer::QtWindowTimer() {
+    // A coarse timer may fire up to 5 % late: a step of 2 s would show for 2.1 s.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (onTick) onTick();
     });
@@ -16,4 +18,4 @@ void QtWindowTimer::setInterval(int milliseconds) {
 
 std::unique_ptr<WindowTimer> MakeQtWindowTimer() { return std::make_unique<QtWindowTimer>(); }
 
-}  // namespace pelcor
+}  // namespace desktop

@@ -1,12 +1,12 @@
 #pragma once
-// The window's timers behind a seam: the window sets intervals and reacts to ticks; tests hand
-// it timers they tick themselves.
+// A window timer with its tag text, behind a seam: the window sets intervals and reacts to
+// ticks; tests hand it timers they tick themselves.
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
-namespace pelcor {
+namespace desktop {
 
 class WindowTimer {
 public:
@@ -34,4 +34,4 @@ private:
 
 std::unique_ptr<WindowTimer> MakeQtWindowTimer();
 
-}  // namespace pelcor
+}  // namespace desktop

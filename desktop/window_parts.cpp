@@ -1,0 +1,36 @@
+#include "desktop/window_parts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace desktop {
+
+void SetBackground(QWidget* control, const QColor& colour) {
+    control->setAutoFillBackground(true);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+}
+
+void EnlargedPicture::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    paintUnderPicture(painter);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawImage(pictureArea(), picture_);
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event) {
+    services_.endProgram(0);
+    event->accept();
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && cancelButton_) return cancelButton_->click();
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace desktop

@@ -1,0 +1,47 @@
+#pragma once
+// The read side of the container: a file's header and directory entries, read once and bounds
+// checked, for the start-up tests, the single-image rule and the picture loading.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "iconfile/icon_records.h"
+
+namespace iconfile {
+
+// Far more than any icon or cursor; a larger file is neither copied for a preview nor read whole.
+inline constexpr std::uint64_t kLargestIconFile = 16 * 1024 * 1024;
+
+enum class DirectoryRead {
+    Read,        // the header and every entry it announces are there
+    TooShort,    // the file ends inside the header or the directory
+    NotAFile,    // missing, a folder, a FIFO or a device: never opened
+    ReadFailed,  // the file could not be opened or read
+};
+
+struct IconDirectory {
+    DirectoryRead status = DirectoryRead::ReadFailed;
+    std::uint64_t fileLength = 0;
+    // The low bytes that the start-up tests and the single-image rule look at. Past the end of a
+    // short file they read as 0, so a short file fails every type test.
+    int resourceTypeLow = 0;
+    int imageCountLow = 0;
+    int firstWidthByte = 0;
+    int firstHeightByte = 0;
+    std::optional<IconFileHeader> header;
+    std::vector<IconDirEntry> entries;  // the entries wholly present, at most the announced count
+
+    // The file could be read at all (a short file included).
+    bool opened() const { return status == DirectoryRead::Read || status == DirectoryRead::TooShort; }
+};
+
+IconDirectory ReadIconDirectory(const std::filesystem::path& path);
+
+// The file's bytes with every entry's planes set to 1 and bit count to 0 (taken from the image's
+// own bitmap header), for picture readers that refuse a cursor's hot spot in those fields.
+// Nothing for a file that is no icon or cursor container, is too short or larger than
+// kLargestIconFile, or cannot be read.
+std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path);
+
+}  // namespace iconfile

@@ -51,8 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(directory.fileLength == file.size());
     FUZZ_CHECK(directory.resourceTypeLow == ByteAt(file, iconfile::offsets::kResourceTypeLow));
     FUZZ_CHECK(directory.imageCountLow == ByteAt(file, iconfile::offsets::kImageCountLow));
-    FUZZ_CHECK(directory.firstWidthByte == ByteAt(file, iconfile::offsets::kWidth));
-    FUZZ_CHECK(directory.firstHeightByte == ByteAt(file, iconfile::offsets::kHeight));
+    // The first entry's bytes are read only when the header announces an entry.
+    if (directory.header && directory.header->imageCount > 0) {
+        FUZZ_CHECK(directory.firstWidthByte == ByteAt(file, iconfile::offsets::kWidth));
+        FUZZ_CHECK(directory.firstHeightByte == ByteAt(file, iconfile::offsets::kHeight));
+    }
     FUZZ_CHECK(!directory.header || directory.entries.size() <= directory.header->imageCount);
 
     QString shown = path;

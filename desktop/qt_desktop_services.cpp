@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "desktop/termination_signals.h"
+
 namespace desktop {
 namespace {
 
@@ -19,10 +21,14 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::move(programTitle)) {}
+QtDesktopServices::QtDesktopServices(QString programTitle) : programTitle_(std::move(programTitle)) {
+    TerminationSignals::WatchInEventLoop();
+}
 
 MessageAnswer QtDesktopServices::showMessage(MessageIcon icon, MessageButtons buttons, const QString& text,
                                              const std::optional<QString>& title) {
+    // The program is ending as its Cancel would: every question gets its escape answer.
+    if (TerminationSignals::Received() != 0) return EscapeAnswer(buttons);
     QMessageBox box(BoxIcon(icon), title.value_or(programTitle_), text);
     // The interface is Czech, so are the buttons' captions.
     auto add = [&box](QMessageBox::StandardButton button, const QString& caption) {

@@ -15,7 +15,7 @@ public:
         outcome.reason_ = std::move(reason);
         return outcome;
     }
-    // The system's text for an errno value.
+    // The reason for an errno value (or kNotARegularFile); an unknown cause (0) is an I/O error.
     static FileOutcome FromErrno(std::string path, int errorNumber);
 
     bool succeeded() const { return !failed_; }

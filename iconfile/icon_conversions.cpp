@@ -8,31 +8,42 @@
 
 namespace iconfile {
 
-std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath) {
+namespace {
+
+constexpr std::array<BytePatch, 3> IconPatches() {
+    return {{{offsets::kPlanesOrHotSpotXLow, 0}, {offsets::kBitCountOrHotSpotYLow, 0}, {offsets::kResourceTypeLow, 1}}};
+}
+
+std::array<BytePatch, 3> CursorPatches(std::uint8_t column, std::uint8_t row) {
+    return {{{offsets::kPlanesOrHotSpotXLow, column}, {offsets::kBitCountOrHotSpotYLow, row}, {offsets::kResourceTypeLow, 2}}};
+}
+
+}  // namespace
+
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
     const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
     if (!outputPath) return std::nullopt;
-    return ConvertCursorToIcon(inputPath, *outputPath);
+    return PatchedCopy(inputPath, *outputPath, IconPatches(), files);
+}
+
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {
+    return PatchedCopy(inputPath, outputPath, IconPatches());
+}
+
+FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,
+                                std::uint8_t row) {
+    return PatchedCopy(inputPath, outputPath, CursorPatches(column, row));
+}
+
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath) {
+    SystemFileOperations files;
+    return ConvertCursorToIcon(inputPath, files);
 }
 
 std::optional<FileOutcome> ConvertIconToCursor(const std::string& inputPath, std::uint8_t column, std::uint8_t row) {
     const std::optional<std::string> outputPath = OutputPathFor(inputPath, "cur");
     if (!outputPath) return std::nullopt;
-    return ConvertIconToCursor(inputPath, *outputPath, column, row);
-}
-
-FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {
-    const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, 0},
-                                            {offsets::kBitCountOrHotSpotYLow, 0},
-                                            {offsets::kResourceTypeLow, 1}}};
-    return PatchedCopy(inputPath, outputPath, patches);
-}
-
-FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,
-                                std::uint8_t row) {
-    const std::array<BytePatch, 3> patches{{{offsets::kPlanesOrHotSpotXLow, column},
-                                            {offsets::kBitCountOrHotSpotYLow, row},
-                                            {offsets::kResourceTypeLow, 2}}};
-    return PatchedCopy(inputPath, outputPath, patches);
+    return PatchedCopy(inputPath, *outputPath, CursorPatches(column, row));
 }
 
 FileOutcome CopyCursorAsIcon(const std::filesystem::path& input, const std::filesystem::path& output) {

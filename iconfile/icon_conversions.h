@@ -4,12 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "iconfile/file_outcome.h"
+#include "iconfile/file_operations.h"
 
 namespace iconfile {
 
 // Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon. Nothing is
 // written, and nothing returned, when the path leaves no room for the new ending (OutputPathFor).
+std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files);
 std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath);
 
 // Writes the cursor twin of an icon with the hot spot at (column, row); nothing as above.

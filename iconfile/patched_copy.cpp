@@ -1,82 +1,86 @@
 #include "iconfile/patched_copy.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "iconfile/header_byte.h"
 #include "iconfile/replacement_file.h"
+#include "iconfile/system_error_text.h"
 
 namespace iconfile {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::int64_t kBlockSize = 64 * 1024;
 
-bool WriteZeros(std::FILE* file, std::uint64_t count) {
-    static const std::vector<char> zeros(kBlockSize, 0);
-    while (count > 0) {
-        const std::size_t chunk = count < kBlockSize ? static_cast<std::size_t>(count) : kBlockSize;
-        if (std::fwrite(zeros.data(), 1, chunk, file) != chunk) return false;
-        count -= chunk;
+// The input's bytes stream block by block into the temporary file.
+FileOutcome CopyWhole(FileOperations& files, FileHandle source, std::int64_t length, ReplacementFile& replacement) {
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min(length, kBlockSize)));
+    for (std::int64_t done = 0; done < length;) {
+        const std::span<std::uint8_t> chunk(block.data(), static_cast<std::size_t>(std::min(kBlockSize, length - done)));
+        if (FileOutcome read = files.ReadAt(source, done, chunk); !read.succeeded()) return read;
+        if (FileOutcome written = files.WriteAt(replacement.handle(), done, chunk); !written.succeeded())
+            return written;
+        done += static_cast<std::int64_t>(chunk.size());
     }
-    return true;
+    return FileOutcome::Success();
 }
 
-// Streams `input` into `output` block by block; returns the number of bytes copied or -1.
-std::int64_t CopyWhole(std::FILE* input, std::FILE* output, bool& readFailed) {
-    std::vector<char> block(kBlockSize);
-    std::int64_t copied = 0;
-    while (true) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), input);
-        if (got > 0 && std::fwrite(block.data(), 1, got, output) != got) return -1;
-        copied += static_cast<std::int64_t>(got);
-        if (got < block.size()) {
-            readFailed = std::ferror(input) != 0;
-            return readFailed ? -1 : copied;
-        }
-    }
-}
-
-bool ApplyPatches(std::FILE* file, std::uint64_t length, std::span<const BytePatch> patches) {
+// A patch beyond the end writes its byte there; the gap reads as zeros once written over.
+FileOutcome ApplyPatches(FileOperations& files, ReplacementFile& replacement, std::int64_t length,
+                         std::span<const BytePatch> patches) {
+    static const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(kBlockSize), 0);
     for (const BytePatch& patch : patches) {
-        if (patch.offset >= length) {
-            if (std::fseek(file, 0, SEEK_END) != 0 || !WriteZeros(file, patch.offset - length)) return false;
-            length = patch.offset + 1;
-        } else if (std::fseek(file, static_cast<long>(patch.offset), SEEK_SET) != 0) {
-            return false;
+        const auto offset = static_cast<std::int64_t>(std::min<std::uint64_t>(patch.offset, INT64_MAX - 1));
+        for (; length < offset;) {
+            const std::span<const std::uint8_t> gap(zeros.data(),
+                                                    static_cast<std::size_t>(std::min(kBlockSize, offset - length)));
+            if (FileOutcome written = files.WriteAt(replacement.handle(), length, gap); !written.succeeded())
+                return written;
+            length += static_cast<std::int64_t>(gap.size());
         }
-        if (std::fputc(patch.value, file) == EOF) return false;
+        const std::uint8_t value[1] = {patch.value};
+        if (FileOutcome written = files.WriteAt(replacement.handle(), offset, value); !written.succeeded())
+            return written;
+        length = std::max(length, offset + 1);
     }
-    return true;
+    return FileOutcome::Success();
 }
 
 }  // namespace
 
-FileOutcome PatchedCopy(const fs::path& input, const fs::path& output, std::span<const BytePatch> patches) {
-    std::error_code error;
-    if (!IsRegularFile(input)) {
-        const bool exists = fs::exists(fs::status(input, error));
-        return FileOutcome::FromErrno(input.string(), exists ? EINVAL : ENOENT);
+FileOutcome PatchedCopy(const fs::path& input, const fs::path& output, std::span<const BytePatch> patches,
+                        FileOperations& files) {
+    switch (files.Status(input.string()).kind) {
+        case FileKind::Missing: return FileOutcome::FromErrno(input.string(), ENOENT);
+        case FileKind::Folder: return FileOutcome::FromErrno(input.string(), EISDIR);
+        case FileKind::Other: return FileOutcome::FromErrno(input.string(), kNotARegularFile);
+        case FileKind::Regular: break;
     }
-    ReplacementFile replacement(output);
+    ReplacementFile replacement(output.string(), files);
     if (FileOutcome checked = replacement.CheckTarget(); !checked.succeeded()) return checked;
 
-    errno = 0;
-    FileHandle source(std::fopen(input.c_str(), "rb"));
-    if (!source) return FileOutcome::FromErrno(input.string(), errno);
-    if (FileOutcome created = replacement.Create(); !created.succeeded()) return created;
+    FileHandle source = 0;
+    if (FileOutcome opened = files.OpenForReading(input.string(), source); !opened.succeeded()) return opened;
+    std::int64_t length = 0;
+    FileOutcome outcome = files.Length(source, length);
+    if (outcome.succeeded()) outcome = replacement.Create();
+    if (outcome.succeeded()) outcome = CopyWhole(files, source, length, replacement);
+    if (FileOutcome closed = files.Close(source); outcome.succeeded()) outcome = closed;
+    if (outcome.succeeded()) outcome = ApplyPatches(files, replacement, length, patches);
+    if (outcome.succeeded()) return replacement.Commit();
+    // A failure of the input names the input; any other names the file being replaced.
+    if (outcome.path() == input.string()) {
+        replacement.Abandon();
+        return outcome;
+    }
+    return replacement.Abandon(outcome);
+}
 
-    bool readFailed = false;
-    errno = 0;
-    const std::int64_t length = CopyWhole(source.get(), replacement.file(), readFailed);
-    if (length < 0) return replacement.Abandon(readFailed ? input : replacement.target(), errno);
-    source.reset();
-    errno = 0;
-    if (!ApplyPatches(replacement.file(), static_cast<std::uint64_t>(length), patches))
-        return replacement.Abandon(replacement.target(), errno);
-    return replacement.Commit();
+FileOutcome PatchedCopy(const fs::path& input, const fs::path& output, std::span<const BytePatch> patches) {
+    SystemFileOperations files;
+    return PatchedCopy(input, output, patches, files);
 }
 
 }  // namespace iconfile

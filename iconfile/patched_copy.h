@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <span>
 
-#include "iconfile/file_outcome.h"
+#include "iconfile/file_operations.h"
 
 namespace iconfile {
 
@@ -16,6 +16,8 @@ struct BytePatch {
 // the output up to and including the patched byte, with 0 bytes in any gap. The output may be
 // the input itself. The new bytes go to a temporary file beside the target that replaces it
 // only once complete, so a failure leaves the old target (and the input) untouched.
+FileOutcome PatchedCopy(const std::filesystem::path& input, const std::filesystem::path& output,
+                        std::span<const BytePatch> patches, FileOperations& files);
 FileOutcome PatchedCopy(const std::filesystem::path& input, const std::filesystem::path& output,
                         std::span<const BytePatch> patches);
 

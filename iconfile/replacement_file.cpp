@@ -1,89 +1,114 @@
 #include "iconfile/replacement_file.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <random>
-#include <string>
+
+#include "iconfile/system_error_text.h"
 
 namespace iconfile {
 namespace fs = std::filesystem;
 namespace {
 
-fs::path ReplacedFile(const fs::path& output) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(output, error))) return output;
-    fs::path resolved = fs::weakly_canonical(output, error);
-    return error ? output : resolved;
+std::string FolderOf(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+std::string ReplacedFile(const std::string& output, FileOperations& files) {
+    return files.Status(output).link ? files.Canonical(output) : output;
 }
 
 }  // namespace
 
-ReplacementFile::ReplacementFile(const fs::path& output) : target_(ReplacedFile(output)) {
-    std::error_code error;
-    targetStatus_ = fs::status(target_, error);
-    targetExists_ = fs::exists(targetStatus_);
+ReplacementFile::ReplacementFile(const std::string& output, FileOperations& files)
+    : files_(files), target_(ReplacedFile(output, files)), folder_(FolderOf(target_)), targetStatus_(files.Status(target_)) {}
+
+ReplacementFile::~ReplacementFile() { Abandon(); }
+
+FileOutcome ReplacementFile::Named(const FileOutcome& outcome) const {
+    return outcome.succeeded() ? outcome : FileOutcome::Failure(target_, outcome.reason());
 }
 
-ReplacementFile::~ReplacementFile() {
-    if (temporaryPath_.empty()) return;
-    file_.reset();
-    std::error_code ignored;
-    fs::remove(temporaryPath_, ignored);
-}
-
-FileOutcome ReplacementFile::CheckTarget() const {
-    if (!targetExists_) return FileOutcome::Success();
-    if (fs::is_directory(targetStatus_)) return FileOutcome::FromErrno(target_.string(), EISDIR);
-    errno = 0;
-    FileHandle probe(std::fopen(target_.c_str(), "r+b"));
-    if (!probe) return FileOutcome::FromErrno(target_.string(), errno);
+FileOutcome ReplacementFile::CheckTarget() {
+    targetStatus_ = files_.Status(target_);
+    switch (targetStatus_.kind) {
+        case FileKind::Missing: return FileOutcome::Success();
+        case FileKind::Folder: return FileOutcome::FromErrno(target_, EISDIR);
+        case FileKind::Other: return FileOutcome::FromErrno(target_, kNotARegularFile);
+        case FileKind::Regular: break;
+    }
+    FileHandle probe = 0;
+    if (FileOutcome opened = files_.OpenForUpdate(target_, probe); !opened.succeeded()) return Named(opened);
+    static_cast<void>(files_.Close(probe));
     return FileOutcome::Success();
 }
 
-// The name is new and opened exclusively, so no one else can have planted a file or link there.
+// The name is new and created exclusively, so no one else can have planted a file or link there.
 FileOutcome ReplacementFile::Create() {
+    Abandon();
     std::random_device entropy;
     std::mt19937_64 generator(entropy());
-    const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-    int errorNumber = EEXIST;
+    const std::string name = fs::path(target_).filename().string();
+    FileOutcome outcome = FileOutcome::Success();
     for (int attempt = 0; attempt < 32; ++attempt) {
-        fs::path candidate =
-            folder / ("." + target_.filename().string() + "." + std::to_string(generator() % 1000000000) + ".part");
-        errno = 0;
-        file_.reset(std::fopen(candidate.c_str(), "wbx"));
-        if (file_) {
+        std::string candidate =
+            (fs::path(folder_) / ("." + name + "." + std::to_string(generator() % 1000000000) + ".part")).string();
+        outcome = files_.CreateNew(candidate, handle_);
+        if (outcome.succeeded()) {
             temporaryPath_ = std::move(candidate);
-            return FileOutcome::Success();
+            open_ = true;
+            return outcome;
         }
-        errorNumber = errno;
-        if (errorNumber != EEXIST) break;
+        if (files_.Status(candidate).kind == FileKind::Missing) break;  // not a clash of names
     }
-    return FileOutcome::FromErrno(target_.string(), errorNumber);
+    return Named(outcome);
 }
 
-FileOutcome ReplacementFile::Abandon(const fs::path& culprit, int errorNumber) {
-    file_.reset();
-    std::error_code ignored;
-    if (!temporaryPath_.empty()) fs::remove(temporaryPath_, ignored);
-    temporaryPath_.clear();
-    return FileOutcome::FromErrno(culprit.string(), errorNumber != 0 ? errorNumber : EIO);
+FileOutcome ReplacementFile::Sync() {
+    if (!open_) return FileOutcome::FromErrno(target_, EBADF);
+    return Named(files_.Sync(handle_));
 }
 
-FileOutcome ReplacementFile::Commit() {
-    if (!file_) return Abandon(target_, EBADF);
-    errno = 0;
-    if (std::fflush(file_.get()) != 0) return Abandon(target_, errno);
-    errno = 0;
-    const int closeResult = std::fclose(file_.release());
-    if (closeResult != 0) return Abandon(target_, errno);
-    std::error_code error;
-    if (targetExists_) {
-        fs::permissions(temporaryPath_, targetStatus_.permissions(), fs::perm_options::replace, error);
-        if (error) return Abandon(target_, error.value());
+FileOutcome ReplacementFile::Close() {
+    if (!open_) return FileOutcome::FromErrno(target_, EBADF);
+    open_ = false;
+    return Named(files_.Close(handle_));
+}
+
+FileOutcome ReplacementFile::Rename() {
+    if (temporaryPath_.empty() || open_) return FileOutcome::FromErrno(target_, EBADF);
+    // The new file keeps the old one's permission bits; a new target gets the usual mode.
+    if (targetStatus_.kind == FileKind::Regular) {
+        if (FileOutcome kept = files_.SetPermissions(temporaryPath_, targetStatus_.permissions); !kept.succeeded())
+            return Named(kept);
     }
-    fs::rename(temporaryPath_, target_, error);
-    if (error) return Abandon(target_, error.value());
+    if (FileOutcome renamed = files_.Rename(temporaryPath_, target_); !renamed.succeeded()) return Named(renamed);
     temporaryPath_.clear();
     return FileOutcome::Success();
+}
+
+FileOutcome ReplacementFile::SyncFolder() { return files_.SyncFolder(folder_); }
+
+FileOutcome ReplacementFile::Commit() {
+    for (FileOutcome (ReplacementFile::*step)() : {&ReplacementFile::Sync, &ReplacementFile::Close,
+                                                   &ReplacementFile::Rename}) {
+        if (FileOutcome done = (this->*step)(); !done.succeeded()) return Abandon(done);
+    }
+    static_cast<void>(SyncFolder());
+    return FileOutcome::Success();
+}
+
+void ReplacementFile::Abandon() {
+    if (open_) static_cast<void>(files_.Close(handle_));
+    open_ = false;
+    if (!temporaryPath_.empty()) static_cast<void>(files_.Remove(temporaryPath_));
+    temporaryPath_.clear();
+}
+
+FileOutcome ReplacementFile::Abandon(const FileOutcome& failure) {
+    Abandon();
+    return Named(failure);
 }
 
 }  // namespace iconfile

@@ -1,49 +1,58 @@
 #pragma once
 // Writing a file so that it replaces its target only once complete: the bytes go to a new
-// temporary file beside the target, which is renamed over it at the end. A failure at any step
-// removes the temporary file and leaves the old target untouched.
-#include <cstdio>
-#include <filesystem>
-#include <memory>
+// temporary file beside the target; it is flushed to the disk, closed and renamed over the
+// target, and the folder is flushed too. Until the rename the old target stays untouched, and a
+// temporary file that is not renamed is removed.
+#include <cstdint>
+#include <string>
 
-#include "iconfile/file_outcome.h"
+#include "iconfile/file_operations.h"
 
 namespace iconfile {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 class ReplacementFile {
 public:
     // A symbolic link at `output` is followed: its target is what gets replaced.
-    explicit ReplacementFile(const std::filesystem::path& output);
+    ReplacementFile(const std::string& output, FileOperations& files);
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     // Fails exactly when opening an existing target for writing would, without changing it.
-    FileOutcome CheckTarget() const;
-    // Creates the temporary file; file() is valid afterwards.
-    FileOutcome Create();
-    std::FILE* file() const { return file_.get(); }
-    // Flushes and closes the temporary file, gives it the old target's permission bits and
-    // renames it over the target.
-    FileOutcome Commit();
-    // Closes and removes the temporary file; returns the failure to report for `culprit`.
-    FileOutcome Abandon(const std::filesystem::path& culprit, int errorNumber);
+    FileOutcome CheckTarget();
+    bool targetExists() const { return targetStatus_.kind != FileKind::Missing; }
+    std::int64_t targetLength() const { return targetStatus_.size; }
 
-    const std::filesystem::path& target() const { return target_; }
-    // The temporary file's path, for writers that open it themselves; empty before Create().
-    const std::filesystem::path& temporaryPath() const { return temporaryPath_; }
+    // The steps, each reported under the target's name; handle() is valid from Create to Close.
+    FileOutcome Create();
+    FileHandle handle() const { return handle_; }
+    FileOutcome Sync();
+    FileOutcome Close();
+    // Gives the temporary file the old target's permission bits and renames it over the target.
+    FileOutcome Rename();
+    // After the rename the new file is in place whatever this says: some file systems cannot
+    // flush a folder at all.
+    FileOutcome SyncFolder();
+
+    // Sync, Close, Rename and SyncFolder; a failure before the rename abandons the file.
+    FileOutcome Commit();
+    // Closes and removes the temporary file, if any.
+    void Abandon();
+    // Abandons and reports `failure` under the target's name.
+    FileOutcome Abandon(const FileOutcome& failure);
+
+    const std::string& target() const { return target_; }
 
 private:
-    std::filesystem::path target_;
-    std::filesystem::file_status targetStatus_;
-    bool targetExists_ = false;
-    std::filesystem::path temporaryPath_;
-    FileHandle file_;
+    FileOutcome Named(const FileOutcome& outcome) const;
+
+    FileOperations& files_;
+    std::string target_;
+    std::string folder_;
+    FileStatus targetStatus_;
+    std::string temporaryPath_;
+    FileHandle handle_ = 0;
+    bool open_ = false;
 };
 
 }  // namespace iconfile

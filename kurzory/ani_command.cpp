@@ -5,7 +5,6 @@
 #include "animace/writer/animated_cursor_writer.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
-#include "iconfile/replacement_file.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
 #include "kurzory/messages.h"
@@ -83,28 +82,22 @@ int RunAni(Words words, const Console& console) {
     if (std::string refusal = RefusedOutput(*output, parsed->Has("--force")); !refusal.empty())
         return console.Fail(refusal);
 
-    // The writer fills a new file beside the output, which replaces it only once complete.
-    iconfile::ReplacementFile replacement(*output);
-    if (const iconfile::FileOutcome started = StartReplacement(replacement); !started.succeeded())
-        return console.Fail(FileFailureText(*output, started.reason()));
+    // The writer fills a new file beside the output, which replaces it only once complete and on the disk.
     std::string failure;
     std::string failedFrame;
     const animace::WriteOutcome outcome = animace::WriteAnimatedCursor(
-        input, replacement.temporaryPath().string(), [] { return animace::OverwriteAnswer::Yes; },
+        input, *output, [] { return animace::OverwriteAnswer::Yes; },
         [&](const std::string& reason, const std::string&, const std::string& frameLine) {
             failure = reason;
             failedFrame = frameLine;
             return animace::FailureAnswer::Cancel;
         });
     if (outcome == animace::WriteOutcome::TooLarge) return console.Fail(TooLargeText(*output));
+    if (outcome == animace::WriteOutcome::OutputIsFrame) return console.Fail(OutputIsFrameText(*output));
     if (outcome != animace::WriteOutcome::Written) {
         const bool frameUnreadable = !failedFrame.empty() && !FrameRefusal(failedFrame).empty();
         return console.Fail(FileFailureText(frameUnreadable ? failedFrame : *output, failure));
     }
-    if (const int error = SyncToDisk(replacement.temporaryPath()); error != 0)
-        return console.Fail(FileFailureText(*output, iconfile::FileOutcome::FromErrno(*output, error).reason()));
-    if (const iconfile::FileOutcome committed = replacement.Commit(); !committed.succeeded())
-        return console.Fail(FileFailureText(committed.path(), committed.reason()));
     return 0;
 }
 

@@ -1,8 +1,9 @@
 #include "kurzory/output_file.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
+
+#include "iconfile/file_operations.h"
+#include "iconfile/replacement_file.h"
 
 #include "kurzory/messages.h"
 
@@ -28,17 +29,14 @@ bool SameExistingFile(const std::string& first, const std::string& second) {
     return fs::equivalent(first, second, error) && !error;
 }
 
-iconfile::FileOutcome StartReplacement(iconfile::ReplacementFile& replacement) {
+iconfile::FileOutcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    iconfile::SystemFileOperations files;
+    iconfile::ReplacementFile replacement(path, files);
     if (iconfile::FileOutcome checked = replacement.CheckTarget(); !checked.succeeded()) return checked;
-    return replacement.Create();
-}
-
-int SyncToDisk(const fs::path& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return errno != 0 ? errno : EIO;
-    const int result = ::fsync(descriptor) == 0 ? 0 : (errno != 0 ? errno : EIO);
-    ::close(descriptor);
-    return result;
+    if (iconfile::FileOutcome created = replacement.Create(); !created.succeeded()) return created;
+    if (iconfile::FileOutcome written = files.WriteAt(replacement.handle(), 0, bytes); !written.succeeded())
+        return replacement.Abandon(written);
+    return replacement.Commit();
 }
 
 }  // namespace kurzory

@@ -1,7 +1,8 @@
 #pragma once
 // The rules every output follows: an existing non-empty file is replaced only when forced, and
 // the new bytes reach the disk before they are renamed over it.
-#include <filesystem>
+#include <cstdint>
+#include <span>
 #include <optional>
 #include <string>
 
@@ -18,10 +19,8 @@ std::string RefusedOutput(const std::string& path, bool force);
 // Whether both paths name one existing file.
 bool SameExistingFile(const std::string& first, const std::string& second);
 
-// Checks that the target may be replaced, then creates the temporary file beside it.
-iconfile::FileOutcome StartReplacement(iconfile::ReplacementFile& replacement);
-
-// Flushes a written file to the disk; the errno value of a failure, or 0.
-int SyncToDisk(const std::filesystem::path& path);
+// Writes `bytes` as the whole new content of `path`: into a temporary file beside it, flushed to
+// the disk and renamed over it.
+iconfile::FileOutcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace kurzory

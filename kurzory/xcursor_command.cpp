@@ -4,6 +4,8 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -15,7 +17,6 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
-#include "iconfile/replacement_file.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
 #include "kurzory/messages.h"
@@ -143,20 +144,30 @@ std::variant<Images, std::string> CursorImages(const std::string& path, animace:
     return images;
 }
 
+// The file libxcursor writes for the images, in memory.
+std::optional<std::vector<std::uint8_t>> XcursorBytes(const XcursorImages& images) {
+    char* buffer = nullptr;
+    std::size_t length = 0;
+    std::FILE* stream = open_memstream(&buffer, &length);
+    if (stream == nullptr) return std::nullopt;
+    const bool saved = XcursorFileSaveImages(stream, &images);
+    const bool closed = std::fclose(stream) == 0;
+    std::optional<std::vector<std::uint8_t>> bytes;
+    if (saved && closed) bytes.emplace(buffer, buffer + length);
+    std::free(buffer);
+    return bytes;
+}
+
 // Writes index.theme when the theme has none, so the folder is a theme a desktop can list.
 std::string WriteThemeIndex(const fs::path& theme) {
     const fs::path index = theme / "index.theme";
     std::error_code error;
     if (fs::exists(index, error)) return {};
-    iconfile::ReplacementFile replacement(index);
-    if (iconfile::FileOutcome created = replacement.Create(); !created.succeeded())
-        return FileFailureText(index.string(), created.reason());
     const std::string name = theme.filename().empty() ? theme.parent_path().filename().string() : theme.filename().string();
     const std::string text = "[Icon Theme]\nName=" + name + "\nComment=Kurzory vytvořené programem kurzory\n";
-    if (std::fwrite(text.data(), 1, text.size(), replacement.file()) != text.size())
-        return FileFailureText(index.string(), replacement.Abandon(index, errno).reason());
-    const iconfile::FileOutcome committed = replacement.Commit();
-    return committed.succeeded() ? std::string() : FileFailureText(committed.path(), committed.reason());
+    const iconfile::FileOutcome written = WriteWholeFile(
+        index.string(), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return written.succeeded() ? std::string() : FileFailureText(written.path(), written.reason());
 }
 
 }  // namespace
@@ -196,13 +207,10 @@ int RunXcursor(Words words, const Console& console) {
     if (SameExistingFile(input, output)) return console.Fail(OutputIsInputText(output));
     if (std::string refusal = RefusedOutput(output, parsed->Has("--force")); !refusal.empty()) return console.Fail(refusal);
 
-    iconfile::ReplacementFile replacement(output);
-    if (const iconfile::FileOutcome started = StartReplacement(replacement); !started.succeeded())
-        return console.Fail(FileFailureText(output, started.reason()));
-    if (!XcursorFileSaveImages(replacement.file(), images.get()))
-        return console.Fail(FileFailureText(output, replacement.Abandon(output, errno).reason()));
-    if (const iconfile::FileOutcome committed = replacement.Commit(); !committed.succeeded())
-        return console.Fail(FileFailureText(committed.path(), committed.reason()));
+    const std::optional<std::vector<std::uint8_t>> bytes = XcursorBytes(*images);
+    if (!bytes) return console.Fail(FileFailureText(output, iconfile::FileOutcome::FromErrno(output, ENOMEM).reason()));
+    if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded())
+        return console.Fail(FileFailureText(written.path(), written.reason()));
     if (theme) {
         if (std::string failure = WriteThemeIndex(*theme); !failure.empty()) return console.Fail(failure);
     }

@@ -2,10 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <span>
 
 #include "iconfile/header_byte.h"
-#include "iconfile/replacement_file.h"
+#include "iconfile/system_error_text.h"
 #include "pelcor/bitmap_check.h"
 
 namespace pelcor {
@@ -18,9 +19,13 @@ iconfile::FileOutcome Failure(const std::filesystem::path& path, int errorNumber
 }  // namespace
 
 iconfile::FileOutcome ReadClassicImage(const std::filesystem::path& bitmapPath, ClassicImage& image) {
-    if (!iconfile::IsRegularFile(bitmapPath)) return Failure(bitmapPath, EINVAL);
+    if (!iconfile::IsRegularFile(bitmapPath)) {
+        std::error_code error;
+        const bool exists = std::filesystem::exists(bitmapPath, error);
+        return Failure(bitmapPath, exists ? iconfile::kNotARegularFile : ENOENT);
+    }
     errno = 0;
-    iconfile::FileHandle bitmap(std::fopen(bitmapPath.c_str(), "rb"));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> bitmap(std::fopen(bitmapPath.c_str(), "rb"), &std::fclose);
     if (!bitmap) return Failure(bitmapPath, errno);
     errno = 0;
     if (std::fseek(bitmap.get(), 0, SEEK_END) != 0) return Failure(bitmapPath, errno);

@@ -1,7 +1,7 @@
 #include "pelcor/icon_builder.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <span>
 #include <string>
 
 #include "iconfile/icon_records.h"
@@ -14,36 +14,29 @@
 namespace pelcor {
 namespace fs = std::filesystem;
 using iconfile::FileHandle;
+using iconfile::FileOperations;
 using iconfile::FileOutcome;
 namespace {
 
 constexpr std::size_t kPaletteBytes = kPaletteEntries * iconfile::PaletteEntry::kSize;
 
-FileOutcome Failure(const fs::path& path, int errorNumber) {
-    return FileOutcome::FromErrno(path.string(), errorNumber != 0 ? errorNumber : EIO);
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
 // Writes the mask text to the scratch file and reads it back for packing.
-FileOutcome PassThroughScratch(const fs::path& scratchPath, std::string& characters) {
-    errno = 0;
-    FileHandle scratch(std::fopen(scratchPath.c_str(), "w+b"));
-    if (!scratch) return Failure(scratchPath, errno);
-    errno = 0;
-    if (std::fwrite(characters.data(), 1, characters.size(), scratch.get()) != characters.size() ||
-        std::fflush(scratch.get()) != 0)
-        return Failure(scratchPath, errno);
-    errno = 0;
-    if (std::fseek(scratch.get(), 0, SEEK_SET) != 0) return Failure(scratchPath, errno);
+FileOutcome PassThroughScratch(FileOperations& files, const std::string& scratchPath, std::string& characters) {
+    static_cast<void>(files.Remove(scratchPath));  // a file left by an earlier run is emptied
+    FileHandle scratch = 0;
+    if (FileOutcome opened = files.OpenForUpdate(scratchPath, scratch); !opened.succeeded()) return opened;
     std::string readBack(characters.size(), '\0');
-    errno = 0;
-    if (std::fread(readBack.data(), 1, readBack.size(), scratch.get()) != readBack.size())
-        return Failure(scratchPath, std::ferror(scratch.get()) ? errno : EIO);
-    errno = 0;
-    if (std::fclose(scratch.release()) != 0) return Failure(scratchPath, errno);
-    characters = std::move(readBack);
-    return FileOutcome::Success();
+    FileOutcome outcome = files.WriteAt(scratch, 0, Bytes(characters));
+    if (outcome.succeeded())
+        outcome = files.ReadAt(scratch, 0, {reinterpret_cast<std::uint8_t*>(readBack.data()), readBack.size()});
+    if (FileOutcome closed = files.Close(scratch); outcome.succeeded()) outcome = closed;
+    if (outcome.succeeded()) characters = std::move(readBack);
+    return outcome;
 }
-
 // A transparent pixel must be black in the colour mask, or it shows inverted garbage instead of
 // the background: every entry that a transparent pixel uses is blackened, and no other.
 void BlackenTransparentEntry(std::vector<std::uint8_t>& paletteAndPixels, int pictureSize,
@@ -60,42 +53,46 @@ void BlackenTransparentEntry(std::vector<std::uint8_t>& paletteAndPixels, int pi
 }
 
 struct ScratchRemover {
-    const fs::path& path;
-    ~ScratchRemover() {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-    }
+    FileOperations& files;
+    const std::string path;
+    ~ScratchRemover() { static_cast<void>(files.Remove(path)); }
 };
 
 }  // namespace
 
-FileOutcome BuildIconFile(const IconBuild& build) {
+FileOutcome BuildIconFile(const IconBuild& build, FileOperations& files) {
     const int size = build.pictureSize;
-    if (size <= 0 || size > 255) return Failure(build.bitmapPath, EINVAL);
+    if (size <= 0 || size > 255) return FileOutcome::FromErrno(build.bitmapPath.string(), EINVAL);
     const std::size_t pixelCount = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
 
     std::vector<std::uint8_t> paletteAndPixels(kPaletteBytes + pixelCount);
     if (FileOutcome read = ReadPaletteAndPixels(build.bitmapPath, paletteAndPixels); !read.succeeded()) return read;
 
-    const ScratchRemover remover{build.scratchPath};
+    const ScratchRemover remover{files, build.scratchPath.string()};
     std::string characters = MaskCharacters(build.transparent, size);
-    if (FileOutcome passed = PassThroughScratch(build.scratchPath, characters); !passed.succeeded()) return passed;
+    if (FileOutcome passed = PassThroughScratch(files, remover.path, characters); !passed.succeeded()) return passed;
     const std::vector<std::uint8_t> mask = PackMask(characters);
 
     BlackenTransparentEntry(paletteAndPixels, size, build.transparent);
 
     const auto header = IconHeaderFor(size);
-    iconfile::ReplacementFile icon(build.iconPath);
+    iconfile::ReplacementFile icon(build.iconPath.string(), files);
     if (FileOutcome checked = icon.CheckTarget(); !checked.succeeded()) return checked;
     if (FileOutcome created = icon.Create(); !created.succeeded()) return created;
+    std::int64_t offset = 0;
     for (const std::span<const std::uint8_t> part : {std::span<const std::uint8_t>(header),
                                                      std::span<const std::uint8_t>(paletteAndPixels),
                                                      std::span<const std::uint8_t>(mask)}) {
-        errno = 0;
-        if (std::fwrite(part.data(), 1, part.size(), icon.file()) != part.size())
-            return icon.Abandon(icon.target(), errno);
+        if (FileOutcome written = files.WriteAt(icon.handle(), offset, part); !written.succeeded())
+            return icon.Abandon(written);
+        offset += static_cast<std::int64_t>(part.size());
     }
     return icon.Commit();
+}
+
+FileOutcome BuildIconFile(const IconBuild& build) {
+    iconfile::SystemFileOperations files;
+    return BuildIconFile(build, files);
 }
 
 }  // namespace pelcor

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "iconfile/file_outcome.h"
+#include "iconfile/file_operations.h"
 
 namespace pelcor {
 
@@ -20,6 +20,7 @@ struct IconBuild {
 // Every palette entry used by a transparent pixel is blackened, so those pixels show the
 // background unchanged; other entries keep their colours. The icon replaces any old file only
 // once complete; the scratch file is removed whatever happens.
+iconfile::FileOutcome BuildIconFile(const IconBuild& build, iconfile::FileOperations& files);
 iconfile::FileOutcome BuildIconFile(const IconBuild& build);
 
 }  // namespace pelcor

@@ -4,11 +4,13 @@
 #include "desktop/command_line.h"
 #include "desktop/private_temp_folder.h"
 #include "desktop/qt_desktop_services.h"
+#include "desktop/termination_signals.h"
 #include "pelcor/icon_window.h"
 #include "pelcor/pelcor_program.h"
 #include "pelcor/scratch_name.h"
 
 int main(int argc, char** argv) {
+    const desktop::TerminationSignals termination;  // first, so it ends the program last
     if (const std::optional<int> status = desktop::EndBeforeWindows(argc, argv, pelcor::kProgram)) return *status;
     const std::string path = desktop::CommandLineText(argc, argv);
     const std::string scratchName = pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());

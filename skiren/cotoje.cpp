@@ -1,12 +1,13 @@
 #include "skiren/cotoje.h"
 
 #include "desktop/file_error_report.h"
+#include "desktop/termination_signals.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
 
 namespace skiren {
 
-Recognition RecognizeInput(const std::string& path) {
+Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
     const iconfile::IconDirectory first = iconfile::ReadIconDirectory(path);
     if (!first.opened() || (first.resourceTypeLow != 1 && first.resourceTypeLow != 2)) return {Kind::NotIconOrCursor};
@@ -14,12 +15,19 @@ Recognition RecognizeInput(const std::string& path) {
     switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
         case 1: return {Kind::OpenEditor};
         case 2: {
-            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path);
+            // No window can cancel this write; a signal waits until the icon is in place.
+            const desktop::BlockedTerminationSignals blocked;
+            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
             if (!converted) return {Kind::NoRoomForSuffix};
             return {Kind::CursorConverted, *converted};
         }
         default: return {Kind::ChangedMeanwhile};
     }
+}
+
+Recognition RecognizeInput(const std::string& path) {
+    iconfile::SystemFileOperations files;
+    return RecognizeInput(path, files);
 }
 
 QString NoRoomMessage(const std::string& path) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "desktop/desktop_services.h"
-#include "iconfile/file_outcome.h"
+#include "iconfile/file_operations.h"
 
 namespace skiren {
 
@@ -20,6 +20,7 @@ struct Recognition {
     iconfile::FileOutcome conversion = iconfile::FileOutcome::Success();
 };
 
+Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files);
 Recognition RecognizeInput(const std::string& path);
 
 // Shows what a recognition that did not open the editor has to tell, and ends the program.

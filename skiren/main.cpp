@@ -5,11 +5,13 @@
 #include "desktop/display_probe.h"
 #include "desktop/qt_desktop_services.h"
 #include "desktop/standard_error_services.h"
+#include "desktop/termination_signals.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot_editor.h"
 #include "skiren/skiren_program.h"
 
 int main(int argc, char** argv) {
+    const desktop::TerminationSignals termination;  // first, so it ends the program last
     if (const std::optional<int> status = desktop::AnswerInformationRequest(argc, argv, skiren::kProgram)) return *status;
     const std::string path = desktop::CommandLineText(argc, argv);
     const skiren::Recognition recognition = skiren::RecognizeInput(path);

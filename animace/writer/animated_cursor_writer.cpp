@@ -8,6 +8,7 @@
 
 #include "animace/number_text.h"
 #include "desktop/folder_separator.h"
+#include "iconfile/replacement_file.h"
 
 namespace animace {
 namespace {
@@ -35,22 +36,31 @@ std::int64_t FrameIndex(const std::string& entry, std::size_t frameCount) {
 class Run {
 public:
     Run(const AnimationInput& input, const std::string& path, const RetryOrCancel& retryOrCancel,
-        FileOperations& files)
-        : input_(input), path_(path), retryOrCancel_(retryOrCancel), files_(files), block_() {}
+        iconfile::FileOperations& files)
+        : input_(input), path_(path), retryOrCancel_(retryOrCancel), files_(files), output_(path, files) {}
 
     WriteOutcome Write(const AskOverwrite& askOverwrite);
 
 private:
-    // Runs `operation` until it succeeds or the user cancels; on Cancel every open file is closed.
+    enum class Attempt { Done, Again, Cancelled };
+
+    // Runs `operation` until it succeeds or the user cancels; on Cancel every open file is closed
+    // and the temporary file removed.
     template <typename Operation>
     bool Do(Operation&& operation) {
-        while (true) {
-            const std::string failure = operation();
-            if (failure.empty()) return true;
-            if (retryOrCancel_(failure, path_, FrameLine()) == FailureAnswer::Retry) continue;
-            CloseAll();
-            return false;
+        Attempt attempt;
+        while ((attempt = Try(operation)) == Attempt::Again) {
         }
+        return attempt == Attempt::Done;
+    }
+    // Runs `operation` once; Again when it failed and the user chose Retry.
+    template <typename Operation>
+    Attempt Try(Operation&& operation) {
+        const iconfile::FileOutcome outcome = operation();
+        if (outcome.succeeded()) return Attempt::Done;
+        if (retryOrCancel_(outcome.reason(), path_, FrameLine()) == FailureAnswer::Retry) return Attempt::Again;
+        CloseAll();
+        return Attempt::Cancelled;
     }
 
     std::string FrameLine() const {
@@ -58,38 +68,26 @@ private:
         return input_.frames[static_cast<std::size_t>(loopCounter_)];
     }
 
-    bool OpenOutput() {
-        return Do([&] {
-            const std::string failure = files_.OpenForUpdate(path_, output_);
-            outputOpen_ = failure.empty();
-            return failure;
-        });
-    }
-    bool CloseOutput() {
-        return Do([&] {
-            const std::string failure = files_.Close(output_);
-            outputOpen_ = !failure.empty();
-            return failure;
-        });
-    }
     bool OpenFrame(const std::string& framePath) {
         return Do([&] {
-            const std::string failure = files_.OpenForReading(framePath, frame_);
-            frameOpen_ = failure.empty();
-            return failure;
+            iconfile::FileOutcome outcome = files_.OpenForReading(framePath, frame_);
+            frameOpen_ = outcome.succeeded();
+            return outcome;
         });
     }
+    // A handle is gone once closed, whatever closing said; a frame was only read, so a retry
+    // after a failed close has nothing left to do.
     bool CloseFrame() {
         return Do([&] {
-            const std::string failure = files_.Close(frame_);
-            frameOpen_ = !failure.empty();
-            return failure;
+            if (!frameOpen_) return iconfile::FileOutcome::Success();
+            frameOpen_ = false;
+            return files_.Close(frame_);
         });
     }
 
     // Appends bytes at the end of what has been written; a retry writes them at the same offset.
     bool Append(std::span<const std::uint8_t> bytes) {
-        if (!Do([&] { return files_.WriteAt(output_, length_, bytes); })) return false;
+        if (!Do([&] { return files_.WriteAt(output_.handle(), length_, bytes); })) return false;
         length_ += static_cast<std::int64_t>(bytes.size());
         return true;
     }
@@ -98,31 +96,34 @@ private:
     bool WriteLongAt(std::int64_t offset, std::int64_t value) {
         return Do([&] {
             const auto bytes = LongToBytes(value);
-            return bytes ? files_.WriteAt(output_, offset, *bytes) : OutOfRangeText();
+            return bytes ? files_.WriteAt(output_.handle(), offset, *bytes)
+                         : iconfile::FileOutcome::Failure(path_, OutOfRangeText());
         });
     }
 
+    // Writes the whole file into a new temporary file and puts it in place; Again when the
+    // temporary file has to be started anew.
+    Attempt WriteTemporaryFile();
     bool CopyFrame(const std::string& framePath);
     void CloseAll();
 
     const AnimationInput& input_;
     const std::string& path_;
     const RetryOrCancel& retryOrCancel_;
-    FileOperations& files_;
+    iconfile::FileOperations& files_;
+    iconfile::ReplacementFile output_;
     std::vector<std::uint8_t> block_;
 
     std::int64_t loopCounter_ = 0;
-    FileHandle output_ = 0;
-    bool outputOpen_ = false;
-    FileHandle frame_ = 0;
+    iconfile::FileHandle frame_ = 0;
     bool frameOpen_ = false;
-    std::int64_t length_ = 0;  // the output's length: it is written from empty, front to back
+    std::int64_t length_ = 0;  // the temporary file's length: it is written from empty, front to back
 };
 
 void Run::CloseAll() {
     if (frameOpen_) static_cast<void>(files_.Close(frame_));
-    if (outputOpen_) static_cast<void>(files_.Close(output_));
-    frameOpen_ = outputOpen_ = false;
+    frameOpen_ = false;
+    output_.Abandon();
 }
 
 bool Run::CopyFrame(const std::string& framePath) {
@@ -131,72 +132,92 @@ bool Run::CopyFrame(const std::string& framePath) {
     if (!OpenFrame(framePath)) return false;
     std::int64_t frameLength = 0;
     if (!Do([&] { return files_.Length(frame_, frameLength); })) return false;
-    if (!AppendText("icon") || !AppendLong(frameLength)) return false;
-    if (block_.empty() && frameLength > 0) block_.resize(static_cast<std::size_t>(kBlockSize));
+    // Readers skip a pad byte after an odd chunk while others walk the list without one: a zero
+    // byte inside the chunk, after the cursor's own bytes, satisfies both.
+    const std::int64_t padding = frameLength % 2;
+    if (!AppendText("icon") || !AppendLong(frameLength + padding)) return false;
+    // One buffer for all frames, grown to the largest block needed so far.
+    const auto blockSize = static_cast<std::size_t>(std::min(kBlockSize, frameLength));
+    if (block_.size() < blockSize) block_.resize(blockSize);
     for (std::int64_t done = 0; done < frameLength;) {
-        const auto size = static_cast<std::size_t>(std::min(kBlockSize, frameLength - done));
+        const auto size = static_cast<std::size_t>(std::min(static_cast<std::int64_t>(block_.size()), frameLength - done));
         const std::span<std::uint8_t> chunk(block_.data(), size);
         if (!Do([&] { return files_.ReadAt(frame_, done, chunk); })) return false;
         if (!Append(chunk)) return false;
         done += static_cast<std::int64_t>(size);
     }
-    return CloseFrame();
+    if (!CloseFrame()) return false;
+    static constexpr std::uint8_t kPad[1] = {0};
+    return padding == 0 || Append(kPad);
 }
 
-WriteOutcome Run::Write(const AskOverwrite& askOverwrite) {
+Run::Attempt Run::WriteTemporaryFile() {
     const auto steps = static_cast<std::int64_t>(input_.sequence.size());
     const auto frameCount = static_cast<std::int64_t>(input_.frames.size());
-
-    // 1-2: open, and replace an existing non-empty file only when the user agrees.
-    if (!OpenOutput()) return WriteOutcome::Cancelled;
-    std::int64_t existing = 0;
-    if (!Do([&] { return files_.Length(output_, existing); })) return WriteOutcome::Cancelled;
-    if (existing > 0) {
-        if (askOverwrite() == OverwriteAnswer::No) {
-            return CloseOutput() ? WriteOutcome::NotOverwritten : WriteOutcome::Cancelled;
-        }
-        if (!CloseOutput() || !Do([&] { return files_.Remove(path_); }) || !OpenOutput()) {
-            return WriteOutcome::Cancelled;
-        }
-    }
+    loopCounter_ = 0;
+    length_ = 0;
+    if (!Do([&] { return output_.Create(); })) return Attempt::Cancelled;
 
     // 3-7: the header chunk.
     if (!AppendText("RIFF----ACONanih") || !AppendLong(kHeaderSize) || !AppendLong(kHeaderSize) ||
         !AppendLong(frameCount) || !AppendLong(steps)) {
-        return WriteOutcome::Cancelled;
+        return Attempt::Cancelled;
     }
     for (int field = 0; field < 4; ++field) {
-        if (!AppendLong(0)) return WriteOutcome::Cancelled;
+        if (!AppendLong(0)) return Attempt::Cancelled;
     }
-    if (!AppendLong(kDefaultRate) || !AppendLong(kFlags)) return WriteOutcome::Cancelled;
+    if (!AppendLong(kDefaultRate) || !AppendLong(kFlags)) return Attempt::Cancelled;
 
     // 8: rates in jiffies; a missing or negative time fails on every retry.
-    if (!AppendText("rate") || !AppendLong(4 * steps)) return WriteOutcome::Cancelled;
+    if (!AppendText("rate") || !AppendLong(4 * steps)) return Attempt::Cancelled;
     for (loopCounter_ = 1; loopCounter_ <= steps; ++loopCounter_) {
         const auto step = static_cast<std::size_t>(loopCounter_ - 1);
         const std::int64_t rate = step < input_.stepTimes.size() ? 3 * std::int64_t{input_.stepTimes[step]} : -1;
-        if (!AppendLong(rate)) return WriteOutcome::Cancelled;
+        if (!AppendLong(rate)) return Attempt::Cancelled;
     }
 
     // 9: the sequence as frame indexes; an entry that names no frame fails on every retry.
-    if (!AppendText("seq ") || !AppendLong(4 * steps)) return WriteOutcome::Cancelled;
+    if (!AppendText("seq ") || !AppendLong(4 * steps)) return Attempt::Cancelled;
     for (loopCounter_ = 0; loopCounter_ < steps; ++loopCounter_) {
         const std::string& entry = input_.sequence[static_cast<std::size_t>(loopCounter_)];
-        if (!AppendLong(FrameIndex(entry, input_.frames.size()))) return WriteOutcome::Cancelled;
+        if (!AppendLong(FrameIndex(entry, input_.frames.size()))) return Attempt::Cancelled;
     }
 
     // 10-11: the frame list, every frame stored once in pick order.
     const std::int64_t listSizeAt = length_ + 4;
-    if (!AppendText("LIST----fram")) return WriteOutcome::Cancelled;
+    if (!AppendText("LIST----fram")) return Attempt::Cancelled;
     for (loopCounter_ = 0; loopCounter_ < frameCount; ++loopCounter_) {
-        if (!CopyFrame(input_.frames[static_cast<std::size_t>(loopCounter_)])) return WriteOutcome::Cancelled;
+        if (!CopyFrame(input_.frames[static_cast<std::size_t>(loopCounter_)])) return Attempt::Cancelled;
     }
 
-    // 12-14: the two size fields, then a checked close.
+    // 12-13: the two size fields.
     if (!WriteLongAt(listSizeAt, length_ - listSizeAt - 4) || !WriteLongAt(4, length_ - 8)) {
-        return WriteOutcome::Cancelled;
+        return Attempt::Cancelled;
     }
-    return CloseOutput() ? WriteOutcome::Written : WriteOutcome::Cancelled;
+
+    // 14: on the disk, closed, in place. After a failed flush or close the bytes already handed
+    // to the system may be lost, so a retry writes the temporary file again from the start.
+    for (iconfile::FileOutcome (iconfile::ReplacementFile::*step)() :
+         {&iconfile::ReplacementFile::Sync, &iconfile::ReplacementFile::Close}) {
+        if (const Attempt attempt = Try([&] { return (output_.*step)(); }); attempt != Attempt::Done) {
+            if (attempt == Attempt::Again) output_.Abandon();
+            return attempt;
+        }
+    }
+    if (!Do([&] { return output_.Rename(); })) return Attempt::Cancelled;
+    static_cast<void>(output_.SyncFolder());
+    return Attempt::Done;
+}
+
+WriteOutcome Run::Write(const AskOverwrite& askOverwrite) {
+    // 1-2: the output must be replaceable, and an existing non-empty file is replaced only when
+    // the user agrees; nothing is written before that.
+    if (!Do([&] { return output_.CheckTarget(); })) return WriteOutcome::Cancelled;
+    if (output_.targetLength() > 0 && askOverwrite() == OverwriteAnswer::No) return WriteOutcome::NotOverwritten;
+    Attempt attempt;
+    while ((attempt = WriteTemporaryFile()) == Attempt::Again) {
+    }
+    return attempt == Attempt::Done ? WriteOutcome::Written : WriteOutcome::Cancelled;
 }
 
 }  // namespace
@@ -226,22 +247,24 @@ std::string NormalizeOutputFolder(const std::string& folder) {
     return folder + desktop::kFolderSeparator;
 }
 
-std::int64_t ExpectedFileLength(const AnimationInput& input, FileOperations& files) {
+std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files) {
     std::int64_t length = 84 + 8 * static_cast<std::int64_t>(input.sequence.size());
     for (const std::string& frame : input.frames) {
-        std::int64_t size = 0;
-        if (!files.SizeOf(frame, size)) size = 0;
-        length += 8 + size;
+        const iconfile::FileStatus status = files.Status(frame);
+        const std::int64_t size = status.kind == iconfile::FileKind::Regular ? status.size : 0;
+        length += 8 + size + size % 2;
     }
     return length;
 }
 
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
-                                 FileOperations& files) {
-    // Replacing a frame would delete the user's cursor and then fail to copy it, forever.
+                                 iconfile::FileOperations& files) {
+    // Replacing a frame would lose the user's cursor; a frame that does not exist yet would be
+    // read back from the file being written.
+    const std::string output = files.Canonical(outputPath);
     for (const std::string& frame : input.frames) {
-        if (files.SameFile(outputPath, frame)) return WriteOutcome::OutputIsFrame;
+        if (files.Canonical(frame) == output || files.SameFile(outputPath, frame)) return WriteOutcome::OutputIsFrame;
     }
     if (ExpectedFileLength(input, files) > kLargestLong) return WriteOutcome::TooLarge;
     Run run(input, outputPath, retryOrCancel, files);
@@ -250,7 +273,7 @@ WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string&
 
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel) {
-    StdioFileOperations files;
+    iconfile::SystemFileOperations files;
     return WriteAnimatedCursor(input, outputPath, askOverwrite, retryOrCancel, files);
 }
 

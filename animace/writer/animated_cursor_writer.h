@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "animace/writer/file_operations.h"
+#include "iconfile/file_operations.h"
 
 namespace animace {
 
@@ -35,7 +35,7 @@ enum class WriteOutcome {
     Cancelled,
     // Refused before any file is touched:
     TooLarge,       // the file would exceed 2147483647 bytes
-    OutputIsFrame,  // the output path names one of the frame files
+    OutputIsFrame,  // the output path names one of the frame files, also one not yet there
 };
 
 inline constexpr std::int64_t kLargestLong = 2147483647;
@@ -50,13 +50,16 @@ std::string NormalizeOutputName(const std::string& name);
 // Appends the folder separator to a non-empty folder that does not end with one.
 std::string NormalizeOutputFolder(const std::string& folder);
 
-// The length the file would have, 84 + 8S + the sum of 8 + L(i); frames that cannot be
-// measured count as empty (their failure comes while they are copied).
-std::int64_t ExpectedFileLength(const AnimationInput& input, FileOperations& files);
+// The length the file would have, 84 + 8S + the sum of 8 + L(i) (+ 1 for a pad byte after an odd
+// frame); frames that cannot be measured count as empty (their failure comes while they are copied).
+std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files);
 
+// The file is written into a new temporary file beside the output, which replaces the output
+// only once complete and on the disk; Cancel leaves the old output, or none, exactly as it was.
+// Old and new file must therefore fit on the disk together.
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
-                                 FileOperations& files);
+                                 iconfile::FileOperations& files);
 WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel);
 

@@ -4,18 +4,12 @@
 #include <array>
 
 #include "iconfile/patched_copy.h"
+#include "support/file_faults.h"
+#include "support/scripted_file_operations.h"
 #include "support/temp_files.h"
 
 using namespace iconfile;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
-}  // namespace
 
 TEST(PatchedCopy, PatchesInOrderAndExtendsBeyondTheEnd) {
     ScratchFolder folder;
@@ -80,17 +74,61 @@ TEST(PatchedCopy, FailuresAreReportedAndLeaveEverythingAsItWas) {
     const std::array<BytePatch, 1> patch{{{0, 7}}};
 
     const FileOutcome intoFolder = PatchedCopy(folder.path("in"), folder.path("dir"), patch);
-    EXPECT_FALSE(intoFolder.succeeded());
     EXPECT_EQ(intoFolder.path(), folder.path("dir").string());
-    EXPECT_FALSE(intoFolder.reason().empty());
+    EXPECT_EQ(intoFolder.reason(), "Je to složka");
 
     ASSERT_EQ(::mkfifo(folder.path("fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(PatchedCopy(folder.path("fifo"), folder.path("out"), patch).succeeded());
-    EXPECT_FALSE(PatchedCopy(folder.path("missing"), folder.path("out"), patch).succeeded());
+    const FileOutcome fromFifo = PatchedCopy(folder.path("fifo"), folder.path("out"), patch);
+    EXPECT_EQ(fromFifo.path(), folder.path("fifo").string());
+    EXPECT_EQ(fromFifo.reason(), "Není to obyčejný soubor");
+    EXPECT_EQ(PatchedCopy(folder.path("missing"), folder.path("out"), patch).reason(), "Soubor nebo složka neexistuje");
+    EXPECT_EQ(PatchedCopy(folder.path("in"), folder.path("fifo"), patch).reason(), "Není to obyčejný soubor");
     EXPECT_FALSE(fs::exists(folder.path("out")));
 
     EXPECT_EQ(ReadAll(folder.path("in")), (Bytes{1, 2, 3}));
     EXPECT_EQ(FilesIn(folder.root()), 3u) << "no temporary file may stay behind";
+}
+
+TEST(PatchedCopy, EveryFailingStepLeavesTheOldFileAndNoStrayFile) {
+    const std::array<BytePatch, 1> patch{{{2, 1}}};
+    for (const FileFault& fault : kReplacementFaults) {
+        ScratchFolder folder;
+        WriteAll(folder.path("in.cur"), Bytes{0, 0, 2, 0, 1});
+        WriteAll(folder.path("in.ico"), Bytes{7, 7});
+        SystemFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = fault.operation;
+        files.matchingFailures = 1;
+        files.skipMatching = fault.skip;
+        files.failErrno = fault.errorNumber;
+        const FileOutcome outcome = PatchedCopy(folder.path("in.cur"), folder.path("in.ico"), patch, files);
+        EXPECT_FALSE(outcome.succeeded()) << fault.operation;
+        EXPECT_EQ(outcome.reason(), fault.reason) << fault.operation;
+        EXPECT_EQ(ReadAll(folder.path("in.cur")), (Bytes{0, 0, 2, 0, 1})) << fault.operation;
+        EXPECT_EQ(ReadAll(folder.path("in.ico")), (Bytes{7, 7})) << fault.operation;
+        EXPECT_EQ(FilesIn(folder.root()), 2u) << fault.operation;
+    }
+}
+
+TEST(PatchedCopy, FlushesTheNewFileBeforeItsRenameAndTheFolderAfter) {
+    ScratchFolder folder;
+    WriteAll(folder.path("in"), Bytes{1, 2, 3});
+    SystemFileOperations real;
+    ScriptedFileOperations files(real);
+    const std::array<BytePatch, 1> patch{{{1, 9}}};
+    ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path("out"), patch, files).succeeded());
+    const std::vector<std::string> tail(files.log.end() - 5, files.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"write 1", "sync", "close", "rename " + folder.path("out").string(),
+                                              "sync-folder " + folder.root().string()}));
+    EXPECT_EQ(ReadAll(folder.path("out")), (Bytes{1, 9, 3}));
+
+    // A folder that cannot be flushed does not undo a finished replacement.
+    ScriptedFileOperations noFolderSync(real);
+    noFolderSync.failMatching = "sync-folder";
+    noFolderSync.matchingFailures = 1;
+    noFolderSync.failErrno = EINVAL;
+    EXPECT_TRUE(PatchedCopy(folder.path("in"), folder.path("out"), {}, noFolderSync).succeeded());
+    EXPECT_EQ(ReadAll(folder.path("out")), (Bytes{1, 2, 3}));
 }
 
 TEST(PatchedCopy, ReadOnlyTargetAndFolderFailWithoutRoot) {

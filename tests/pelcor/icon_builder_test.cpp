@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QImage>
 #include <QImageReader>
@@ -8,15 +9,13 @@
 #include "pelcor/icon_header.h"
 #include "pelcor/transparency_mask.h"
 #include "pelcor_files.h"
+#include "support/file_faults.h"
+#include "support/scripted_file_operations.h"
 
 using namespace pelcor;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 // A bitmap with index (column + 3 * row) mod 7 + 10 at each pixel: seven colours in stripes.
 Bytes StripedBitmap(int size) {
@@ -141,10 +140,21 @@ TEST(BuildIconFile, FileErrorsLeaveBitmapAndOldIconAndNoScratchBehind) {
         Build build(bitmap, 16);
         fs::create_directory(build.folder.path("kytka.ico"));
         const iconfile::FileOutcome outcome = build.run();
-        EXPECT_FALSE(outcome.succeeded());
+        EXPECT_EQ(outcome.reason(), "Je to složka");
         EXPECT_EQ(outcome.path(), build.folder.path("kytka.ico").string());
         EXPECT_FALSE(fs::exists(build.request.scratchPath));
         EXPECT_EQ(ReadAll(build.folder.path("kytka.bmp")), bitmap);
+    }
+    for (const bool fifo : {false, true}) {  // the bitmap vanished or was swapped for a FIFO
+        Build build(bitmap, 16);
+        fs::remove(build.folder.path("kytka.bmp"));
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(build.folder.path("kytka.bmp").c_str(), 0600), 0);
+        }
+        const iconfile::FileOutcome outcome = build.run();
+        EXPECT_EQ(outcome.reason(), fifo ? "Není to obyčejný soubor" : "Soubor nebo složka neexistuje");
+        EXPECT_EQ(outcome.path(), build.folder.path("kytka.bmp").string());
+        EXPECT_EQ(FilesIn(build.folder.root()), fifo ? 1u : 0u);
     }
     {
         Build build(bitmap, 16);
@@ -168,5 +178,26 @@ TEST(BuildIconFile, FileErrorsLeaveBitmapAndOldIconAndNoScratchBehind) {
         fs::permissions(build.folder.root(), fs::perms::owner_all);
         EXPECT_FALSE(fs::exists(build.folder.path("kytka.ico")));
         EXPECT_FALSE(fs::exists(build.request.scratchPath));
+    }
+}
+
+TEST(BuildIconFile, EveryFailingStepLeavesTheOldIconAndNoStrayFile) {
+    const Bytes bitmap = StripedBitmap(24);
+    for (const FileFault& fault : kReplacementFaults) {
+        if (std::string(fault.operation) == "open-read") continue;  // the bitmap is read before any of these
+        Build build(bitmap, 24);
+        WriteAll(build.folder.path("kytka.ico"), Bytes{9, 9});
+        iconfile::SystemFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = fault.operation;
+        files.matchingFailures = 1;
+        files.skipMatching = fault.skip;
+        files.failErrno = fault.errorNumber;
+        const iconfile::FileOutcome outcome = BuildIconFile(build.request, files);
+        EXPECT_EQ(outcome.reason(), fault.reason) << fault.operation;
+        EXPECT_EQ(build.icon(), (Bytes{9, 9})) << fault.operation;
+        EXPECT_EQ(ReadAll(build.folder.path("kytka.bmp")), bitmap) << fault.operation;
+        EXPECT_EQ(FilesIn(build.folder.root()), 2u) << fault.operation;
+        EXPECT_FALSE(fs::exists(build.request.scratchPath)) << fault.operation;
     }
 }

@@ -10,11 +10,6 @@ using Kind = Recognition::Kind;
 
 namespace {
 
-std::size_t FilesIn(const std::filesystem::path& folder) {
-    return static_cast<std::size_t>(
-        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
-}
-
 // Recognizes `path` and shows what it has to say; returns the one message text, if any.
 QString Outcome(const std::string& path, ScriptedDesktop& desktop, Kind expected) {
     const Recognition recognition = RecognizeInput(path);

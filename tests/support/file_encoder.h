@@ -159,12 +159,18 @@ inline Bytes EncodedBitmap(int size, const std::function<std::uint8_t(int, int)>
     return out;
 }
 
-// The whole animated cursor for these frames, frame indexes and jiffy rates.
+// The whole animated cursor for these frames, frame indexes and jiffy rates. A frame of odd
+// length gets one 0 byte inside its chunk.
 inline Bytes ExpectedAnimation(const std::vector<Bytes>& frames, const std::vector<std::uint32_t>& indexes,
                                const std::vector<std::uint32_t>& rates) {
     const auto steps = static_cast<std::uint32_t>(indexes.size());
+    std::vector<Bytes> chunks;
+    for (const Bytes& frame : frames) {
+        chunks.push_back(frame);
+        if (frame.size() % 2 == 1) chunks.back().push_back(0);
+    }
     std::uint32_t listSize = 4;
-    for (const Bytes& frame : frames) listSize += 8 + static_cast<std::uint32_t>(frame.size());
+    for (const Bytes& chunk : chunks) listSize += 8 + static_cast<std::uint32_t>(chunk.size());
     ExpectedBytes e;
     e.text("RIFF").u32(72 + 8 * steps + listSize).text("ACON").text("anih").u32(36).u32(36);
     e.u32(static_cast<std::uint32_t>(frames.size())).u32(steps).u32(0).u32(0).u32(0).u32(0).u32(14).u32(3);
@@ -173,7 +179,7 @@ inline Bytes ExpectedAnimation(const std::vector<Bytes>& frames, const std::vect
     e.text("seq ").u32(4 * steps);
     for (std::uint32_t index : indexes) e.u32(index);
     e.text("LIST").u32(listSize).text("fram");
-    for (const Bytes& frame : frames) e.text("icon").u32(static_cast<std::uint32_t>(frame.size())).raw(frame);
+    for (const Bytes& chunk : chunks) e.text("icon").u32(static_cast<std::uint32_t>(chunk.size())).raw(chunk);
     return e.bytes;
 }
 

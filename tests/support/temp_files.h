@@ -33,6 +33,12 @@ inline void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// How many entries a folder holds: a temporary file left behind shows here.
+inline std::size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                  std::filesystem::directory_iterator()));
+}
+
 inline bool IsRoot() {
     return ::getuid() == 0;
 }

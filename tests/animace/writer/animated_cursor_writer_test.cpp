@@ -7,9 +7,11 @@
 
 #include "desktop/folder_separator.h"
 #include "iconfile/little_endian.h"
+#include "support/scripted_file_operations.h"
 #include "writer_files.h"
 
 using namespace animace;
+using iconfile::SystemFileOperations;
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,14 +39,16 @@ struct Animation {
         input.sequence = std::move(sequence);
         input.stepTimes = std::move(times);
     }
-    WriteOutcome write(User& user, FileOperations& files) {
+    WriteOutcome write(User& user, iconfile::FileOperations& files) {
         return WriteAnimatedCursor(input, output, user.overwrite(), user.retry(), files);
     }
     WriteOutcome write(User& user) {
-        StdioFileOperations files;
+        SystemFileOperations files;
         return write(user, files);
     }
     Bytes written() const { return ReadAll(output); }
+    // The frames and the output, nothing else: no temporary file stays behind.
+    std::size_t files() const { return FilesIn(folder.root()); }
 };
 
 }  // namespace
@@ -117,12 +121,17 @@ TEST(WriteAnimatedCursor, WorkedExampleByteForByte) {
 }
 
 TEST(WriteAnimatedCursor, EveryPickedFrameIsStoredOnceWhateverTheSequence) {
-    // Frame 2 at three steps, frames 1 and 3 at none; odd and empty frames keep no pad byte.
+    // Frame 2 at three steps, frames 1 and 3 at none; the odd frame gets a 0 inside its chunk.
     Animation a({11, 0, 40}, {" 2", " 2", "2"}, {1, 20, 40});
     User user;
     ASSERT_EQ(a.write(user), WriteOutcome::Written);
-    EXPECT_EQ(a.written(), ExpectedAnimation(a.contents, {1, 1, 1}, {3, 60, 120}));
-    EXPECT_EQ(a.written().size(), 84u + 24 + (8 + 11) + 8 + (8 + 40));
+    const Bytes file = a.written();
+    EXPECT_EQ(file, ExpectedAnimation(a.contents, {1, 1, 1}, {3, 60, 120}));
+    ASSERT_EQ(file.size(), 84u + 24 + (8 + 12) + 8 + (8 + 40));
+    EXPECT_EQ(U32At(file, 112), 12u) << "chunk length L + 1";
+    EXPECT_EQ(Bytes(file.begin() + 116, file.begin() + 127), a.contents[0]) << "the cursor's own bytes unchanged";
+    EXPECT_EQ(file[127], 0);
+    EXPECT_EQ(TextAt(file, 128, 4), "icon");
 }
 
 TEST(WriteAnimatedCursor, ExistingFilesAreReplacedOnlyWhenEmptyOrAgreed) {
@@ -148,7 +157,7 @@ TEST(WriteAnimatedCursor, ExistingFilesAreReplacedOnlyWhenEmptyOrAgreed) {
     EXPECT_EQ(a.written(), expected) << "the longer old file is not left over at the end";
 }
 
-TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkAndRetryContinues) {
+TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkRetryContinuesCancelLeavesTheOldFile) {
     Animation a({30, 31, 32}, {" 3", " 1"}, {20, 10});
     const Bytes complete = ExpectedAnimation(a.contents, {2, 0}, {60, 30});
     fs::remove(a.input.frames[1]);
@@ -158,44 +167,36 @@ TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkAndRetryContinues) {
     ASSERT_EQ(cancels.failures.size(), 1u);
     EXPECT_EQ(cancels.failures[0].outputPath, a.output);
     EXPECT_EQ(cancels.failures[0].frameLine, a.input.frames[1]);
-    EXPECT_FALSE(cancels.failures[0].failure.empty());
-    const std::size_t firstChunkEnd = 84 + 16 + 8 + 30;  // S = 2: "LIST" at 88
-    Bytes left = a.written();
-    ASSERT_EQ(left.size(), firstChunkEnd) << "ends right after the previous frame's chunk";
-    EXPECT_EQ(Bytes(left.begin() + 8, left.begin() + 92), Bytes(complete.begin() + 8, complete.begin() + 92));
-    EXPECT_EQ(TextAt(left, 4, 4), "----");
-    EXPECT_EQ(TextAt(left, 88, 12), "LIST----fram");
-    EXPECT_EQ(Bytes(left.begin() + 100, left.end()), Bytes(complete.begin() + 100, complete.begin() + firstChunkEnd));
+    EXPECT_EQ(cancels.failures[0].failure, "Soubor nebo složka neexistuje");
+    EXPECT_FALSE(fs::exists(a.output)) << "no partial file where there was none";
+    EXPECT_EQ(a.files(), 2u);
 
-    fs::remove(a.output);
+    const Bytes old = Pattern(777, 5);
+    WriteAll(a.output, old);
+    User agreesThenCancels;
+    agreesThenCancels.overwriteAnswers = {OverwriteAnswer::Yes};
+    EXPECT_EQ(a.write(agreesThenCancels), WriteOutcome::Cancelled);
+    EXPECT_EQ(a.written(), old) << "the earlier file is intact";
+    EXPECT_EQ(a.files(), 3u);
+
     User restores;
+    restores.overwriteAnswers = {OverwriteAnswer::Yes};
     restores.failureAnswers = {FailureAnswer::Retry};
     restores.beforeAnswer = [&] { WriteAll(a.input.frames[1], a.contents[1]); };
     EXPECT_EQ(a.write(restores), WriteOutcome::Written);
     EXPECT_EQ(restores.failures.size(), 1u);
     EXPECT_EQ(a.written(), complete);
-}
-
-TEST(WriteAnimatedCursor, MissingFirstFrameLeavesTheBareList) {
-    Animation a({8, 8}, {" 1", " 2"}, {20, 20});
-    fs::remove(a.input.frames[0]);
-    User user;
-    EXPECT_EQ(a.write(user), WriteOutcome::Cancelled);
-    const Bytes left = a.written();
-    ASSERT_EQ(left.size(), 84u + 16);
-    EXPECT_EQ(TextAt(left, 4, 4), "----");
-    EXPECT_EQ(TextAt(left, left.size() - 12, 12), "LIST----fram");
-    EXPECT_EQ(user.failures.at(0).frameLine, a.input.frames[0]);
+    EXPECT_EQ(a.files(), 4u);
 }
 
 TEST(WriteAnimatedCursor, FailureInTheMiddleBlockOfALargeFrameIsRetriedAtItsOffset) {
     const std::size_t big = 2 * 1024 * 1024 + 4097;
     Animation a({7, big}, {" 2", " 1"}, {20, 20});
     const Bytes complete = ExpectedAnimation(a.contents, {1, 0}, {60, 60});
-    const std::size_t bigDataAt = 84 + 16 + 8 + 7 + 8;
+    const std::size_t bigDataAt = 84 + 16 + 8 + 8 + 8;
     for (const std::string& failing : {std::string("read 1048576"), "write " + std::to_string(bigDataAt + 1048576)}) {
         fs::remove(a.output);
-        StdioFileOperations real;
+        SystemFileOperations real;
         ScriptedFileOperations files(real);
         files.failMatching = failing;
         files.matchingFailures = 2;
@@ -214,99 +215,161 @@ TEST(WriteAnimatedCursor, FailureInTheMiddleBlockOfALargeFrameIsRetriedAtItsOffs
     }
 }
 
-TEST(WriteAnimatedCursor, FullDiskIsRetriedOnceSpaceIsBack) {
+TEST(WriteAnimatedCursor, FullDiskKeepsTheOldFileUntilSpaceIsBack) {
     Animation a({300, 301}, {" 1", " 2", " 1"}, {4, 5, 6});
     const Bytes complete = ExpectedAnimation(a.contents, {0, 1, 0}, {12, 15, 18});
-    StdioFileOperations real;
-    ScriptedFileOperations files(real);
-    files.failMatching = "write " + std::to_string(84 + 24 + 8 + 300 + 8);  // the second frame's bytes
-    files.matchingFailures = 1;
-    files.partialWrites = true;
-    files.failureText = "No space left on device";
-    User user;
-    user.failureAnswers = {FailureAnswer::Retry};
-    EXPECT_EQ(a.write(user, files), WriteOutcome::Written);
-    ASSERT_EQ(user.failures.size(), 1u);
-    EXPECT_EQ(user.failures[0].failure, "No space left on device");
-    EXPECT_EQ(a.written(), complete);
+    const Bytes old = Pattern(4608, 1);
+    for (FailureAnswer answer : {FailureAnswer::Cancel, FailureAnswer::Retry}) {
+        WriteAll(a.output, old);
+        SystemFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = "write " + std::to_string(84 + 24 + 8 + 300 + 8);  // the second frame's bytes
+        files.matchingFailures = 1;
+        files.partialWrites = true;
+        files.failErrno = ENOSPC;
+        User user;
+        user.overwriteAnswers = {OverwriteAnswer::Yes};
+        user.failureAnswers = {answer};
+        user.beforeAnswer = [&] { EXPECT_EQ(a.written(), old) << "nothing replaced while the user decides"; };
+        EXPECT_EQ(a.write(user, files), answer == FailureAnswer::Retry ? WriteOutcome::Written : WriteOutcome::Cancelled);
+        ASSERT_EQ(user.failures.size(), 1u);
+        EXPECT_EQ(user.failures[0].failure, "Na zařízení nezbývá místo");
+        EXPECT_EQ(user.failures[0].outputPath, a.output);
+        EXPECT_EQ(a.written(), answer == FailureAnswer::Retry ? complete : old);
+        EXPECT_EQ(a.files(), 3u) << "no temporary file stays behind";
+    }
 }
 
 TEST(WriteAnimatedCursor, FailureLineFollowsTheLoopCounter) {
     Animation a({4, 4}, {" 1", " 2", " 2"}, {20, 20, 20});
     auto frameLineWhenFailing = [&](const std::string& entry) {
         fs::remove(a.output);
-        StdioFileOperations real;
+        SystemFileOperations real;
         ScriptedFileOperations files(real);
         files.failMatching = entry;
         files.matchingFailures = 1;
         User user;
         EXPECT_EQ(a.write(user, files), WriteOutcome::Cancelled) << entry;
+        EXPECT_EQ(a.files(), 2u) << entry;
         return user.failures.empty() ? std::string("<none>") : user.failures[0].frameLine;
     };
-    EXPECT_EQ(frameLineWhenFailing("open-update"), a.input.frames[0]) << "the counter is still 0";
+    EXPECT_EQ(frameLineWhenFailing("create"), a.input.frames[0]) << "the counter is still 0";
     EXPECT_EQ(frameLineWhenFailing("write 64"), a.input.frames[1]) << "rate of step 1";
     EXPECT_EQ(frameLineWhenFailing("write 68"), "") << "rate of step 2 lies beyond the frames";
     EXPECT_EQ(frameLineWhenFailing("write 84"), a.input.frames[0]) << "sequence entry of step 1";
     EXPECT_EQ(frameLineWhenFailing("write 96"), "") << "LIST, counter S";
     EXPECT_EQ(frameLineWhenFailing("write 4"), "") << "RIFF size, counter F";
     EXPECT_EQ(frameLineWhenFailing("close"), a.input.frames[0]) << "first frame's test close";
+    EXPECT_EQ(frameLineWhenFailing("rename"), "");
 }
 
-TEST(WriteAnimatedCursor, BadNumbersFailOnEveryRetryAndNeverReachTheFile) {
+TEST(WriteAnimatedCursor, BadNumbersFailOnEveryRetryAndLeaveNoFile) {
     for (const char* entry : {" 0", " -1", " 3", "x", " 1.5"}) {
         Animation a({4, 4}, {" 1", entry}, {20, 20});
         User user;
         user.failureAnswers = {FailureAnswer::Retry, FailureAnswer::Retry};
         EXPECT_EQ(a.write(user), WriteOutcome::Cancelled) << entry;
         EXPECT_EQ(user.failures.size(), 3u) << entry;
-        EXPECT_EQ(a.written().size(), 84u) << "stops at the second sequence entry";
+        EXPECT_EQ(a.files(), 2u) << entry;
     }
     Animation negativeTime({4}, {" 1"}, {-2});
     User user;
     EXPECT_EQ(negativeTime.write(user), WriteOutcome::Cancelled);
-    EXPECT_EQ(negativeTime.written().size(), 64u);
+    EXPECT_FALSE(fs::exists(negativeTime.output));
 }
 
-TEST(WriteAnimatedCursor, FailedCloseIsNeverReportedAsWritten) {
-    Animation a({4, 4}, {" 1", " 2"}, {20, 20});
-    for (FailureAnswer answer : {FailureAnswer::Cancel, FailureAnswer::Retry}) {
+TEST(WriteAnimatedCursor, FailedFlushOrCloseStartsTheTemporaryFileAgain) {
+    Animation a({5, 4}, {" 1", " 2"}, {20, 20});
+    const Bytes complete = ExpectedAnimation(a.contents, {0, 1}, {60, 60});
+    for (const char* step : {"sync", "close"}) {
         fs::remove(a.output);
-        StdioFileOperations real;
+        SystemFileOperations probeFiles;
+        ScriptedFileOperations probe(probeFiles);
+        User probeUser;
+        ASSERT_EQ(a.write(probeUser, probe), WriteOutcome::Written);
+        fs::remove(a.output);
+        // The output's flush and close are the last of their kind, after the frames' closes.
+        const auto last = std::find(probe.log.rbegin(), probe.log.rend(), step);
+        SystemFileOperations real;
         ScriptedFileOperations files(real);
-        User probe;
-        ASSERT_EQ(a.write(probe, files), WriteOutcome::Written);
-        const std::size_t lastCall = files.log.size();
-        ASSERT_EQ(files.log.back(), "close");
-
-        fs::remove(a.output);
-        StdioFileOperations real2;
-        ScriptedFileOperations failing(real2);
-        failing.failFrom = lastCall;
+        files.failFrom = static_cast<std::size_t>(probe.log.rend() - last);
         User user;
-        user.failureAnswers = {answer};
-        EXPECT_EQ(a.write(user, failing),
-                  answer == FailureAnswer::Retry ? WriteOutcome::Written : WriteOutcome::Cancelled);
-        EXPECT_EQ(user.failures.size(), 1u);
-        EXPECT_EQ(user.failures.at(0).frameLine, "");
+        user.failureAnswers = {FailureAnswer::Retry};
+        EXPECT_EQ(a.write(user, files), WriteOutcome::Written) << step;
+        EXPECT_EQ(a.written(), complete) << step;
+        EXPECT_EQ(a.files(), 3u) << step;
+        const auto creates = std::count_if(files.log.begin(), files.log.end(),
+                                           [](const std::string& entry) { return entry.starts_with("create "); });
+        EXPECT_GE(creates, 2) << step << ": a retry writes a new temporary file from the start";
     }
 }
 
-TEST(WriteAnimatedCursor, OperationsRunInTheirOrder) {
+TEST(WriteAnimatedCursor, ReplacesThroughATemporaryFileFlushedBeforeAndAfterTheRename) {
     Animation a({3}, {" 1"}, {20});
-    StdioFileOperations real;
+    WriteAll(a.output, Bytes{});
+    SystemFileOperations real;
     ScriptedFileOperations files(real);
     User user;
     ASSERT_EQ(a.write(user, files), WriteOutcome::Written);
+    EXPECT_EQ(user.overwriteQuestions, 0);
     const std::string frame = a.input.frames[0];
-    std::vector<std::string> expected = {"open-update " + a.output, "length", "write 0"};
+    const std::string temporary = a.folder.path(".out.ani.part").string();
+    std::vector<std::string> expected = {"open-update " + a.output, "close", "create " + temporary, "write 0"};
     for (int at = 16; at < 56; at += 4) expected.push_back("write " + std::to_string(at));
     for (int at : {56, 60, 64, 68, 72, 76, 80}) expected.push_back("write " + std::to_string(at));
     expected.insert(expected.end(), {"open-read " + frame, "close", "open-read " + frame, "length", "write 92",
-                                     "write 96", "read 0", "write 100", "close", "write 84", "write 4", "close"});
-    EXPECT_EQ(files.log, expected);
+                                     "write 96", "read 0", "write 100", "close", "write 103", "write 84", "write 4",
+                                     "sync", "close", "permissions " + temporary, "rename " + a.output,
+                                     "sync-folder " + a.folder.root().string()});
+    EXPECT_EQ(files.steps(), expected);
 }
 
-TEST(WriteAnimatedCursor, RefusesToOverwriteAFrameOrToExceedTheLongRange) {
+TEST(WriteAnimatedCursor, ReplacesALinksTargetAndKeepsPermissionBits) {
+    Animation a({6}, {" 1"}, {20});
+    const std::string target = a.folder.path("target.ani").string();
+    WriteAll(target, Bytes{});
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(target, a.output);
+    User user;
+    ASSERT_EQ(a.write(user), WriteOutcome::Written);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(a.output)));
+    EXPECT_EQ(ReadAll(target), ExpectedAnimation(a.contents, {0}, {60}));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(WriteAnimatedCursor, OutputThatCannotBeReplacedFailsAtTheFirstOperation) {
+    Animation a({4}, {" 1"}, {20});
+    ASSERT_EQ(::mkfifo(a.output.c_str(), 0600), 0);
+    User fifo;
+    EXPECT_EQ(a.write(fifo), WriteOutcome::Cancelled);
+    ASSERT_EQ(fifo.failures.size(), 1u);
+    EXPECT_EQ(fifo.failures[0].failure, "Není to obyčejný soubor");
+    fs::remove(a.output);
+
+    fs::create_directory(a.output);
+    User folder;
+    EXPECT_EQ(a.write(folder), WriteOutcome::Cancelled);
+    EXPECT_EQ(folder.failures.at(0).failure, "Je to složka");
+    fs::remove(a.output);
+
+    // Read-only, whoever runs the test: the system's answer is scripted.
+    WriteAll(a.output, Bytes{1, 2});
+    SystemFileOperations real;
+    ScriptedFileOperations files(real);
+    files.failMatching = "open-update";
+    files.matchingFailures = 1;
+    files.failErrno = EACCES;
+    User readOnly;
+    EXPECT_EQ(a.write(readOnly, files), WriteOutcome::Cancelled);
+    EXPECT_EQ(readOnly.failures.at(0).failure, "Přístup odepřen");
+    EXPECT_EQ(readOnly.overwriteQuestions, 0);
+    EXPECT_EQ(files.log.size(), 1u);
+    EXPECT_EQ(a.written(), (Bytes{1, 2}));
+    EXPECT_EQ(a.files(), 2u);
+}
+
+TEST(WriteAnimatedCursor, RefusesAFrameThatIsTheOutputOrToExceedTheLongRange) {
     Animation a({20, 20}, {" 1", " 2"}, {20, 20});
     const std::string alias = a.folder.path("alias.ani").string();
     fs::create_hard_link(a.input.frames[1], alias);
@@ -316,41 +379,55 @@ TEST(WriteAnimatedCursor, RefusesToOverwriteAFrameOrToExceedTheLongRange) {
     EXPECT_EQ(user.overwriteQuestions, 0);
     EXPECT_EQ(ReadAll(a.input.frames[1]), a.contents[1]);
 
+    // A frame that names the output before it exists, spelled another way.
+    AnimationInput self = a.input;
+    self.frames.push_back((a.folder.root() / "." / "out.ani").string());
+    EXPECT_EQ(WriteAnimatedCursor(self, a.output, user.overwrite(), user.retry()), WriteOutcome::OutputIsFrame);
+    EXPECT_FALSE(fs::exists(a.output));
+
     // A sparse frame just large enough to push the file over 2147483647 bytes.
     const fs::path huge = a.folder.path("huge.cur");
     WriteAll(huge, Bytes{});
-    fs::resize_file(huge, 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20 + 1);
+    const std::uintmax_t fits = 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20 - 1;
+    fs::resize_file(huge, fits + 2);
     a.input.frames.push_back(huge.string());
     EXPECT_EQ(a.write(user), WriteOutcome::TooLarge);
     EXPECT_FALSE(fs::exists(a.output)) << "refused before any file is touched";
-    fs::resize_file(huge, 2147483647ULL - 84 - 16 - 3 * 8 - 20 - 20);
-    StdioFileOperations real;
-    EXPECT_EQ(ExpectedFileLength(a.input, real), 2147483647);
+    SystemFileOperations real;
+    fs::resize_file(huge, fits + 1);
+    EXPECT_EQ(ExpectedFileLength(a.input, real), 2147483648LL) << "the pad byte of an odd frame counts";
+    fs::resize_file(huge, fits);
+    EXPECT_EQ(ExpectedFileLength(a.input, real), 2147483646LL);
 }
 
-TEST(StdioFileOperations, OpensOnlyRegularFilesNeverTruncatesAndFailsShortReads) {
+TEST(SystemFileOperations, OpensOnlyRegularFilesNeverTruncatesAndFailsShortReads) {
     ScratchFolder folder;
-    StdioFileOperations files;
-    FileHandle handle = 0;
+    SystemFileOperations files;
+    iconfile::FileHandle handle = 0;
     const std::string existing = folder.path("old.ani").string();
     WriteAll(existing, Pattern(10, 3));
-    ASSERT_EQ(files.OpenForUpdate(existing, handle), "");
+    ASSERT_TRUE(files.OpenForUpdate(existing, handle).succeeded());
     std::int64_t length = 0;
-    EXPECT_EQ(files.Length(handle, length), "");
+    EXPECT_TRUE(files.Length(handle, length).succeeded());
     EXPECT_EQ(length, 10) << "opening for update keeps the old bytes";
     std::array<std::uint8_t, 8> block{};
-    EXPECT_EQ(files.ReadAt(handle, 0, block), "");
-    EXPECT_NE(files.ReadAt(handle, 5, block), "") << "a short read is a failure";
-    EXPECT_EQ(files.Close(handle), "");
+    EXPECT_TRUE(files.ReadAt(handle, 0, block).succeeded());
+    EXPECT_EQ(files.ReadAt(handle, 5, block).reason(), "Chyba vstupu/výstupu") << "a short read is a failure";
+    EXPECT_TRUE(files.Close(handle).succeeded());
     EXPECT_EQ(ReadAll(existing), Pattern(10, 3));
 
     ASSERT_EQ(::mkfifo(folder.path("pipe.cur").c_str(), 0600), 0);
     fs::create_directory(folder.path("dir.cur"));
-    for (const char* name : {"pipe.cur", "dir.cur", "missing.cur"}) {
-        EXPECT_NE(files.OpenForReading(folder.path(name).string(), handle), "") << name << " must fail, not block";
+    const std::pair<const char*, const char*> refusals[] = {
+        {"pipe.cur", "Není to obyčejný soubor"}, {"dir.cur", "Je to složka"}, {"missing.cur", "Soubor nebo složka neexistuje"}};
+    for (const auto& [name, reason] : refusals) {
+        const iconfile::FileOutcome opened = files.OpenForReading(folder.path(name).string(), handle);
+        EXPECT_EQ(opened.reason(), reason) << name << " must fail, not block";
+        EXPECT_EQ(opened.path(), folder.path(name).string());
     }
-    EXPECT_NE(files.OpenForUpdate(folder.path("dir.cur").string(), handle), "");
-    EXPECT_NE(files.Close(12345), "");
+    EXPECT_EQ(files.OpenForUpdate(folder.path("pipe.cur").string(), handle).reason(), "Není to obyčejný soubor");
+    EXPECT_FALSE(files.OpenForUpdate(folder.path("dir.cur").string(), handle).succeeded());
+    EXPECT_FALSE(files.Close(12345).succeeded());
 }
 
 TEST(WriteAnimatedCursor, WritesTheCommittedWorkedExampleFromItsTwoCursors) {

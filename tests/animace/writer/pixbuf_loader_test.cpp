@@ -41,9 +41,10 @@ Bytes CursorPixels(const std::string& path) {
     return Pixels(picture.get());
 }
 
-}  // namespace
-
-TEST(PixbufLoader, PlaysTheUserSequenceWithEveryStepsDelay) {
+// Writes the three sample wheels as an animation of `frameOfStep` and checks that gdk-pixbuf
+// shows every step's frame for its time, twice round. With `oddFirstFrame` the first frame file
+// has one byte more, so its chunk is odd: later frames must still be found.
+void ExpectPlayedAsWritten(const std::vector<int>& frameOfStep, bool oddFirstFrame) {
     ScratchFolder folder;
     AnimationInput input;
     for (const char* name : {"kolo1.cur", "kolo2.cur", "kolo3.cur"}) {
@@ -51,10 +52,15 @@ TEST(PixbufLoader, PlaysTheUserSequenceWithEveryStepsDelay) {
         std::filesystem::copy_file(std::filesystem::path(KURZORY_SAMPLES_DIR) / name, copy);
         input.frames.push_back(copy.string());
     }
-    // Repeats frames, shows them out of stored order and has more steps than frames.
-    const std::vector<int> frameOfStep = {3, 1, 3, 2, 2, 1, 3};
+    if (oddFirstFrame) {
+        Bytes first = ReadAll(input.frames[0]);
+        ASSERT_EQ(first.size() % 2, 0u);
+        first.push_back(0x5A);
+        WriteAll(input.frames[0], first);
+    }
     for (int frame : frameOfStep) input.sequence.push_back(" " + std::to_string(frame));
     input.stepTimes = {1, 20, 7, 40, 3, 10, 2};
+    input.stepTimes.resize(frameOfStep.size(), 5);
     const std::string output = folder.path("kolo.ani").string();
     User user;
     ASSERT_EQ(WriteAnimatedCursor(input, output, user.overwrite(), user.retry()), WriteOutcome::Written);
@@ -85,4 +91,15 @@ TEST(PixbufLoader, PlaysTheUserSequenceWithEveryStepsDelay) {
         }
     }
     G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+}  // namespace
+
+TEST(PixbufLoader, PlaysTheUserSequenceWithEveryStepsDelay) {
+    // Repeats frames, shows them out of stored order and has more steps than frames.
+    ExpectPlayedAsWritten({3, 1, 3, 2, 2, 1, 3}, false);
+}
+
+TEST(PixbufLoader, FramesAfterAnOddLengthFrameAreFound) {
+    ExpectPlayedAsWritten({1, 2, 3, 2}, true);
 }

@@ -1,0 +1,174 @@
+#include "iconfile/file_operations.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "iconfile/system_error_text.h"
+
+namespace iconfile {
+namespace fs = std::filesystem;
+namespace {
+
+FileOutcome Failed(const std::string& path) { return FileOutcome::FromErrno(path, errno); }
+
+// Only regular files are opened: a folder would "open" and then fail oddly, a FIFO would block.
+FileOutcome RefuseIrregular(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return FileOutcome::Success();  // opening reports that itself
+    if (S_ISDIR(info.st_mode)) return FileOutcome::FromErrno(path, EISDIR);
+    if (!S_ISREG(info.st_mode)) return FileOutcome::FromErrno(path, kNotARegularFile);
+    return FileOutcome::Success();
+}
+
+}  // namespace
+
+SystemFileOperations::~SystemFileOperations() {
+    for (auto& entry : open_) ::close(entry.second.descriptor);
+}
+
+FileOutcome SystemFileOperations::Adopt(int descriptor, const std::string& path, FileHandle& handle) {
+    if (descriptor < 0) return Failed(path);
+    // What was checked by name may have been swapped meanwhile; the open file itself decides.
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : kNotARegularFile;
+        ::close(descriptor);
+        return FileOutcome::FromErrno(path, error);
+    }
+    handle = next_++;
+    open_[handle] = {descriptor, path};
+    return FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::OpenForUpdate(const std::string& path, FileHandle& handle) {
+    if (FileOutcome refused = RefuseIrregular(path); !refused.succeeded()) return refused;
+    errno = 0;
+    int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0 && errno == ENOENT) {
+        // Exclusive creation, so a file that appears meanwhile is opened, never emptied.
+        descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno == EEXIST) descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    }
+    return Adopt(descriptor, path, handle);
+}
+
+FileOutcome SystemFileOperations::OpenForReading(const std::string& path, FileHandle& handle) {
+    if (FileOutcome refused = RefuseIrregular(path); !refused.succeeded()) return refused;
+    errno = 0;
+    return Adopt(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), path, handle);
+}
+
+FileOutcome SystemFileOperations::CreateNew(const std::string& path, FileHandle& handle) {
+    errno = 0;
+    return Adopt(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), path, handle);
+}
+
+FileOutcome SystemFileOperations::Length(FileHandle handle, std::int64_t& length) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    struct stat info {};
+    if (::fstat(found->second.descriptor, &info) != 0) return Failed(found->second.path);
+    length = static_cast<std::int64_t>(info.st_size);
+    return FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    std::size_t done = 0;
+    while (done < into.size()) {
+        errno = 0;
+        const ssize_t got = ::pread(found->second.descriptor, into.data() + done, into.size() - done,
+                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (got < 0 && errno == EINTR) continue;
+        // End of file before the block was full: the file shrank since it was measured.
+        if (got <= 0) return FileOutcome::FromErrno(found->second.path, got < 0 ? errno : EIO);
+        done += static_cast<std::size_t>(got);
+    }
+    return FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::WriteAt(FileHandle handle, std::int64_t offset, std::span<const std::uint8_t> bytes) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const ssize_t put = ::pwrite(found->second.descriptor, bytes.data() + done, bytes.size() - done,
+                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return FileOutcome::FromErrno(found->second.path, put < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(put);
+    }
+    return FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::Sync(FileHandle handle) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    errno = 0;
+    return ::fsync(found->second.descriptor) == 0 ? FileOutcome::Success() : Failed(found->second.path);
+}
+
+FileOutcome SystemFileOperations::Close(FileHandle handle) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    const OpenFile file = found->second;
+    open_.erase(found);
+    errno = 0;
+    // Linux releases the descriptor even when close fails, so it is never closed twice.
+    return ::close(file.descriptor) == 0 ? FileOutcome::Success() : Failed(file.path);
+}
+
+FileOutcome SystemFileOperations::Remove(const std::string& path) {
+    errno = 0;
+    return ::unlink(path.c_str()) == 0 ? FileOutcome::Success() : Failed(path);
+}
+
+FileOutcome SystemFileOperations::Rename(const std::string& from, const std::string& to) {
+    errno = 0;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? FileOutcome::Success() : Failed(to);
+}
+
+FileOutcome SystemFileOperations::SetPermissions(const std::string& path, fs::perms permissions) {
+    std::error_code error;
+    fs::permissions(path, permissions, fs::perm_options::replace, error);
+    return error ? FileOutcome::FromErrno(path, error.value()) : FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::SyncFolder(const std::string& folder) {
+    errno = 0;
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return Failed(folder);
+    errno = 0;
+    const bool synced = ::fsync(descriptor) == 0;
+    const int error = errno;
+    ::close(descriptor);
+    return synced ? FileOutcome::Success() : FileOutcome::FromErrno(folder, error);
+}
+
+FileStatus SystemFileOperations::Status(const std::string& path) {
+    struct stat info {};
+    FileStatus status;
+    status.link = ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    if (::stat(path.c_str(), &info) != 0) return status;
+    status.kind = S_ISREG(info.st_mode) ? FileKind::Regular : S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Other;
+    status.permissions = static_cast<fs::perms>(info.st_mode & 07777);
+    status.size = S_ISREG(info.st_mode) ? static_cast<std::int64_t>(info.st_size) : 0;
+    return status;
+}
+
+std::string SystemFileOperations::Canonical(const std::string& path) {
+    std::error_code error;
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
+    return error ? path : resolved.string();
+}
+
+bool SystemFileOperations::SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return fs::equivalent(a, b, error) && !error;
+}
+
+}  // namespace iconfile

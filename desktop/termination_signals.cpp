@@ -1,5 +1,7 @@
 #include "desktop/termination_signals.h"
 
+#include "desktop/blocked_termination_signals.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <fcntl.h>
@@ -21,13 +23,6 @@ extern "C" void NoteSignal(int signalNumber) {
     errno = savedErrno;
 }
 
-sigset_t TerminationSet() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int signalNumber : kSignals) sigaddset(&set, signalNumber);
-    return set;
-}
-
 }  // namespace
 
 TerminationSignals::TerminationSignals() {
@@ -47,7 +42,7 @@ TerminationSignals::~TerminationSignals() {
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
     ::sigaction(signalNumber, &action, nullptr);
-    const sigset_t set = TerminationSet();
+    const sigset_t set = TerminationSignalSet();
     ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
     ::raise(signalNumber);
 }
@@ -68,12 +63,5 @@ void TerminationSignals::WatchInEventLoop() {
 }
 
 int TerminationSignals::Received() { return received; }
-
-BlockedTerminationSignals::BlockedTerminationSignals() {
-    const sigset_t set = TerminationSet();
-    ::pthread_sigmask(SIG_BLOCK, &set, &previous_);
-}
-
-BlockedTerminationSignals::~BlockedTerminationSignals() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
 
 }  // namespace desktop

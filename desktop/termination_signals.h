@@ -22,16 +22,4 @@ public:
     static int Received();
 };
 
-// Holds the three signals back while it lives, so a write and its rename are never cut short.
-class BlockedTerminationSignals {
-public:
-    BlockedTerminationSignals();
-    ~BlockedTerminationSignals();
-    BlockedTerminationSignals(const BlockedTerminationSignals&) = delete;
-    BlockedTerminationSignals& operator=(const BlockedTerminationSignals&) = delete;
-
-private:
-    sigset_t previous_;
-};
-
 }  // namespace desktop

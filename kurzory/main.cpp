@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/blocked_termination_signals.h"
 #include "kurzory/console.h"
-#include "kurzory/held_signals.h"
 #include "kurzory/messages.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         // Every local of the command, its temporary files among them, is gone before a held signal ends the run.
-        const kurzory::HeldSignals held;
+        const desktop::BlockedTerminationSignals held;
         status = writer(rest, console);
     }
     return status;

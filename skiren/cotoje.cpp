@@ -1,7 +1,7 @@
 #include "skiren/cotoje.h"
 
+#include "desktop/blocked_termination_signals.h"
 #include "desktop/file_error_report.h"
-#include "desktop/termination_signals.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
 

@@ -183,7 +183,6 @@ void Form4::openFolderWindow() {
     folderWindow_ = window;
     window->move(pos() + QPoint(40, 40));
     window->show();
-    emit folderWindowOpened(window);
 }
 
 void Form4::backToTiming() {

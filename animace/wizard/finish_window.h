@@ -51,10 +51,6 @@ public:
     std::unique_ptr<desktop::WindowTimer> Timer1;
     std::unique_ptr<desktop::WindowTimer> endtimer;
 
-signals:
-    // The folder window "Určit adresář" has been opened by "Změnit...".
-    void folderWindowOpened(QWidget* folderWindow);
-
 private:
     void timer1Tick();
     // Over the preview the pointer is the step's cursor, so the user feels the animation.

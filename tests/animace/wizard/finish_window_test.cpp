@@ -94,13 +94,12 @@ struct Finish {
 };
 
 animace::adr* OpenFolderWindow(Form4& form) {
-    animace::adr* opened = nullptr;
-    // Connected only while this call lasts: a later opening must not write into its dead frame.
-    const QObject scope;
-    QObject::connect(&form, &Form4::folderWindowOpened, &scope,
-                     [&opened](QWidget* window) { opened = qobject_cast<animace::adr*>(window); });
     Click(form.Command1);
-    return opened;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* folderWindow = qobject_cast<animace::adr*>(window);
+        if (folderWindow != nullptr && folderWindow->isVisible()) return folderWindow;
+    }
+    return nullptr;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "animace/number_text.h"
 #include "animace/writer/animated_cursor_writer.h"
+#include "iconfile/file_operations.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
@@ -84,20 +85,18 @@ int RunAni(Words words, const Console& console) {
 
     // The writer fills a new file beside the output, which replaces it only once complete and on the disk.
     std::string failure;
-    std::string failedFrame;
+    std::string failedFile;
+    iconfile::SystemFileOperations files;
     const animace::WriteOutcome outcome = animace::WriteAnimatedCursor(
         input, *output, [] { return animace::OverwriteAnswer::Yes; },
-        [&](const std::string& reason, const std::string&, const std::string& frameLine) {
+        [&](const std::string& reason, const std::string&, const std::string&) {
             failure = reason;
-            failedFrame = frameLine;
             return animace::FailureAnswer::Cancel;
-        });
+        },
+        files, &failedFile);
     if (outcome == animace::WriteOutcome::TooLarge) return console.Fail(TooLargeText(*output));
     if (outcome == animace::WriteOutcome::OutputIsFrame) return console.Fail(OutputIsFrameText(*output));
-    if (outcome != animace::WriteOutcome::Written) {
-        const bool frameUnreadable = !failedFrame.empty() && !FrameRefusal(failedFrame).empty();
-        return console.Fail(FileFailureText(frameUnreadable ? failedFrame : *output, failure));
-    }
+    if (outcome != animace::WriteOutcome::Written) return console.Fail(FileFailureText(failedFile, failure));
     return 0;
 }
 

@@ -33,7 +33,7 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
     }
     std::ostream& out = console.out;
     const animace::AnimatedCursorHeader& header = layout.header;
-    out << path << ": animovaný kurzor, " << layout.fileLength << " bajtů\n";
+    out << iconfile::ShownFileName(path) << ": animovaný kurzor, " << layout.fileLength << " bajtů\n";
     out << "  snímky: " << layout.frameChunks << " (v hlavičce " << header.frames << ")\n";
     out << "  kroky: " << layout.PlayableSteps() << " (v hlavičce " << header.steps << ")\n";
     out << "  příznaky: " << FlagsText(header.flags) << '\n';
@@ -69,7 +69,7 @@ int DescribeIconFile(const std::string& path, const Console& console) {
     }
     const bool cursor = directory.resourceTypeLow == 2;
     std::ostream& out = console.out;
-    out << path << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
+    out << iconfile::ShownFileName(path) << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
     int index = 1;
     for (const iconfile::IconDirEntry& entry : directory.entries) {
         out << "  obrázek " << index++ << ": " << skiren::IconSizeFromByte(entry.width) << " × "

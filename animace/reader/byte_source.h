@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace animace {
 
@@ -26,11 +27,20 @@ public:
     // Opens a regular file for reading; the errno value of the failure, or 0.
     int Open(const std::string& path);
     std::uint64_t Length() const override { return length_; }
+    // Small reads are served from one block of the file read whole, so a walk over millions of
+    // 8-byte chunk headers costs one system call per block, not one per header.
     bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override;
 
+    static constexpr std::size_t kBlockSize = 256 * 1024;
+
 private:
+    bool ReadDirect(std::uint64_t offset, std::span<std::uint8_t> into);
+    bool LoadBlockAround(std::uint64_t offset);
+
     int descriptor_ = -1;
     std::uint64_t length_ = 0;
+    std::vector<std::uint8_t> block_;
+    std::uint64_t blockStart_ = 0;
 };
 
 class MemoryByteSource final : public ByteSource {

@@ -20,16 +20,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own, in memory when the system has one: every input flushes files.
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        std::error_code error;
-        const fs::path base = fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "kurzory-replacement-XXXXXX").string();
+// A folder of its own, removed when the run ends.
+struct ScratchFolder {
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "kurzory-replacement-XXXXXX").string();
         FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
-        return fs::path(pattern);
-    }();
-    return folder;
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code error;
+        fs::remove_all(path, error);
+    }
+    fs::path path;
+};
+
+const fs::path& Folder() {
+    static const ScratchFolder folder;
+    return folder.path;
 }
 
 struct Entry {

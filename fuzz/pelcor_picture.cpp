@@ -1,32 +1,19 @@
 // Pelcor's enlarged picture from any file it takes, in any bitmap layout it reads: the picture
 // is square in the accepted size, each pixel shows its palette entry's colour, and a pick marks
 // exactly the pixels shown in the picked pixel's colour.
-#include <QDir>
-#include <QTemporaryDir>
-#include <fstream>
-
 #include "fuzz_input.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/picture_box.h"
-
-namespace {
-
-std::string BitmapPath() {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kurzory-fuzz-XXXXXX"));
-    return folder.filePath(QStringLiteral("obrazek.bmp")).toStdString();
-}
-
-}  // namespace
+#include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const std::size_t pickColumn = input.Byte();
     const std::size_t pickRow = input.Byte();
     const std::vector<std::uint8_t> bitmap = input.Rest();
-    const std::string path = BitmapPath();
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bitmap.data()), static_cast<std::streamsize>(bitmap.size()));
+    const std::string path = ScratchPath(QStringLiteral("obrazek.bmp"));
+    WriteScratch(path, bitmap);
 
     const std::optional<int> pictureSize = pelcor::ValidateBitmap(path);
     if (!pictureSize) return 0;

@@ -2,15 +2,12 @@
 // refused with a line or gives images whose hot spots lie inside them, one per step, and the
 // file libxcursor writes for them reads back as the same images.
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <array>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "fuzz_input.h"
 #include "kurzory/xcursor_images.h"
+#include "scratch_file.h"
 
 #include <X11/Xcursor/Xcursor.h>
 
@@ -22,8 +19,7 @@ const std::string& InputPath() {
     static char name[] = "xcursor_images";
     static char* argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kurzory-fuzz-XXXXXX"));
-    static const std::string path = folder.filePath(QStringLiteral("vstup")).toStdString();
+    static const std::string path = ScratchPath(QStringLiteral("vstup"));
     return path;
 }
 
@@ -31,7 +27,7 @@ const std::string& InputPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string& path = InputPath();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    WriteScratch(path, {data, size});
     animace::FileByteSource source;
     FUZZ_CHECK(source.Open(path) == 0);
     const bool riff = size >= 4 && std::memcmp(data, "RIFF", 4) == 0;

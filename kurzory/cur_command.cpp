@@ -6,7 +6,7 @@
 #include "kurzory/console.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {

@@ -18,7 +18,7 @@
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_path.h"
 #include "pelcor/scratch_name.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 
 namespace kurzory {
 namespace {

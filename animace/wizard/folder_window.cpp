@@ -29,7 +29,7 @@ FolderWindow::FolderWindow(QWidget& finishWindow, QLineEdit& folderBox, desktop:
     okButton = MakeButton(this, QStringLiteral("okButton"), QStringLiteral("&O.K."), 2520, 120, 1092, 612);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("S&torno"), 2520, 960, 1092, 612);
 
-    // Load: the finish window waits; the folder list starts at the current folder and then tries
+    // On opening the finish window waits; the folder list starts at the current folder and then tries
     // the finish window's folder; the drive list shows the current drive.
     finishWindow.setEnabled(false);
     const QString current = QDir::currentPath();

@@ -79,7 +79,7 @@ private:
     std::vector<TimeSlider*> sliders_;
     std::vector<QLabel*> labels_;
     int stepCount_ = 0;  // steps shown in the strip
-    int upperBound_ = 40;  // U, in twentieths of a second
+    int upperBound_ = 40;  // the sliders' common top end, in twentieths of a second
 };
 
 }  // namespace animace

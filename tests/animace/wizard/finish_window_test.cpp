@@ -39,8 +39,9 @@ struct Finish {
         }
         animation.pictures = {{Swatch(Qt::red), std::nullopt}, {Swatch(Qt::green), std::nullopt}};
         animation.steps = {{0, 20}, {1, 10}, {0, 20}};
-        timingWindow.move(210, 130);
-        form = std::make_unique<FinishStep>(animation, timingWindow, desktop, commandLine, FinishStep::DefaultFolder(),
+        timingWindow = std::make_unique<QWidget>();
+        timingWindow->move(210, 130);
+        form = std::make_unique<FinishStep>(animation, *timingWindow, desktop, commandLine, FinishStep::DefaultFolder(),
                                             timers.factory());
         form->show();
     }
@@ -56,7 +57,7 @@ struct Finish {
     ScriptedDesktop desktop;
     TimerRig timers;  // preview, end
     animace::WizardAnimation animation;
-    QWidget timingWindow;
+    std::unique_ptr<QWidget> timingWindow;
     std::unique_ptr<FinishStep> form;
 };
 
@@ -153,9 +154,9 @@ TEST(FinishWindow, PreviewPlaysEveryStepForItsOwnTimeAndStartsOver) {
 TEST(FinishWindow, BackShowsTheTimingWindow) {
     Finish open;
     FinishStep& form = *open.form;
-    open.timingWindow.hide();
+    open.timingWindow->hide();
     Click(form.backButton);
-    EXPECT_TRUE(open.timingWindow.isVisible());
+    EXPECT_TRUE(open.timingWindow->isVisible());
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(open.desktop.ended);
 }

@@ -3,7 +3,7 @@
 #include "iconfile/icon_directory.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "skiren/input_recognition.h"

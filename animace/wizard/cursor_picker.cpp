@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "animace/wizard/window_parts.h"
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "desktop/picture_loader.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
@@ -83,7 +83,7 @@ CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLin
 
 void CursorPicker::startUp(const QString& commandLine) {
     if (commandLine.size() <= 1) return;
-    const QChar separator = QChar::fromLatin1(desktop::kFolderSeparator);
+    const QChar separator = QChar::fromLatin1(iconfile::kFolderSeparator);
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(commandLine));
     const QString drive = driveList->driveOf(absolute);
     if (!drive.isEmpty()) driveList->setDrive(drive);
@@ -125,7 +125,7 @@ void CursorPicker::showPreview(const QPixmap& picture, std::optional<QPoint> hot
 
 QString CursorPicker::framePath() const {
     QString folder = QDir::toNativeSeparators(folderList->path());
-    if (!folder.endsWith(QChar::fromLatin1(desktop::kFolderSeparator))) folder += QChar::fromLatin1(desktop::kFolderSeparator);
+    if (!folder.endsWith(QChar::fromLatin1(iconfile::kFolderSeparator))) folder += QChar::fromLatin1(iconfile::kFolderSeparator);
     return folder + fileList->fileName();
 }
 

@@ -11,7 +11,7 @@
 #include "animace/wizard/folder_window.h"
 #include "animace/wizard/window_parts.h"
 #include "desktop/fonts.h"
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 
@@ -57,7 +57,7 @@ QPixmap PreviewStartPicture() {
 
 QString FinishStep::DefaultFolder() {
     QString home = QDir::toNativeSeparators(QDir::homePath());
-    if (!home.endsWith(QChar::fromLatin1(desktop::kFolderSeparator))) home += QChar::fromLatin1(desktop::kFolderSeparator);
+    if (!home.endsWith(QChar::fromLatin1(iconfile::kFolderSeparator))) home += QChar::fromLatin1(iconfile::kFolderSeparator);
     return home;
 }
 
@@ -106,7 +106,7 @@ FinishStep::FinishStep(const WizardAnimation& animation, QWidget& timingWindow, 
     if (animation_.undisplayable) undisplayableWarning->show();
     move(timingWindow.pos());
     if (commandLine.size() >= 2) {
-        const qsizetype last = commandLine.lastIndexOf(QChar::fromLatin1(desktop::kFolderSeparator));
+        const qsizetype last = commandLine.lastIndexOf(QChar::fromLatin1(iconfile::kFolderSeparator));
         if (last >= 0) {
             nameBox->setText(commandLine.mid(last + 1));
             folderBox->setText(commandLine.left(last + 1));

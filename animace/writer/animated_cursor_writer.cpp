@@ -5,7 +5,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "iconfile/replacement_file.h"
 
 namespace animace {
@@ -239,8 +239,8 @@ std::string NormalizeOutputName(const std::string& name) {
 }
 
 std::string NormalizeOutputFolder(const std::string& folder) {
-    if (folder.empty() || folder.back() == desktop::kFolderSeparator) return folder;
-    return folder + desktop::kFolderSeparator;
+    if (folder.empty() || folder.back() == iconfile::kFolderSeparator) return folder;
+    return folder + iconfile::kFolderSeparator;
 }
 
 std::int64_t ExpectedFileLength(const Animation& animation, iconfile::FileOperations& files) {

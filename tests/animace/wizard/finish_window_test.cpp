@@ -11,7 +11,7 @@
 
 #include "animace/wizard/finish_window.h"
 #include "animace/wizard/folder_window.h"
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "iconfile/little_endian.h"
 #include "support/scripted_timer.h"
 #include "wizard_files.h"
@@ -21,7 +21,7 @@ using desktop::MessageAnswer;
 
 namespace {
 
-const QString kSep = QChar::fromLatin1(desktop::kFolderSeparator);
+const QString kSep = QChar::fromLatin1(iconfile::kFolderSeparator);
 
 QPixmap Swatch(Qt::GlobalColor colour) {
     QPixmap picture(32, 32);

@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "iconfile/little_endian.h"
 #include "support/scripted_file_operations.h"
 #include "writer_files.h"
@@ -80,7 +80,7 @@ TEST(NameRules, NameGetsTheExtensionUnlessItsFourthLastCharacterIsADot) {
 }
 
 TEST(NameRules, FolderGetsOneTrailingSeparator) {
-    const std::string sep(1, desktop::kFolderSeparator);
+    const std::string sep(1, iconfile::kFolderSeparator);
     EXPECT_EQ(NormalizeOutputFolder(sep + "home" + sep + "kurzory"), sep + "home" + sep + "kurzory" + sep);
     EXPECT_EQ(NormalizeOutputFolder(sep), sep);
     EXPECT_EQ(NormalizeOutputFolder(sep + "tmp" + sep), sep + "tmp" + sep);

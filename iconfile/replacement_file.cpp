@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <random>
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/system_error_text.h"
 
 namespace iconfile {
@@ -78,7 +78,7 @@ FileOutcome ReplacementFile::Create() {
     for (int attempt = 0; attempt < 32; ++attempt) {
         std::string candidate = TemporaryNameFor(target_, generator());
         {
-            const desktop::BlockedTerminationSignals held;
+            const iconfile::BlockedTerminationSignals held;
             outcome = files_.CreateNew(candidate, handle_);
             if (outcome.succeeded()) {
                 temporaryPath_ = std::move(candidate);
@@ -112,7 +112,7 @@ FileOutcome ReplacementFile::Close() {
 FileOutcome ReplacementFile::Rename() {
     if (temporaryPath_.empty() || open_) return FileOutcome::FromErrno(target_, EBADF);
     // A signal now would leave either the old file or the new one, and no stray temporary file.
-    const desktop::BlockedTerminationSignals held;
+    const iconfile::BlockedTerminationSignals held;
     if (FileOutcome renamed = files_.Rename(temporaryPath_, target_); !renamed.succeeded()) return Named(renamed);
     removal_.Forget();
     temporaryPath_.clear();
@@ -134,7 +134,7 @@ void ReplacementFile::Abandon() {
     if (open_) static_cast<void>(files_.Close(handle_));
     open_ = false;
     if (temporaryPath_.empty()) return;
-    const desktop::BlockedTerminationSignals held;
+    const iconfile::BlockedTerminationSignals held;
     static_cast<void>(files_.Remove(temporaryPath_));
     removal_.Forget();
     temporaryPath_.clear();

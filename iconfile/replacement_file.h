@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "desktop/removed_on_termination.h"
+#include "iconfile/removed_on_termination.h"
 #include "iconfile/file_operations.h"
 
 namespace iconfile {
@@ -56,7 +56,7 @@ private:
     std::string temporaryPath_;
     FileHandle handle_ = 0;
     bool open_ = false;
-    desktop::RemovedOnTermination removal_;
+    iconfile::RemovedOnTermination removal_;
 };
 
 // The temporary name beside `target`: ".NAME.RANDOM.part", NAME cut (never inside a character)

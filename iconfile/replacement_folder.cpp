@@ -5,7 +5,7 @@
 #include <random>
 #include <sys/stat.h>
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/replacement_file.h"
 
 namespace iconfile {
@@ -33,7 +33,7 @@ FileOutcome ReplacementFolder::Create() {
     int error = 0;
     for (int attempt = 0; attempt < 32; ++attempt) {
         std::string candidate = TemporaryNameFor(target_, generator());
-        const desktop::BlockedTerminationSignals held;
+        const iconfile::BlockedTerminationSignals held;
         if (::mkdir(candidate.c_str(), 0777) == 0) {
             temporary_ = std::move(candidate);
             Keep(temporary_, true);
@@ -48,7 +48,7 @@ FileOutcome ReplacementFolder::Create() {
 FileOutcome ReplacementFolder::MakeFolder(const std::string& relative) {
     if (temporary_.empty()) return FileOutcome::FromErrno(target_, EBADF);
     const std::string path = Inside(relative);
-    const desktop::BlockedTerminationSignals held;
+    const iconfile::BlockedTerminationSignals held;
     if (::mkdir(path.c_str(), 0777) != 0) return FileOutcome::FromErrno((fs::path(target_) / relative).string(), errno);
     Keep(path, true);
     return FileOutcome::Success();
@@ -63,7 +63,7 @@ FileOutcome ReplacementFolder::WriteFile(const std::string& relative, std::span<
     if (outcome.succeeded()) outcome = files_.WriteAt(file.handle(), 0, bytes);
     if (outcome.succeeded()) {
         // Kept for removal before the rename that puts it in place, so no signal can strand it.
-        const desktop::BlockedTerminationSignals held;
+        const iconfile::BlockedTerminationSignals held;
         Keep(path, false);
         outcome = file.Commit();
     }
@@ -79,7 +79,7 @@ FileOutcome ReplacementFolder::Commit() {
         }
     }
     {
-        const desktop::BlockedTerminationSignals held;
+        const iconfile::BlockedTerminationSignals held;
         // rename() would also replace an empty folder made meanwhile; that is still whole.
         if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
             const int error = errno;
@@ -97,7 +97,7 @@ FileOutcome ReplacementFolder::Commit() {
 
 void ReplacementFolder::Abandon() {
     if (temporary_.empty()) return;
-    const desktop::BlockedTerminationSignals held;
+    const iconfile::BlockedTerminationSignals held;
     std::error_code error;
     fs::remove_all(temporary_, error);
     removals_.clear();

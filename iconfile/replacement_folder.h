@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "desktop/removed_on_termination.h"
+#include "iconfile/removed_on_termination.h"
 #include "iconfile/file_operations.h"
 
 namespace iconfile {
@@ -43,7 +43,7 @@ private:
     std::string temporary_;
     std::deque<std::string> folders_;
     // Removed by a termination signal: files first, then folders, innermost first.
-    std::deque<desktop::RemovedOnTermination> removals_;
+    std::deque<iconfile::RemovedOnTermination> removals_;
 };
 
 }  // namespace iconfile

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "desktop/removed_on_termination.h"
 #include "iconfile/file_outcome.h"
-#include "kurzory/console.h"
+#include "iconfile/removed_on_termination.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 
 namespace {
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     // A closed pipe is then a failed write, reported like a full disk, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
     // Ctrl+C ends a long copy at once; the temporary files go, the old output stays.
-    desktop::EndOnTerminationSignals();
+    iconfile::EndOnTerminationSignals();
     const std::vector<std::string> words(argv + 1, argv + argc);
     const kurzory::Console console{std::cout, std::cerr};
     const int status = Run(words, console);

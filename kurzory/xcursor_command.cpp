@@ -8,7 +8,7 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/replacement_folder.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/xcursor_images.h"

@@ -1,10 +1,10 @@
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 
 #include <initializer_list>
 
 #include <pthread.h>
 
-namespace desktop {
+namespace iconfile {
 
 sigset_t TerminationSignalSet() {
     sigset_t set;
@@ -20,4 +20,4 @@ BlockedTerminationSignals::BlockedTerminationSignals() {
 
 BlockedTerminationSignals::~BlockedTerminationSignals() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
 
-}  // namespace desktop
+}  // namespace iconfile

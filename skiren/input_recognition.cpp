@@ -1,6 +1,6 @@
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "desktop/file_error_report.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
@@ -16,7 +16,7 @@ Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& fi
         case 1: return {Kind::OpenEditor};
         case 2: {
             // No window can cancel this write; a signal waits until the icon is in place.
-            const desktop::BlockedTerminationSignals blocked;
+            const iconfile::BlockedTerminationSignals blocked;
             std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
             if (!converted) return {Kind::NoRoomForSuffix};
             return {Kind::CursorConverted, *converted};

@@ -3,7 +3,7 @@
 // short; a held signal arrives when it goes. Plain C++, for the tool without windows too.
 #include <csignal>
 
-namespace desktop {
+namespace iconfile {
 
 // The three signals that ask a program to end.
 sigset_t TerminationSignalSet();
@@ -19,4 +19,4 @@ private:
     sigset_t previous_;
 };
 
-}  // namespace desktop
+}  // namespace iconfile

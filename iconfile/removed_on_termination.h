@@ -4,7 +4,7 @@
 // registered here first, then ends by the signal. Plain C++: the handler only unlinks and raises.
 #include <string>
 
-namespace desktop {
+namespace iconfile {
 
 // Installs the handler for the three signals; the programs with windows keep their own.
 void EndOnTerminationSignals();
@@ -27,4 +27,4 @@ private:
     int slot_ = -1;
 };
 
-}  // namespace desktop
+}  // namespace iconfile

@@ -1,13 +1,13 @@
-#include "desktop/removed_on_termination.h"
+#include "iconfile/removed_on_termination.h"
 
 #include <array>
 #include <atomic>
 #include <csignal>
 #include <unistd.h>
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 
-namespace desktop {
+namespace iconfile {
 namespace {
 
 struct Slot {
@@ -68,4 +68,4 @@ void RemovedOnTermination::Forget() {
     path_.clear();
 }
 
-}  // namespace desktop
+}  // namespace iconfile

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -23,6 +24,10 @@ bool WriteScalable(const QString& id, const QString& folder) {
     drawing.setTitle(id);
     QPainter painter;
     if (!painter.begin(&drawing)) return false;
+    // The drawing has no text, but every group states the painter's font: keep it a valid one.
+    QFont font;
+    font.setPixelSize(16);
+    painter.setFont(font);
     const bool painted = desktop::PaintProgramIcon(painter, id, kScalableCanvas);
     // The generator writes as it paints and says nothing of a failed write: look at the file.
     return painter.end() && painted && QFileInfo(file).size() > 0;

@@ -120,15 +120,6 @@ TEST(RecognizeInput, AnIconWithOtherBytesIsReplacedOnlyAfterYes) {
     EXPECT_EQ(ReadAll(folder.path("k.ico")), twin);
 }
 
-TEST(RecognizeInput, CursorNamedLikeItsIconIsRewrittenInPlaceWithoutAQuestion) {
-    TestApplication();
-    ScratchFolder folder;
-    WriteAll(folder.path("k.ico"), Arrow(2));
-    ScriptedDesktop desktop;
-    EXPECT_TRUE(Outcome(folder.path("k.ico").string(), desktop, Kind::CursorConverted).isNull());
-    EXPECT_EQ(ReadAll(folder.path("k.ico")), Arrow(1));
-}
-
 TEST(RecognizeInput, CursorThatCannotBeWrittenGetsTheFileErrorReport) {
     TestApplication();
     ScratchFolder folder;

@@ -19,7 +19,7 @@
 #include "iconfile/icon_records.h"
 #include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "skiren/hot_spot.h"

@@ -4,7 +4,7 @@
 #include "animace/number_text.h"
 #include "animace/writer/animated_cursor_writer.h"
 #include "iconfile/file_outcome.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
@@ -29,10 +29,12 @@ std::string FrameRefusal(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::status(path, error)))
         return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOENT).reason());
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (directory.status == iconfile::DirectoryRead::ReadFailed)
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    if (checked.directory.status == iconfile::DirectoryRead::ReadFailed)
         return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    return iconfile::IsOneImageCursor(directory) ? std::string() : NotOneImageCursorText(path);
+    if (checked.directory.resourceTypeLow == 2 && !checked.sound())
+        return FileFailureText(path, iconfile::FaultText(checked));
+    return iconfile::IsOneImageCursor(checked.directory) ? std::string() : NotOneImageCursorText(path);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // kurzory cur: Skiren's icon-to-cursor conversion with a hot spot given on the command line.
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
@@ -23,12 +23,13 @@ int RunCur(Words words, const Console& console) {
     if (!hotSpot) return console.Fail(PointOptionText("--hotspot", *hotSpotText));
 
     const std::string& input = parsed->paths.front();
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() ||
-        (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(input);
+    const iconfile::IconDirectory& directory = checked.directory;
+    if (!directory.opened() || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
         return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
     if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
     if (directory.imageCountLow > 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     const int width = skiren::IconSizeFromByte(directory.firstWidthByte);
     const int height = skiren::IconSizeFromByte(directory.firstHeightByte);
     if (hotSpot->first >= width || hotSpot->second >= height)

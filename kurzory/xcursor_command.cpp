@@ -17,6 +17,7 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
+#include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
@@ -45,13 +46,18 @@ struct DecodedFrame {
     int hotSpotY = 0;
 };
 
-// Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first.
+// Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first. A frame
+// whose images fail their check is not decoded; `fault` then tells what is wrong.
 std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64_t offset, std::uint64_t length,
-                                        int hotSpotX, int hotSpotY) {
+                                        int hotSpotX, int hotSpotY, std::string& fault) {
     if (length < iconfile::IconFileHeader::kSize || length > iconfile::kLargestIconFile) return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(length), '\0');
-    if (!source.ReadAt(offset, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size())))
+    const std::span<std::uint8_t> frameBytes(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+    if (!source.ReadAt(offset, frameBytes)) return std::nullopt;
+    if (const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(frameBytes); !checked.sound()) {
+        fault = iconfile::FaultText(checked);
         return std::nullopt;
+    }
     bytes[static_cast<qsizetype>(iconfile::offsets::kResourceTypeLow)] = 1;
     const desktop::LoadedPicture loaded = desktop::LoadPictureFromBytes(bytes);
     if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
@@ -111,10 +117,12 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
         auto found = decoded.find(step.frame);
         if (found == decoded.end()) {
             const animace::FrameEntry& frame = frames[step.frame];
+            std::string fault;
             std::optional<DecodedFrame> picture =
                 frame.headerRead && frame.resourceType == 2 && frame.imageCount >= 1
-                    ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY)
+                    ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY, fault)
                     : std::nullopt;
+            if (!fault.empty()) return DamagedFrameText(path, step.frame, fault);
             if (!picture) return UnreadableFrameText(path, step.frame);
             found = decoded.emplace(step.frame, std::move(*picture)).first;
         }
@@ -129,13 +137,15 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
 }
 
 std::variant<Images, std::string> CursorImages(const std::string& path, animace::ByteSource& source) {
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (directory.status != iconfile::DirectoryRead::Read || directory.resourceTypeLow != 2 || directory.entries.empty())
-        return NotCursorText(path);
-    const iconfile::IconDirEntry& entry = directory.entries.front();
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorText(path);
+    if (!checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
+    const iconfile::IconDirEntry& entry = checked.directory.entries.front();
     const int nominalSize = std::max(skiren::IconSizeFromByte(entry.width), skiren::IconSizeFromByte(entry.height));
+    std::string fault;
     std::optional<DecodedFrame> picture =
-        DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY());
+        DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY(), fault);
+    if (!fault.empty()) return FileFailureText(path, fault);
     if (!picture) return UnreadableFrameText(path, 0);
     Images images(XcursorImagesCreate(1));
     XcursorImage* image = ImageOf(*picture, nominalSize, 0);

@@ -118,6 +118,14 @@ std::string OptionNeededText(const std::string& option) { return "Chybí povinn�
 std::string OptionNotForText(const std::string& option, const std::string& path) {
     return path + ": volba " + option + " platí jen pro rastrový obrázek.";
 }
+std::string HotSpotOptionText(const std::string& text) {
+    return "Neplatná hodnota " + Quoted(text) +
+           " volby --hotspot: zadejte X,Y, nebo VELIKOST:X,Y pro obrázek dané velikosti (1 až 256).";
+}
+std::string NoPictureOfSizeText(int size) {
+    return "Volba --hotspot " + std::to_string(size) + ":…: žádný obrázek nemá velikost " + std::to_string(size) +
+           " bodů.";
+}
 std::string ThemeNameText() { return "Volby --theme a --name se zadávají spolu a bez volby -o."; }
 
 std::string FileFailureText(const std::string& path, const std::string& reason) { return path + ": " + reason; }
@@ -140,7 +148,7 @@ std::string NotCursorOrBitmapText(const std::string& path) {
     return path + ": soubor není kurzor ani 256-barevný obrázek.";
 }
 std::string HotSpotOutsideText(const std::string& path, int width, int height) {
-    return path + ": aktivní bod musí ležet uvnitř ikony, ve sloupci 0 až " + std::to_string(width - 1) +
+    return path + ": aktivní bod musí ležet uvnitř obrázku, ve sloupci 0 až " + std::to_string(width - 1) +
            " a v řádku 0 až " + std::to_string(height - 1) + ".";
 }
 std::string PickOutsideText(const std::string& path, int size) {
@@ -164,6 +172,32 @@ std::string UnknownFileKindText(const std::string& path) {
 }
 std::string TooManyImagesText(const std::string& path) {
     return path + ": kroků a velkých snímků je tolik, že by se obrázky kurzoru X11 nevešly do paměti.";
+}
+std::string NotSquareText(const std::string& path, int width, int height) {
+    return path + ": obrázek má " + std::to_string(width) + " × " + std::to_string(height) +
+           " bodů; kurzor potřebuje čtvercový obrázek.";
+}
+std::string PictureTooLargeText(const std::string& path, int size) {
+    return path + ": obrázek má " + std::to_string(size) + " × " + std::to_string(size) +
+           " bodů; kurzor může mít nejvýš 256 × 256 bodů.";
+}
+std::string UnreadablePictureText(const std::string& path) {
+    return path + ": soubor nejde přečíst jako obrázek PNG.";
+}
+std::string SizeTwiceText(const std::string& path, int size) {
+    return path + ": velikost " + std::to_string(size) + " × " + std::to_string(size) +
+           " bodů už má jiný obrázek; každá velikost smí být jen jednou.";
+}
+std::string MixedInputText(const std::string& path) {
+    return path + ": soubor není obrázek PNG; více vstupů musí být samé obrázky PNG.";
+}
+std::string FrameSizesText(const std::string& path, const std::string& sizes, const std::string& firstSizes) {
+    return path + ": snímek má velikosti " + sizes + ", ale první snímek " + firstSizes +
+           "; všechny snímky musí mít tytéž velikosti.";
+}
+std::string InvertedPixelsText(const std::string& path, std::uint64_t count) {
+    return path + ": varování: " + std::to_string(count) +
+           " invertujících bodů (XOR) černobílého kurzoru zůstane ve formátu X11 průhledných.";
 }
 std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
 

@@ -31,6 +31,8 @@ std::string PointOptionText(const std::string& option, const std::string& text);
 std::string OptionNeededText(const std::string& option);
 std::string OptionNotForText(const std::string& option, const std::string& path);
 std::string ThemeNameText();
+std::string HotSpotOptionText(const std::string& text);
+std::string NoPictureOfSizeText(int size);
 
 // Refusals and failures, each naming the file.
 std::string FileFailureText(const std::string& path, const std::string& reason);
@@ -49,6 +51,13 @@ std::string OutputIsInputText(const std::string& path);
 std::string UnknownFileKindText(const std::string& path);
 std::string NoFilesText();
 std::string TooManyImagesText(const std::string& path);
+std::string NotSquareText(const std::string& path, int width, int height);
+std::string PictureTooLargeText(const std::string& path, int size);
+std::string UnreadablePictureText(const std::string& path);
+std::string SizeTwiceText(const std::string& path, int size);
+std::string MixedInputText(const std::string& path);
+std::string FrameSizesText(const std::string& path, const std::string& sizes, const std::string& firstSizes);
+std::string InvertedPixelsText(const std::string& path, std::uint64_t count);
 
 // The lines of `info`.
 std::string ProblemText(const animace::CursorProblem& problem);

@@ -47,7 +47,7 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
              {{"cur", "--hotspot", "1,1", "text.ico"}, "není soubor ikony nebo kurzoru"},
              {{"cur", "--hotspot", "1,1", "dve.ico"}, "více než jednu ikonu"},
              {{"cur", "--hotspot", "1,1", "d/ab"}, "nelze odvodit jméno"},
-             {{"cur", "--hotspot", "32,0", "ikona.ico", "-o", "new.cur"}, "uvnitř ikony"},
+             {{"cur", "--hotspot", "32,0", "ikona.ico", "-o", "new.cur"}, "uvnitř obrázku"},
              {{"cur", "--hotspot", "1", "ikona.ico", "-o", "new.cur"}, "--hotspot"},
              {{"cur", "ikona.ico", "-o", "new.cur"}, "--hotspot"},
              {{"cur", "--hotspot", "1,1", "ikona.cur", "-o", "new.cur"}, "už je kurzor"},
@@ -60,6 +60,63 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
     EXPECT_EQ(FilesIn(mine.root()), before);
     EXPECT_EQ(RunKurzory(mine, {"cur", "--hotspot", "1,1", "--force", "ikona.ico"}).status, 0);
     EXPECT_EQ(ReadAll(mine.path("ikona.cur"))[10], 1);
+}
+
+TEST(CurCommand, PngPicturesOfOneCursorBecomeItsSizesWithScaledHotSpots) {
+    ScratchFolder folder;
+    WritePng(folder.path("sipka32.png"), 32);
+    WritePng(folder.path("sipka48.png"), 48, QImage::Format_Indexed8);
+    WritePng(folder.path("sipka64.png"), 64, QImage::Format_Grayscale16);
+    const std::vector<std::string> pictures{"sipka32.png", "sipka48.png", "sipka64.png"};
+    std::vector<std::string> words{"cur", "--hotspot", "4,4", "-o", "sipka.cur"};
+    words.insert(words.end(), pictures.begin(), pictures.end());
+    ASSERT_EQ(RunKurzory(folder, words).status, 0);
+    EXPECT_EQ(DirectoryOf(ReadAll(folder.path("sipka.cur"))),
+              (std::vector<EntryFields>{{32, 32, 4, 4}, {48, 48, 6, 6}, {64, 64, 8, 8}}));
+    const std::vector<QImage> images = ImagesOf(folder.path("sipka.cur"));
+    ASSERT_EQ(images.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const QImage expected(QString::fromStdString(folder.path(pictures[i]).string()));
+        EXPECT_EQ(images[i].convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32))
+            << pictures[i];
+    }
+
+    // A hot spot per size; a size without one is scaled from the first given.
+    ASSERT_EQ(RunKurzory(folder, {"cur", "--hotspot", "48:6,7", "--hotspot", "32:1,1", "-o", "dva.cur", "sipka64.png",
+                                  "sipka48.png", "sipka32.png"})
+                  .status,
+              0);
+    EXPECT_EQ(DirectoryOf(ReadAll(folder.path("dva.cur"))),
+              (std::vector<EntryFields>{{64, 64, 8, 9}, {48, 48, 6, 7}, {32, 32, 1, 1}}));
+
+    QImage wide(32, 16, QImage::Format_ARGB32);
+    wide.fill(Qt::red);
+    wide.save(QString::fromStdString(folder.path("siroky.png").string()), "png");
+    WritePng(folder.path("velky.png"), 257);
+    WriteAll(folder.path("rozbity.png"), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0});
+    const std::size_t before = FilesIn(folder.root());
+    struct Case {
+        std::vector<std::string> words;
+        std::string phrase;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"cur", "--hotspot", "1,1", "sipka32.png", "siroky.png"}, "siroky.png: obrázek má 32 × 16 bodů"},
+             {{"cur", "--hotspot", "1,1", "velky.png"}, "velky.png: obrázek má 257 × 257"},
+             {{"cur", "--hotspot", "1,1", "rozbity.png"}, "rozbity.png: soubor nejde přečíst"},
+             {{"cur", "--hotspot", "32,1", "sipka32.png", "sipka48.png"}, "sipka32.png: aktivní bod musí"},
+             {{"cur", "--hotspot", "48:48,1", "sipka32.png", "sipka48.png"}, "sipka48.png: aktivní bod musí"},
+             {{"cur", "--hotspot", "16:1,1", "sipka32.png"}, "velikost 16 bodů"},
+             {{"cur", "--hotspot", "32:1,1", "--hotspot", "32:2,2", "sipka32.png"}, "dvakrát"},
+             {{"cur", "--hotspot", "0:1,1", "sipka32.png"}, "VELIKOST:X,Y"},
+             {{"cur", "--hotspot", "1,1", "sipka32.png", "sipka32.png"}, "velikost 32 × 32 bodů už má"},
+             {{"cur", "--hotspot", "1,1", "sipka32.png", "sipka.cur"}, "sipka.cur: soubor není obrázek PNG"},
+             {{"cur", "--hotspot", "1,1", "-o", "sipka32.png", "--force", "sipka32.png"}, "přepsal vstupní"},
+         }) {
+        const RunResult run = RunKurzory(folder, c.words);
+        EXPECT_EQ(run.status, 2) << c.phrase;
+        EXPECT_NE(run.err.find(c.phrase), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(FilesIn(folder.root()), before);
 }
 
 TEST(IcoCommand, WritesSkirensIconOfACursor) {

@@ -1,5 +1,8 @@
 #pragma once
 // kurzory's tests: a plain cursor of the tests' own encoder and a runner for the real program.
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
 #include <cstdint>
 #include <cstdlib>
 #include <sys/wait.h>
@@ -12,6 +15,43 @@
 
 inline Bytes PlainCursor(int size = 16, std::uint32_t argb = 0xFF2040C0) {
     return TestArgbCursor(size, 1, 2, [argb](int, int) { return argb; });
+}
+
+// A square picture saved as PNG in the given format: a diagonal of opaque colour from the top-left
+// corner over a transparent ground (a grey or palette format stores the ground as it can).
+inline void WritePng(const std::filesystem::path& path, int size, QImage::Format format = QImage::Format_ARGB32) {
+    QImage picture(size, size, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int i = 0; i < size; ++i) picture.setPixel(i, i, qRgba(200, 40, 10 + i, 255));
+    picture.convertToFormat(format).save(QString::fromStdString(path.string()), "png");
+}
+
+// Width, height and the two hot-spot fields of every directory entry of an icon or cursor.
+struct EntryFields {
+    int width, height, hotSpotX, hotSpotY;
+    bool operator==(const EntryFields&) const = default;
+};
+inline std::vector<EntryFields> DirectoryOf(const Bytes& file) {
+    std::vector<EntryFields> entries;
+    const auto u16 = [&](std::size_t at) { return file[at] | file[at + 1] << 8; };
+    for (std::size_t i = 0; file.size() >= 6 && i < static_cast<std::size_t>(u16(4)) && 6 + 16 * i + 16 <= file.size(); ++i) {
+        const std::size_t at = 6 + 16 * i;
+        entries.push_back({file[at] == 0 ? 256 : file[at], file[at + 1] == 0 ? 256 : file[at + 1], u16(at + 4), u16(at + 6)});
+    }
+    return entries;
+}
+
+// Every image of an icon or cursor as the toolkit's reader decodes it.
+inline std::vector<QImage> ImagesOf(const std::filesystem::path& path) {
+    Bytes bytes = ReadAll(path);
+    if (bytes.size() > 2) bytes[2] = 1;  // the reader takes cursors only as icons
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    std::vector<QImage> images;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) images.push_back(reader.read());
+    return images;
 }
 
 #ifdef KURZORY_BINARY

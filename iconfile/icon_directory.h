@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "iconfile/icon_records.h"
@@ -37,6 +38,8 @@ struct IconDirectory {
 };
 
 IconDirectory ReadIconDirectory(const std::filesystem::path& path);
+// The same for a whole file's bytes already in memory, such as a frame inside an animated cursor.
+IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes);
 
 // The frame picker's cursor test, by the low bytes: a cursor (type 2) holding exactly one image.
 inline bool IsOneImageCursor(const IconDirectory& directory) {

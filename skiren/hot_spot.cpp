@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "desktop/rounding.h"
+#include "iconfile/icon_records.h"
 
 namespace skiren {
 
@@ -27,6 +28,6 @@ int LinePositionForStep(int position, int boxPosition, int boxExtent, int lineTh
 
 std::string ValueCaption(int value) { return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value); }
 
-int IconSizeFromByte(int directoryByte) { return directoryByte == 0 ? 256 : directoryByte; }
+int IconSizeFromByte(int directoryByte) { return iconfile::SizeFromDirectoryByte(directoryByte); }
 
 }  // namespace skiren

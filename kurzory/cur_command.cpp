@@ -3,13 +3,15 @@
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_encoder.h"
+#include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
+#include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "kurzory/png_picture.h"
+#include "kurzory/picture_pixels.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
@@ -62,28 +64,54 @@ int CursorOfPictures(const ParsedArguments& parsed, const HotSpotChoice& choice,
     return WriteCursor(parsed, images, console);
 }
 
+// Skiren's conversion for an icon of one bitmap image; otherwise a new cursor of every size the
+// icon holds, at each size its deepest image, bitmaps copied as stored and PNG images as 32-bit
+// bitmaps, which every loader reads.
 int CursorOfIcon(const ParsedArguments& parsed, const HotSpotChoice& choice, const Console& console) {
     const std::string& input = parsed.paths.front();
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
+    const std::optional<std::vector<std::uint8_t>> file = iconfile::ReadWholeIconFile(input);
+    const iconfile::CheckedIconFile checked = file ? iconfile::CheckIconBytes(*file) : iconfile::CheckIconFile(input);
+    const iconfile::IconDirectory& directory = checked.directory;
     if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() ||
         (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
         return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
     if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
-    if (directory.imageCountLow > 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
-    const PictureSize size{skiren::IconSizeFromByte(directory.firstWidthByte),
-                           skiren::IconSizeFromByte(directory.firstHeightByte)};
-    const auto spots = HotSpotsFor(choice, {size}, {input});
-    if (const std::string* refusal = std::get_if<std::string>(&spots)) return console.Fail(*refusal);
-    const HotSpot& spot = std::get<std::vector<HotSpot>>(spots).front();
+    if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
+    if (!file) return console.Fail(TooLargeIconText(input));
 
-    std::string refusal;
-    const std::optional<std::string> output = CursorOutput(parsed, refusal);
-    if (!output) return console.Fail(refusal);
-    // A hot spot of 256 cannot be inside an icon, so both fit the byte Skiren writes.
-    const iconfile::FileOutcome written = iconfile::ConvertIconToCursor(
-        input, *output, static_cast<std::uint8_t>(spot.first), static_cast<std::uint8_t>(spot.second));
-    if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
-    return 0;
+    std::vector<iconfile::CheckedImage> kept;
+    for (std::size_t index : iconfile::DeepestImagePerSize(checked)) kept.push_back(checked.images[index]);
+    std::vector<PictureSize> sizes;
+    for (const iconfile::CheckedImage& image : kept) sizes.push_back({image.width, image.height});
+    const auto found = HotSpotsFor(choice, sizes, std::vector<std::string>(kept.size(), input));
+    if (const std::string* refusal = std::get_if<std::string>(&found)) return console.Fail(*refusal);
+    const std::vector<HotSpot>& spots = std::get<std::vector<HotSpot>>(found);
+
+    if (checked.images.size() == 1 && kept.front().encoding == iconfile::ImageEncoding::Bitmap) {
+        std::string refusal;
+        const std::optional<std::string> output = CursorOutput(parsed, refusal);
+        if (!output) return console.Fail(refusal);
+        // A hot spot of 256 cannot be inside an icon, so both fit the byte Skiren writes.
+        const iconfile::FileOutcome written =
+            iconfile::ConvertIconToCursor(input, *output, static_cast<std::uint8_t>(spots.front().first),
+                                          static_cast<std::uint8_t>(spots.front().second));
+        if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
+        return 0;
+    }
+    std::vector<iconfile::ContainerImage> images;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i].encoding == iconfile::ImageEncoding::Bitmap) {
+            images.push_back(iconfile::StoredImage(*file, kept[i]));
+            images.back().hotSpotX = spots[i].first;
+            images.back().hotSpotY = spots[i].second;
+            continue;
+        }
+        const std::optional<QImage> decoded = DecodedImage(*file, kept[i]);
+        if (!decoded || decoded->width() != kept[i].width || decoded->height() != kept[i].height)
+            return console.Fail(UnreadableImageText(input, kept[i].index));
+        images.push_back(iconfile::Bitmap32Image(RgbaOf(*decoded), spots[i].first, spots[i].second));
+    }
+    return WriteCursor(parsed, images, console);
 }
 
 }  // namespace

@@ -173,6 +173,12 @@ std::string UnknownFileKindText(const std::string& path) {
 std::string TooManyImagesText(const std::string& path) {
     return path + ": kroků a velkých snímků je tolik, že by se obrázky kurzoru X11 nevešly do paměti.";
 }
+std::string TooLargeIconText(const std::string& path) {
+    return path + ": soubor je větší než 16 MiB; takovou ikonu ani kurzor žádný program nenačte.";
+}
+std::string UnreadableImageText(const std::string& path, std::size_t image) {
+    return path + ": obrázek " + std::to_string(image + 1) + " nejde přečíst.";
+}
 std::string NotSquareText(const std::string& path, int width, int height) {
     return path + ": obrázek má " + std::to_string(width) + " × " + std::to_string(height) +
            " bodů; kurzor potřebuje čtvercový obrázek.";

@@ -51,6 +51,8 @@ std::string OutputIsInputText(const std::string& path);
 std::string UnknownFileKindText(const std::string& path);
 std::string NoFilesText();
 std::string TooManyImagesText(const std::string& path);
+std::string TooLargeIconText(const std::string& path);
+std::string UnreadableImageText(const std::string& path, std::size_t image);
 std::string NotSquareText(const std::string& path, int width, int height);
 std::string PictureTooLargeText(const std::string& path, int size);
 std::string UnreadablePictureText(const std::string& path);

@@ -45,7 +45,7 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
     };
     for (const Case& c : std::vector<Case>{
              {{"cur", "--hotspot", "1,1", "text.ico"}, "není soubor ikony nebo kurzoru"},
-             {{"cur", "--hotspot", "1,1", "dve.ico"}, "více než jednu ikonu"},
+             {{"cur", "--hotspot", "1,1", "dve.ico"}, "obrázek 2 sahá za konec"},
              {{"cur", "--hotspot", "1,1", "d/ab"}, "nelze odvodit jméno"},
              {{"cur", "--hotspot", "32,0", "ikona.ico", "-o", "new.cur"}, "uvnitř obrázku"},
              {{"cur", "--hotspot", "1", "ikona.ico", "-o", "new.cur"}, "--hotspot"},
@@ -117,6 +117,29 @@ TEST(CurCommand, PngPicturesOfOneCursorBecomeItsSizesWithScaledHotSpots) {
         EXPECT_NE(run.err.find(c.phrase), std::string::npos) << run.err;
     }
     EXPECT_EQ(FilesIn(folder.root()), before);
+}
+
+TEST(CurCommand, MultiImageIconKeepsEverySizeAtItsDeepest) {
+    ScratchFolder folder;
+    WritePng(folder.path("velka.png"), 64);
+    const Bytes deep32 = Icon(32);
+    WriteAll(folder.path("ikona.ico"),
+             Combined({TestIcon(16, 16), TestIcon(32, 32), deep32, PngIcon(folder.path("velka.png"), 64)}, 1));
+    ASSERT_EQ(RunKurzory(folder, {"cur", "--hotspot", "16:2,3", "ikona.ico"}).status, 0);
+    const Bytes cursor = ReadAll(folder.path("ikona.cur"));
+    EXPECT_EQ(DirectoryOf(cursor), (std::vector<EntryFields>{{16, 16, 2, 3}, {32, 32, 4, 6}, {64, 64, 8, 12}}));
+    // The bitmaps are copied as stored, the 32-bit one of the two 32 px images.
+    const Bytes icon16 = TestIcon(16, 16);
+    const std::size_t block16 = icon16.size() - 22;
+    EXPECT_EQ(Bytes(cursor.begin() + 54, cursor.begin() + 54 + static_cast<std::ptrdiff_t>(block16)),
+              Bytes(icon16.begin() + 22, icon16.end()));
+    EXPECT_EQ(Bytes(cursor.begin() + 54 + static_cast<std::ptrdiff_t>(block16),
+                    cursor.begin() + 54 + static_cast<std::ptrdiff_t>(block16 + deep32.size() - 22)),
+              Bytes(deep32.begin() + 22, deep32.end()));
+    const std::vector<QImage> images = ImagesOf(folder.path("ikona.cur"));
+    ASSERT_EQ(images.size(), 3u);
+    EXPECT_EQ(images[2].convertToFormat(QImage::Format_ARGB32),
+              QImage(QString::fromStdString(folder.path("velka.png").string())).convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST(IcoCommand, WritesSkirensIconOfACursor) {

@@ -1,11 +1,13 @@
-#include "kurzory/png_picture.h"
+#include "kurzory/picture_pixels.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <cstring>
 #include <fstream>
 
+#include "desktop/picture_loader.h"
 #include "iconfile/header_byte.h"
+#include "iconfile/stored_images.h"
 #include "kurzory/messages.h"
 
 namespace kurzory {
@@ -42,6 +44,15 @@ std::variant<iconfile::RgbaPicture, std::string> ReadSquarePng(const std::string
     if (image.width() != image.height()) return NotSquareText(path, image.width(), image.height());
     if (image.width() > iconfile::kLargestImageSide) return PictureTooLargeText(path, image.width());
     return RgbaOf(image);
+}
+
+std::optional<QImage> DecodedImage(std::span<const std::uint8_t> file, const iconfile::CheckedImage& image) {
+    const iconfile::ContainerImage stored[1] = {iconfile::StoredImage(file, image)};
+    const std::vector<std::uint8_t> icon = iconfile::EncodeContainer(iconfile::IconFileKind::Icon, stored);
+    const desktop::LoadedPicture loaded =
+        desktop::LoadPictureFromBytes(QByteArray(reinterpret_cast<const char*>(icon.data()), static_cast<qsizetype>(icon.size())));
+    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
+    return loaded.image;
 }
 
 }  // namespace kurzory

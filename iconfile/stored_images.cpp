@@ -29,14 +29,4 @@ ContainerImage StoredImage(std::span<const std::uint8_t> file, const CheckedImag
     return stored;
 }
 
-std::string SizesText(const std::vector<CheckedImage>& images) {
-    std::string text;
-    for (const CheckedImage& image : images) {
-        if (!text.empty()) text += ", ";
-        text += std::to_string(image.width);
-        if (image.height != image.width) text += " × " + std::to_string(image.height);
-    }
-    return text;
-}
-
 }  // namespace iconfile

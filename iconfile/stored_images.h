@@ -3,7 +3,6 @@
 // copied as stored, so a cursor made of an icon keeps every pixel, mask and palette exactly.
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "iconfile/icon_encoder.h"
@@ -18,8 +17,5 @@ std::vector<std::size_t> DeepestImagePerSize(const CheckedIconFile& checked);
 // The image's block as stored in `file`, the bytes `checked` was made of, with its size, palette
 // entries and bit count for a new directory entry. The image must be sound.
 ContainerImage StoredImage(std::span<const std::uint8_t> file, const CheckedImage& image);
-
-// The images' sizes as a line such as "16, 32, 48" (a side, or "16 × 32" for an oblong image).
-std::string SizesText(const std::vector<CheckedImage>& images);
 
 }  // namespace iconfile

@@ -7,14 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "kurzory/picture_sizes.h"
+
 namespace kurzory {
 
 using HotSpot = std::pair<int, int>;
-
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-};
 
 struct HotSpotChoice {
     std::optional<HotSpot> first;                  // "X,Y"

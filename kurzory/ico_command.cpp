@@ -1,7 +1,6 @@
 // kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
 // input's kind is told by its content.
 #include <QString>
-#include <cstdlib>
 #include <fstream>
 
 #include "desktop/picture_loader.h"
@@ -13,6 +12,7 @@
 #include "kurzory/console.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/scratch_folder.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_builder.h"
@@ -24,26 +24,6 @@ namespace kurzory {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A private folder for Pelcor's scratch file, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code error;
-        std::string pattern = (fs::temp_directory_path(error) / "kurzory-XXXXXX").string();
-        if (!error && ::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;

@@ -126,11 +126,14 @@ std::string NoPictureOfSizeText(int size) {
     return "Volba --hotspot " + std::to_string(size) + ":…: žádný obrázek nemá velikost " + std::to_string(size) +
            " bodů.";
 }
+std::string HotSpotOnlyForPngText() {
+    return "Volba --hotspot platí jen pro snímky PNG; kurzor má svůj aktivní bod.";
+}
 std::string ThemeNameText() { return "Volby --theme a --name se zadávají spolu a bez volby -o."; }
 
 std::string FileFailureText(const std::string& path, const std::string& reason) { return path + ": " + reason; }
-std::string NotOneImageCursorText(const std::string& path) {
-    return path + ": soubor není kurzor s jediným obrázkem.";
+std::string NotCursorFrameText(const std::string& path) {
+    return path + ": soubor není kurzor ani obrázek PNG.";
 }
 std::string OutputExistsText(const std::string& path) {
     return path + ": soubor už existuje; přepíše se jen s volbou --force.";
@@ -197,8 +200,10 @@ std::string SizeTwiceText(const std::string& path, int size) {
 std::string MixedInputText(const std::string& path) {
     return path + ": soubor není obrázek PNG; více vstupů musí být samé obrázky PNG.";
 }
-std::string FrameSizesText(const std::string& path, const std::string& sizes, const std::string& firstSizes) {
-    return path + ": snímek má velikosti " + sizes + ", ale první snímek " + firstSizes +
+std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t> frame, const std::string& sizes,
+                           const std::string& firstSizes) {
+    return path + ": snímek " + (frame ? std::to_string(*frame + 1) + " " : std::string()) + "má velikosti " + sizes +
+           ", ale první snímek " + firstSizes +
            "; všechny snímky musí mít tytéž velikosti.";
 }
 std::string InvertedPixelsText(const std::string& path, std::uint64_t count) {

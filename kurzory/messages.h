@@ -1,6 +1,7 @@
 #pragma once
 // Every text kurzory prints: the help pages and the one-line Czech errors.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "animace/reader/animated_cursor_problems.h"
@@ -33,10 +34,11 @@ std::string OptionNotForText(const std::string& option, const std::string& path)
 std::string ThemeNameText();
 std::string HotSpotOptionText(const std::string& text);
 std::string NoPictureOfSizeText(int size);
+std::string HotSpotOnlyForPngText();
 
 // Refusals and failures, each naming the file.
 std::string FileFailureText(const std::string& path, const std::string& reason);
-std::string NotOneImageCursorText(const std::string& path);
+std::string NotCursorFrameText(const std::string& path);
 std::string OutputExistsText(const std::string& path);
 std::string OutputIsFrameText(const std::string& path);
 std::string TooLargeText(const std::string& path);
@@ -58,7 +60,9 @@ std::string PictureTooLargeText(const std::string& path, int size);
 std::string UnreadablePictureText(const std::string& path);
 std::string SizeTwiceText(const std::string& path, int size);
 std::string MixedInputText(const std::string& path);
-std::string FrameSizesText(const std::string& path, const std::string& sizes, const std::string& firstSizes);
+// `frame` (from 0) for a frame inside an animated cursor `path`, nothing for a frame file.
+std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t> frame, const std::string& sizes,
+                           const std::string& firstSizes);
 std::string InvertedPixelsText(const std::string& path, std::uint64_t count);
 
 // The lines of `info`.

@@ -23,7 +23,16 @@ std::array<BytePatch, 3> CursorPatches(std::uint8_t column, std::uint8_t row) {
 std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
     const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
     if (!outputPath) return std::nullopt;
-    return PatchedCopy(inputPath, *outputPath, IconPatches(), files);
+    return ConvertCursorToIcon(inputPath, *outputPath, files);
+}
+
+bool IconTwinReplacesOtherFile(const std::string& inputPath, const std::string& outputPath, FileOperations& files) {
+    if (files.Status(outputPath).kind != FileKind::Regular || files.SameFile(inputPath, outputPath)) return false;
+    return !HoldsPatchedCopy(outputPath, inputPath, IconPatches(), files);
+}
+
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath, FileOperations& files) {
+    return PatchedCopy(inputPath, outputPath, IconPatches(), files);
 }
 
 FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {

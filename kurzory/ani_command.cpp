@@ -52,9 +52,9 @@ std::string ReadFrame(const std::string& path, Frame& frame) {
     const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
     if (checked.directory.status == iconfile::DirectoryRead::ReadFailed)
         return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2 || checked.directory.imageCountLow == 0)
-        return NotCursorFrameText(path);
-    if (!checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
+    if (checked.directory.resourceTypeLow == 2 && !checked.sound())
+        return FileFailureText(path, iconfile::FaultText(checked));
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorFrameText(path);
     frame.sizes = SizesOf(checked);
     return {};
 }

@@ -72,8 +72,7 @@ int CursorOfIcon(const ParsedArguments& parsed, const HotSpotChoice& choice, con
     const std::optional<std::vector<std::uint8_t>> file = iconfile::ReadWholeIconFile(input);
     const iconfile::CheckedIconFile checked = file ? iconfile::CheckIconBytes(*file) : iconfile::CheckIconFile(input);
     const iconfile::IconDirectory& directory = checked.directory;
-    if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() ||
-        (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
+    if (!directory.opened() || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
         return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
     if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
     if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));

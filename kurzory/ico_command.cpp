@@ -5,8 +5,8 @@
 
 #include "desktop/picture_loader.h"
 #include "iconfile/header_byte.h"
-#include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
+#include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
@@ -63,11 +63,12 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     return 0;
 }
 
-int IconOfCursor(const std::string& input, const iconfile::IconDirectory& directory, const ParsedArguments& parsed,
+int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& checked, const ParsedArguments& parsed,
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
+    if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    if (checked.directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
     if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
@@ -86,9 +87,9 @@ int RunIco(Words words, const Console& console) {
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status == iconfile::DirectoryRead::Read && directory.resourceTypeLow == 2 && !directory.entries.empty())
-        return IconOfCursor(input, directory, *parsed, console);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(input);
+    if (checked.directory.opened() && checked.directory.resourceTypeLow == 2)
+        return IconOfCursor(input, checked, *parsed, console);
     if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
     return console.Fail(NotCursorOrBitmapText(input));
 }

@@ -80,7 +80,8 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
 }
 
 int DescribeIconFile(const std::string& path, const Console& console) {
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    const iconfile::IconDirectory& directory = checked.directory;
     if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
         console.Fail(UnknownFileKindText(path));
         return 2;
@@ -98,8 +99,8 @@ int DescribeIconFile(const std::string& path, const Console& console) {
         if (cursor) out << ", aktivní bod " << entry.hotSpotX() << ", " << entry.hotSpotY();
         out << ", " << entry.imageSize << " bajtů\n";
     }
-    if (directory.status != iconfile::DirectoryRead::Read) {
-        console.Fail(FileFailureText(path, "soubor je kratší, než udává jeho hlavička."));
+    if (!checked.sound()) {
+        console.Fail(FileFailureText(path, iconfile::FaultText(checked)));
         return 2;
     }
     return 0;

@@ -163,6 +163,9 @@ std::string NotAnimatedCursorText(const std::string& path) {
 std::string UnreadableFrameText(const std::string& path, std::uint64_t frame) {
     return path + ": snímek " + std::to_string(frame + 1) + " nejde přečíst jako kurzor.";
 }
+std::string DamagedFrameText(const std::string& path, std::uint64_t frame, const std::string& fault) {
+    return path + ": snímek " + std::to_string(frame + 1) + ": " + fault;
+}
 
 std::string NotCursorText(const std::string& path) {
     return path + ": soubor není kurzor ani animovaný kurzor.";

@@ -48,6 +48,7 @@ std::string HotSpotOutsideText(const std::string& path, int width, int height);
 std::string PickOutsideText(const std::string& path, int size);
 std::string NotAnimatedCursorText(const std::string& path);
 std::string UnreadableFrameText(const std::string& path, std::uint64_t frame);
+std::string DamagedFrameText(const std::string& path, std::uint64_t frame, const std::string& fault);
 std::string NotCursorText(const std::string& path);
 std::string OutputIsInputText(const std::string& path);
 std::string UnknownFileKindText(const std::string& path);

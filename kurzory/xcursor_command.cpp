@@ -56,10 +56,15 @@ struct DecodedCursor {
     std::uint64_t invertedPixels = 0;           // lost in X11's format, which has no XOR
 };
 
-// Decodes every size of a cursor's bytes as the wizard's preview decodes one: as an icon.
-std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes) {
+// Decodes every size of a cursor's bytes as the wizard's preview decodes one: as an icon. A cursor
+// whose images fail their check is not decoded; `fault` then tells what is wrong.
+std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes, std::string& fault) {
     const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
-    if (!checked.sound() || checked.directory.resourceTypeLow != 2) return std::nullopt;
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return std::nullopt;
+    if (!checked.sound()) {
+        fault = iconfile::FaultText(checked);
+        return std::nullopt;
+    }
     DecodedCursor cursor;
     cursor.sizes = SizesOf(checked);
     for (std::size_t index : iconfile::DeepestImagePerSize(checked)) {
@@ -153,10 +158,12 @@ std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, an
         if (decoded.contains(step.frame)) continue;
         const animace::FrameEntry& frame = frames[step.frame];
         std::optional<DecodedCursor> cursor;
+        std::string fault;
         if (frame.length <= iconfile::kLargestIconFile) {
             std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frame.length));
-            if (source.ReadAt(frame.dataOffset, bytes)) cursor = DecodeCursor(bytes);
+            if (source.ReadAt(frame.dataOffset, bytes)) cursor = DecodeCursor(bytes, fault);
         }
+        if (!fault.empty()) return DamagedFrameText(path, step.frame, fault);
         if (!cursor) return UnreadableFrameText(path, step.frame);
         decoded.emplace(step.frame, std::move(*cursor));
     }
@@ -189,12 +196,11 @@ std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, an
 std::variant<MadeImages, std::string> CursorImages(const std::string& path) {
     const std::optional<std::vector<std::uint8_t>> bytes = iconfile::ReadWholeIconFile(path);
     const iconfile::CheckedIconFile checked = bytes ? iconfile::CheckIconBytes(*bytes) : iconfile::CheckIconFile(path);
-    if (checked.directory.status != iconfile::DirectoryRead::Read || checked.directory.resourceTypeLow != 2 ||
-        checked.directory.entries.empty())
-        return NotCursorText(path);
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorText(path);
     if (!checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
     if (!bytes) return TooLargeIconText(path);
-    const std::optional<DecodedCursor> cursor = DecodeCursor(*bytes);
+    std::string fault;
+    const std::optional<DecodedCursor> cursor = DecodeCursor(*bytes, fault);
     if (!cursor) return UnreadableFrameText(path, 0);
     MadeImages made{Images(XcursorImagesCreate(static_cast<int>(cursor->images.size()))), cursor->invertedPixels};
     if (!made.images) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());

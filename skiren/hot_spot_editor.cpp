@@ -9,7 +9,7 @@
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "skiren/checkerboard.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
@@ -132,7 +132,8 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         return;
     }
     Image1->setPicture(loaded.image);
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path_);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path_);
+    const iconfile::IconDirectory& directory = checked.directory;
     if (!directory.opened()) return recoverWithPlaceholder();
     if (directory.imageCountLow > 1) {
         services().showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
@@ -140,6 +141,8 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         services().endProgram(0);
         return;
     }
+    // A cut or damaged icon is not taken for a good one, though the picture reader may show a part.
+    if (!checked.sound()) return recoverWithPlaceholder();
     iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
     iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
     iconLoaded_ = true;

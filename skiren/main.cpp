@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
     if (!desktop::DisplayUsable(argc, argv)) {
         if (recognition.kind == skiren::Recognition::Kind::OpenEditor)
             return desktop::ReportMissingDisplay(skiren::kProgram);
-        // A refusal or a failed conversion is told on standard error instead of in a box.
+        // A refusal, a failed conversion or a file that would be replaced is told on standard error.
         desktop::StandardErrorServices services(QStringLiteral("Skiren"));
-        skiren::FinishRecognition(recognition, path, services);
+        skiren::FinishRecognitionWithoutDisplay(recognition, path, services);
         return services.exitStatus();
     }
 

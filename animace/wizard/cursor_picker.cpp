@@ -14,7 +14,7 @@
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 
 namespace animace {
 namespace {
@@ -138,9 +138,11 @@ void Form1::testAndPreview() {
     Command1->setEnabled(true);
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
-    // away like a file of the wrong kind, so the picked frames are never lost.
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (!iconfile::IsOneImageCursor(directory)) return rejectSelectedFile();
+    // away like a file of the wrong kind, so the picked frames are never lost; so is a cursor whose
+    // image is cut or damaged, which the writer would otherwise copy whole into the animation.
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    if (!iconfile::IsSoundOneImageCursor(checked)) return rejectSelectedFile();
+    const iconfile::IconDirectory& directory = checked.directory;
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();

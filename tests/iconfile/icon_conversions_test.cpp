@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "iconfile/file_operations.h"
 #include "iconfile/icon_conversions.h"
 #include "support/temp_files.h"
 
@@ -89,4 +90,30 @@ TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {
     std::filesystem::remove(folder.path("sipka.ico"));
     ASSERT_TRUE(ConvertCursorToIcon(folder.path("sipka.cur").string())->succeeded());
     EXPECT_EQ(ReadAll(folder.path("sipka.ico")), icon);
+}
+
+TEST(IconConversions, OnlyAnIconWithOtherBytesCountsAsReplaced) {
+    ScratchFolder folder;
+    SystemFileOperations files;
+    const std::string cursor = folder.path("k.cur").string(), icon = folder.path("k.ico").string();
+    WriteAll(cursor, SampleCursor(7, 3));
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files)) << "nothing there";
+    ASSERT_TRUE(ConvertCursorToIcon(cursor)->succeeded());
+    const Bytes twin = ReadAll(icon);
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files)) << "the twin already";
+    Bytes other = twin;
+    other.back() ^= 1;
+    WriteAll(icon, other);
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files)) << "one byte differs";
+    other = twin;
+    other.push_back(0);
+    WriteAll(icon, other);
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files)) << "one byte longer";
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, cursor, files)) << "the input itself";
+    // A three-byte cursor's twin reaches past its end: the gap is zeros.
+    WriteAll(cursor, Bytes{0, 0, 2});
+    WriteAll(icon, Bytes{0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files));
+    WriteAll(icon, Bytes{0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9});
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files));
 }

@@ -53,6 +53,18 @@ if [ -n "$samples" ]; then
     echo text >"$work/poznamka.txt"
     run -- "$work/poznamka.txt"
     expect "refused input" 1 "" "Skiren: Vstupní soubor není soubor ikony nebo kurzoru!"
+    # An icon the user made is not replaced unasked, and nobody can be asked without a display.
+    cp "$samples/sipka.cur" "$work/moje.cur" && cp "$samples/kytka16.ico" "$work/moje.ico"
+    run -- "$work/moje.cur"
+    expect "different icon kept" 1 "" "Skiren: Soubor $work/moje.ico již existuje a liší se; bez obrazovky se nelze zeptat, zda ho přepsat, proto se nic nezapsalo."
+    cmp -s "$samples/kytka16.ico" "$work/moje.ico" || { echo "FAIL: the different icon was replaced" >&2; status=1; }
+    cp "$work/sipka.ico" "$work/moje.ico"
+    run -- "$work/moje.cur"
+    expect "the same icon again" 0 "" ""
+    head -c 1000 "$samples/sipka.cur" >"$work/useknuty.cur"
+    run -- "$work/useknuty.cur"
+    expect "cut cursor" 1 "" "Skiren: Vstupní soubor není soubor ikony nebo kurzoru!"
+    [ ! -e "$work/useknuty.ico" ] || { echo "FAIL: an icon of the cut cursor was written" >&2; status=1; }
     cp "$samples/sipka.cur" "$work/slozka.cur" && mkdir "$work/slozka.ico"
     run -- "$work/slozka.cur"
     expect "failed conversion" 1 "" "Skiren: Chyba souboru $work/slozka.ico:

@@ -6,11 +6,14 @@
 
 namespace {
 
+// A cursor the picker takes, 326 bytes long.
+Bytes WorkedFrame() { return ReadAll(TestData("worked_example_1.cur")); }
+
 class AniCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteAll(folder.path("a.cur"), MonochromeCursor());
-        WriteAll(folder.path("b.cur"), MonochromeCursor());
+        WriteAll(folder.path("a.cur"), WorkedFrame());
+        WriteAll(folder.path("b.cur"), WorkedFrame());
     }
     ScratchFolder folder;
 };
@@ -20,7 +23,7 @@ TEST_F(AniCommand, WorkedExampleGivesItsBytes) {
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes file = ReadAll(folder.path("out.ani"));
     EXPECT_EQ(file.size(), 776u);
-    EXPECT_EQ(file, ExpectedAnimation({MonochromeCursor(), MonochromeCursor()}, {0, 1, 0}, {60, 30, 60}));
+    EXPECT_EQ(file, ExpectedAnimation({WorkedFrame(), WorkedFrame()}, {0, 1, 0}, {60, 30, 60}));
 }
 
 TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
@@ -63,6 +66,7 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
         return bytes;
     }());
     WriteAll(folder.path("icon.ico"), TestArgbCursor(16, 0, 0, [](int, int) { return 0xFF000000u; }, 1));
+    std::filesystem::copy_file(TestData("sipka16_cut.cur"), folder.path("cut.cur"));
     struct Case {
         std::vector<std::string> words;
         std::string named;
@@ -70,6 +74,7 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
     const std::vector<Case> cases = {
         {{"ani", "-o", "out.ani", "a.cur", "icon.ico"}, "icon.ico"},
         {{"ani", "-o", "out.ani", "two.cur", "a.cur"}, "two.cur"},
+        {{"ani", "-o", "out.ani", "a.cur", "cut.cur"}, "cut.cur: obrázek 1 sahá za konec souboru"},
         {{"ani", "-o", "out.ani", "a.cur", "missing.cur"}, "missing.cur"},
         {{"ani", "-o", "out.ani", "--times", "0.04", "a.cur", "b.cur"}, "0.04"},
         {{"ani", "-o", "out.ani", "--times", "1638.36", "a.cur", "b.cur"}, "1638.36"},
@@ -88,7 +93,7 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_FALSE(std::filesystem::exists(folder.path("out.ani"))) << c.named;
     }
-    EXPECT_EQ(ReadAll(folder.path("a.cur")), MonochromeCursor());
+    EXPECT_EQ(ReadAll(folder.path("a.cur")), WorkedFrame());
 }
 
 TEST_F(AniCommand, FramesOfSeveralSizesAndPngFrames) {

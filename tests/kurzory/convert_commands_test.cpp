@@ -142,6 +142,52 @@ TEST(CurCommand, MultiImageIconKeepsEverySizeAtItsDeepest) {
               QImage(QString::fromStdString(folder.path("velka.png").string())).convertToFormat(QImage::Format_ARGB32));
 }
 
+// Cut, lying and empty files: every command refuses them in one line naming the file and the
+// fault, writes nothing, and leaves with status 2.
+TEST(Kurzory, CutOrDamagedFilesAreRefusedByEveryCommand) {
+    ScratchFolder folder;
+    WriteAll(folder.path("a.cur"), ReadAll(TestData("worked_example_1.cur")));
+    const struct {
+        const char* fixture;
+        const char* name;
+        std::string fault;
+    } files[] = {
+        {"sipka16_cut.ico", "cut.ico", "obrázek 1 sahá za konec souboru: má 1384 bajtů od bajtu 22, soubor má jen 1000 bajtů."},
+        {"sipka16_cut.cur", "cut.cur", "obrázek 1 sahá za konec souboru"},
+        {"lying_directory.ico", "lying.ico", "adresář udává 32"},
+        {"lying_header.ico", "header.ico", "dvojnásobek výšky"},
+        {"no_images.ico", "none.ico", "neobsahuje žádný obrázek"},
+    };
+    for (const auto& file : files) {
+        fs::copy_file(TestData(file.fixture), folder.path(file.name));
+        // The cursors' cuts as cursors, the icons' as icons: each command gets its own kind.
+        Bytes cursor = ReadAll(TestData(file.fixture));
+        cursor[2] = 2;
+        WriteAll(folder.path(std::string("k-") + file.name), cursor);
+        Bytes icon = cursor;
+        icon[2] = 1;
+        WriteAll(folder.path(std::string("i-") + file.name), icon);
+    }
+    const std::size_t before = FilesIn(folder.root());
+    for (const auto& file : files) {
+        const std::string asCursor = std::string("k-") + file.name, asIcon = std::string("i-") + file.name;
+        for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+                 {"cur", "--hotspot", "0,0", "-o", "out.cur", asIcon},
+                 {"ico", "-o", "out.ico", asCursor},
+                 {"ani", "-o", "out.ani", "a.cur", asCursor},
+                 {"xcursor", "-o", "out", asCursor},
+                 {"info", asIcon},
+             }) {
+            const RunResult run = RunKurzory(folder, words);
+            EXPECT_EQ(run.status, 2) << words[0] << ' ' << words.back();
+            EXPECT_NE(run.err.find(words.back() + ": "), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(file.fault), std::string::npos) << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
+    }
+    EXPECT_EQ(FilesIn(folder.root()), before);
+}
+
 TEST(IcoCommand, WritesSkirensIconOfACursor) {
     ScratchFolder mine, skirens;
     const Bytes cursor = TestArgbCursor(48, 20, 30, [](int x, int) { return 0x80FF0000u + static_cast<std::uint32_t>(x); });

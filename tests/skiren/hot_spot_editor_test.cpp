@@ -132,6 +132,20 @@ TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {
     EXPECT_EQ(Captions(editor), (QStringList{" 0", " 0", "-1", " 0"}));
 }
 
+// The picture reader may show part of such a file; the icon is still not taken for a good one.
+TEST(HotSpotEditor, CutOrDamagedIconOpensThePlaceholderAndWritesNothing) {
+    for (const char* name : {"sipka16_cut.ico", "lying_directory.ico", "lying_header.ico", "no_images.ico"}) {
+        EditorOnFile open(ReadAll(TestData(name)));
+        HotSpotEditor& editor = *open.editor;
+        EXPECT_FALSE(open.desktop.ended) << name;
+        EXPECT_TRUE(open.desktop.messages.empty()) << name;
+        EXPECT_FALSE(editor.Command1->isEnabled()) << name;
+        EXPECT_EQ(editor.Image1->picture().size(), QSize(192, 192)) << name;
+        QTest::mouseClick(editor.Command1, Qt::LeftButton);
+        EXPECT_FALSE(std::filesystem::exists(open.folder.path("sipka.cur"))) << name;
+    }
+}
+
 TEST(HotSpotEditor, EmptyPictureIsNotValid) {
     TestApplication();
     ScratchFolder folder;
@@ -148,9 +162,7 @@ TEST(HotSpotEditor, EmptyPictureIsNotValid) {
 TEST(HotSpotEditor, SizeByteZeroMeans256) {
     TestApplication();
     ScratchFolder folder;
-    Bytes icon = TestIcon(32, 32);
-    icon[6] = 0;
-    WriteAll(folder.path("big.ico"), icon);
+    WriteAll(folder.path("big.ico"), TestIcon(256, 32));  // its width byte is 0
     ScriptedDesktop desktop;
     const QImage picture(8, 8, QImage::Format_RGB32);
     HotSpotEditor editor(folder.path("big.ico").string(), desktop,

@@ -125,9 +125,7 @@ TEST(PointerTrial, OverThePickerPreviewThePointerIsTheSelectedCursor) {
     open.select(CursorName(16));
     ExpectPointerIs(PointerOver(form.Image2), form.Image2->picture(), {15, 7});
     // The error picture and a refused file leave the normal pointer.
-    Bytes broken = TestCursor();
-    broken.resize(30);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.select(QStringLiteral("rozbity.cur"));
     ASSERT_TRUE(form.Image2->showsSamePicture(form.chyba->picture()));
     EXPECT_EQ(PointerOver(form.Image2).shape(), Qt::ArrowCursor);
@@ -140,9 +138,7 @@ TEST(PointerTrial, OverThePickerPreviewThePointerIsTheSelectedCursor) {
 TEST(PointerTrial, OverTheFinishPreviewThePointerIsTheAnimation) {
     SizesOnFolder open;
     WriteAll(open.cursors() / "druhy.cur", ColouredCursor(16, {3, 12}));
-    Bytes broken = TestCursor();
-    broken.resize(30);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.pick(CursorName(48));
     open.pick(QStringLiteral("druhy.cur"));
     open.pick(QStringLiteral("rozbity.cur"));

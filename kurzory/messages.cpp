@@ -23,8 +23,8 @@ std::string MainHelp() {
            "Převody Kurzorových nástrojů z příkazové řádky.\n"
            "\n"
            "Příkazy:\n"
-           "  ani      sestaví animovaný kurzor (.ani) ze statických kurzorů\n"
-           "  cur      převede ikonu na kurzor s daným aktivním bodem\n"
+           "  ani      sestaví animovaný kurzor (.ani) ze statických kurzorů nebo obrázků PNG\n"
+           "  cur      převede ikonu nebo obrázky PNG na kurzor s daným aktivním bodem\n"
            "  ico      převede kurzor nebo 256-barevný obrázek na ikonu\n"
            "  info     vypíše obsah ikon, kurzorů a animovaných kurzorů a jejich problémy\n"
            "  xcursor  převede kurzor do formátu kurzorů X11 pro plochy Linuxu\n"
@@ -33,21 +33,31 @@ std::string MainHelp() {
 }
 
 std::string AniHelp() {
-    return "Použití: kurzory ani -o VÝSTUP.ani [--sequence 1,2,3,2] [--times 1,.5,1,.5] [--force] SNÍMEK.cur...\n"
+    return "Použití: kurzory ani -o VÝSTUP.ani [--sequence 1,2,3,2] [--times 1,.5,1,.5] [--hotspot X,Y] [--force]\n"
+           "                    SNÍMEK.cur|SNÍMEK.png...\n"
            "Sestaví animovaný kurzor tak, jak ho zapíše průvodce animace.\n"
            "  -o VÝSTUP        výstupní soubor, použije se tak, jak je zadán\n"
            "  --sequence SEZ   čísla snímků v pořadí kroků (snímky se číslují od 1 v pořadí zadání);\n"
            "                   bez volby se každý snímek ukáže jednou\n"
            "  --times SEZ      doba zobrazení v sekundách (0.05 až 1638.35, desetinná tečka), jedna pro\n"
            "                   všechny kroky nebo jedna pro každý krok; bez volby 1 s\n"
+           "  --hotspot X,Y    aktivní bod snímků PNG (i VELIKOST:X,Y jako u kurzory cur); kurzor má vlastní\n"
+           "                   aktivní bod\n"
            "  --force          přepíše existující výstupní soubor\n"
-           "Snímků i kroků musí být aspoň dva; každý snímek musí být kurzor s jediným obrázkem.\n";
+           "Snímků i kroků musí být aspoň dva. Snímek je kurzor nebo čtvercový obrázek PNG; kurzor může\n"
+           "mít více velikostí, ale všechny snímky musí mít tytéž velikosti.\n";
 }
 
 std::string CurHelp() {
     return "Použití: kurzory cur --hotspot X,Y [-o VÝSTUP.cur] [--force] VSTUP.ico\n"
-           "Převede ikonu s jediným obrázkem na kurzor jako Skiren.\n"
-           "  --hotspot X,Y    aktivní bod: sloupec a řádek uvnitř ikony, počítáno od levého horního rohu\n"
+           "         kurzory cur --hotspot X,Y [--hotspot VELIKOST:X,Y]... [-o VÝSTUP.cur] [--force] OBRÁZEK.png...\n"
+           "Převede ikonu na kurzor jako Skiren; z ikony více velikostí udělá kurzor všech velikostí (z\n"
+           "obrázků jedné velikosti ten s nejvíce barvami). Z obrázků PNG jednoho kurzoru v různých\n"
+           "velikostech (čtvercových, nejvýš 256 bodů) udělá jeden kurzor všech velikostí.\n"
+           "  --hotspot X,Y    aktivní bod v prvním obrázku (PNG nebo ikony): sloupec a řádek od levého\n"
+           "                   horního rohu; pro ostatní velikosti se přepočte (polovina k sudému)\n"
+           "  --hotspot VELIKOST:X,Y\n"
+           "                   aktivní bod obrázku dané velikosti, např. 48:6,7; lze zadat víckrát\n"
            "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu s příponou cur místo posledních\n"
            "                   tří znaků\n"
            "  --force          přepíše existující výstupní soubor\n";
@@ -65,8 +75,8 @@ std::string IcoHelp() {
 
 std::string InfoHelp() {
     return "Použití: kurzory info SOUBOR...\n"
-           "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky, kroky, příznaky, snímek\n"
-           "a dobu každého kroku a problémy, každý s programem, kterého se týká.\n"
+           "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky (s velikostmi), kroky,\n"
+           "příznaky, snímek a dobu každého kroku a problémy, každý s programem, kterého se týká.\n"
            "Návratový kód: 0 bez problému; 2, když ho některý program odmítne nebo přehraje jinak,\n"
            "nebo když soubor nejde přečíst; jinak 1. U více souborů ten nejvyšší.\n";
 }
@@ -74,7 +84,9 @@ std::string InfoHelp() {
 std::string XcursorHelp() {
     return "Použití: kurzory xcursor [-o VÝSTUP] [--force] VSTUP.ani|VSTUP.cur\n"
            "         kurzory xcursor --theme SLOŽKA --name JMÉNO [--force] VSTUP.ani|VSTUP.cur\n"
-           "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu.\n"
+           "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu, se všemi\n"
+           "velikostmi každého snímku. Invertující body černobílého kurzoru formát X11 neumí: zůstanou\n"
+           "průhledné a příkaz na to upozorní.\n"
            "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu bez přípony\n"
            "  --theme SLOŽKA   zapíše SLOŽKA/cursors/JMÉNO a SLOŽKA/index.theme (chybí-li)\n"
            "  --name JMÉNO     jméno kurzoru v motivu, např. left_ptr\n"

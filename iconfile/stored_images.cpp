@@ -29,4 +29,24 @@ ContainerImage StoredImage(std::span<const std::uint8_t> file, const CheckedImag
     return stored;
 }
 
+std::optional<std::vector<ContainerImage>> CursorImagesOf(std::span<const std::uint8_t> file,
+                                                          const std::vector<CheckedImage>& kept,
+                                                          const std::vector<std::pair<int, int>>& hotSpots,
+                                                          const PngPixels& pngPixels, std::size_t& failed) {
+    std::vector<ContainerImage> images;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i].encoding == ImageEncoding::Bitmap) {
+            images.push_back(StoredImage(file, kept[i]));
+        } else if (const std::optional<RgbaPicture> pixels = pngPixels(file, kept[i])) {
+            images.push_back(Bitmap32Image(*pixels));
+        } else {
+            failed = i;
+            return std::nullopt;
+        }
+        images.back().hotSpotX = hotSpots[i].first;
+        images.back().hotSpotY = hotSpots[i].second;
+    }
+    return images;
+}
+
 }  // namespace iconfile

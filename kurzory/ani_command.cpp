@@ -13,7 +13,7 @@
 #include "kurzory/messages.h"
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/output_file.h"
-#include "kurzory/picture_pixels.h"
+#include "kurzory/png_picture.h"
 #include "kurzory/picture_sizes.h"
 #include "kurzory/scratch_folder.h"
 

@@ -1,5 +1,6 @@
 // kurzory cur: Skiren's icon-to-cursor conversion with a hot spot given on the command line, and
 // cursors of one picture at several sizes drawn elsewhere and exported as PNG.
+#include "desktop/picture_loader.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_encoder.h"
@@ -11,7 +12,7 @@
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "kurzory/picture_pixels.h"
+#include "kurzory/png_picture.h"
 #include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
@@ -97,20 +98,11 @@ int CursorOfIcon(const ParsedArguments& parsed, const HotSpotChoice& choice, con
         if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
         return 0;
     }
-    std::vector<iconfile::ContainerImage> images;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (kept[i].encoding == iconfile::ImageEncoding::Bitmap) {
-            images.push_back(iconfile::StoredImage(*file, kept[i]));
-            images.back().hotSpotX = spots[i].first;
-            images.back().hotSpotY = spots[i].second;
-            continue;
-        }
-        const std::optional<QImage> decoded = DecodedImage(*file, kept[i]);
-        if (!decoded || decoded->width() != kept[i].width || decoded->height() != kept[i].height)
-            return console.Fail(UnreadableImageText(input, kept[i].index));
-        images.push_back(iconfile::Bitmap32Image(RgbaOf(*decoded), spots[i].first, spots[i].second));
-    }
-    return WriteCursor(parsed, images, console);
+    std::size_t failed = 0;
+    const std::optional<std::vector<iconfile::ContainerImage>> images =
+        iconfile::CursorImagesOf(*file, kept, spots, desktop::RgbaOfIconImage, failed);
+    if (!images) return console.Fail(UnreadableImageText(input, kept[failed].index));
+    return WriteCursor(parsed, *images, console);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "animace/reader/animated_cursor_problems.h"
+#include "desktop/picture_loader.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
@@ -22,7 +23,6 @@
 #include "kurzory/console.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "kurzory/picture_pixels.h"
 #include "kurzory/picture_sizes.h"
 
 // Last: Xlib defines macros (Success, None, Bool) that clash with names in the headers above.
@@ -69,10 +69,10 @@ std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes, s
     cursor.sizes = SizesOf(checked);
     for (std::size_t index : iconfile::DeepestImagePerSize(checked)) {
         const iconfile::CheckedImage& image = checked.images[index];
-        const std::optional<QImage> decoded = DecodedImage(bytes, image);
-        if (!decoded) return std::nullopt;
+        const desktop::LoadedPicture decoded = desktop::LoadIconImage(bytes, image);
+        if (decoded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
         DecodedSize& made = cursor.images.emplace_back();
-        made.picture = decoded->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        made.picture = decoded.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         // A hot spot outside the picture would make the pointer click beside itself.
         made.hotSpotX = std::clamp<int>(image.entry.hotSpotX(), 0, made.picture.width() - 1);
         made.hotSpotY = std::clamp<int>(image.entry.hotSpotY(), 0, made.picture.height() - 1);

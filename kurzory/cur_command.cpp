@@ -8,12 +8,12 @@
 #include "iconfile/output_path.h"
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/png_picture.h"
-#include "skiren/cotoje.h"
+#include "kurzory/subcommands.h"
+#include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {

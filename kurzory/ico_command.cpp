@@ -4,12 +4,12 @@
 #include <fstream>
 
 #include "desktop/picture_loader.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/scratch_folder.h"
@@ -18,7 +18,7 @@
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_path.h"
 #include "pelcor/scratch_name.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 
 namespace kurzory {
 namespace {

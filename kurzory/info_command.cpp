@@ -9,7 +9,7 @@
 #include "iconfile/icon_directory.h"
 #include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "skiren/hot_spot.h"
 

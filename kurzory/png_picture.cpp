@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "desktop/picture_loader.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 #include "kurzory/messages.h"
 
 namespace kurzory {

@@ -20,7 +20,7 @@
 #include "iconfile/inverted_pixels.h"
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/picture_sizes.h"

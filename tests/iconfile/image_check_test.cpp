@@ -124,8 +124,4 @@ TEST(ImageCheck, DescribesEveryImageAndNamesTheFirstFaultyOne) {
     png.resize(22 + 20);
     SetU32(png, 14, 20);
     EXPECT_EQ(CheckIconBytes(png).images[0].fault, ImageFault::PngHeaderCut);
-
-    ScratchFolder folder;
-    std::filesystem::create_directory(folder.path("dir.ico"));
-    for (const char* name : {"dir.ico", "missing.ico"}) EXPECT_EQ(CheckIconFile(folder.path(name)).fault, IconFileFault::Unreadable);
 }

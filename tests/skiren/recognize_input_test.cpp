@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren_files.h"
 #include "support/scripted_desktop.h"
 
@@ -118,15 +118,6 @@ TEST(RecognizeInput, AnIconWithOtherBytesIsReplacedOnlyAfterYes) {
     ScriptedDesktop again;
     EXPECT_TRUE(Outcome(cursor, again, Kind::CursorConverted).isNull());
     EXPECT_EQ(ReadAll(folder.path("k.ico")), twin);
-}
-
-TEST(RecognizeInput, CursorNamedLikeItsIconIsRewrittenInPlaceWithoutAQuestion) {
-    TestApplication();
-    ScratchFolder folder;
-    WriteAll(folder.path("k.ico"), Arrow(2));
-    ScriptedDesktop desktop;
-    EXPECT_TRUE(Outcome(folder.path("k.ico").string(), desktop, Kind::CursorConverted).isNull());
-    EXPECT_EQ(ReadAll(folder.path("k.ico")), Arrow(1));
 }
 
 TEST(RecognizeInput, CursorThatCannotBeWrittenGetsTheFileErrorReport) {

@@ -13,8 +13,8 @@ struct Recognition {
         OpenEditor,       // an icon: the hot-spot editor takes over
         CursorConverted,  // a cursor: its icon twin has been written (or writing failed)
         ReplaceQuestion,  // a cursor whose icon twin would replace a different file: nothing written yet
-        NotIconOrCursor,  // message A, also for a cursor whose image is cut or damaged
-        ChangedMeanwhile, // message B
+        NotIconOrCursor,  // neither an icon nor a cursor, or a cursor whose image is cut or damaged
+        ChangedMeanwhile, // the file changed between its two readings
         NoRoomForSuffix,  // the path's ending cannot be replaced without leaving its folder
     };
     Kind kind;

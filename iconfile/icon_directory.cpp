@@ -79,11 +79,17 @@ IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes) {
     return directory;
 }
 
-std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path) {
+std::optional<std::vector<std::uint8_t>> ReadWholeIconFile(const std::filesystem::path& path) {
     std::vector<std::uint8_t> bytes;
     const IconDirectory directory = ReadStart(path, static_cast<std::size_t>(kLargestIconFile) + 1, bytes);
-    if (directory.status != DirectoryRead::Read) return std::nullopt;
-    return DecoderFriendlyBytes(std::move(bytes));
+    if (directory.status != DirectoryRead::Read || bytes.size() > kLargestIconFile) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeIconFile(path);
+    if (!bytes) return std::nullopt;
+    return DecoderFriendlyBytes(std::move(*bytes));
 }
 
 std::optional<std::vector<std::uint8_t>> DecoderFriendlyBytes(std::vector<std::uint8_t> bytes) {

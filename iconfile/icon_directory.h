@@ -46,6 +46,10 @@ inline bool IsOneImageCursor(const IconDirectory& directory) {
     return directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
 }
 
+// The whole file's bytes when its header and directory are whole and it holds at most
+// kLargestIconFile bytes; nothing otherwise or when it cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadWholeIconFile(const std::filesystem::path& path);
+
 // The file's bytes with every entry's planes set to 1 and bit count to 0 (taken from the image's
 // own bitmap header), for picture readers that refuse a cursor's hot spot in those fields.
 // Nothing for a file that is no icon or cursor container, is too short or larger than

@@ -1,7 +1,6 @@
 // kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
 // input's kind is told by its content.
 #include <QString>
-#include <cstdlib>
 #include <fstream>
 
 #include "desktop/picture_loader.h"
@@ -13,6 +12,7 @@
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/scratch_folder.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_builder.h"
@@ -24,26 +24,6 @@ namespace kurzory {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A private folder for Pelcor's scratch file, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code error;
-        std::string pattern = (fs::temp_directory_path(error) / "kurzory-XXXXXX").string();
-        if (!error && ::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
@@ -87,8 +67,6 @@ int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& chec
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
     if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
-    // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (checked.directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
     if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);

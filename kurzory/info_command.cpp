@@ -6,6 +6,7 @@
 
 #include "animace/reader/animated_cursor_problems.h"
 #include "iconfile/file_outcome.h"
+#include "iconfile/icon_directory.h"
 #include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
@@ -24,6 +25,15 @@ std::string FlagsText(std::uint32_t flags) {
     return meanings.empty() ? text : text + ")";
 }
 
+// Every image of a frame that is a sound cursor; nothing for any other frame.
+std::vector<iconfile::CheckedImage> FrameImages(animace::ByteSource& source, const animace::FrameEntry& frame) {
+    if (!frame.headerRead || frame.length > iconfile::kLargestIconFile) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frame.length));
+    if (!source.ReadAt(frame.dataOffset, bytes)) return {};
+    iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
+    return checked.sound() ? std::move(checked.images) : std::vector<iconfile::CheckedImage>();
+}
+
 int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source, const Console& console) {
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
     const animace::ProblemReport report = animace::FindProblems(source, layout);
@@ -40,10 +50,18 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
     if (!layout.rateChunk) out << "  doba každého kroku z hlavičky: " << JiffiesInSeconds(header.rate) << '\n';
     const bool framesRead = animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {
         out << "  snímek " << frame.index + 1 << ": ";
-        if (!frame.headerRead) out << "neúplný, ";
-        else
+        const std::vector<iconfile::CheckedImage> sizes = FrameImages(source, frame);
+        if (!frame.headerRead) {
+            out << "neúplný, ";
+        } else if (sizes.size() > 1) {
+            out << sizes.size() << (sizes.size() < 5 ? " velikosti: " : " velikostí: ");
+            for (const iconfile::CheckedImage& image : sizes)
+                out << image.width << " × " << image.height << " bodů s aktivním bodem " << image.entry.hotSpotX() << ", "
+                    << image.entry.hotSpotY() << "; ";
+        } else {
             out << frame.width << " × " << frame.height << " bodů, aktivní bod " << frame.hotSpotX << ", "
                 << frame.hotSpotY << ", ";
+        }
         out << frame.length << " bajtů\n";
         return true;
     });

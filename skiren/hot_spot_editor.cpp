@@ -10,7 +10,11 @@
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
+#include "iconfile/hot_spot_scaling.h"
 #include "iconfile/image_check.h"
+#include "iconfile/output_path.h"
+#include "iconfile/replacement_file.h"
+#include "iconfile/stored_images.h"
 #include "skiren/checkerboard.h"
 #include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
@@ -139,21 +143,38 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         return;
     }
     enlargedPicture->setPicture(loaded.image);
-    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path_);
+    const std::optional<std::vector<std::uint8_t>> bytes = iconfile::ReadWholeIconFile(path_);
+    const iconfile::CheckedIconFile checked = bytes ? iconfile::CheckIconBytes(*bytes) : iconfile::CheckIconFile(path_);
     const iconfile::IconDirectory& directory = checked.directory;
     if (!directory.opened()) return recoverWithPlaceholder();
-    if (directory.imageCountLow > 1) {
-        services().showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
-                              MoreThanOneImageMessage(path_));
-        services().endProgram(0);
-        return;
-    }
     // A cut or damaged icon is not taken for a good one, though the picture reader may show a part.
     if (!checked.sound()) return recoverWithPlaceholder();
-    iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
-    iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
+    if (checked.images.size() > 1) {
+        if (!bytes || !loadEverySize(*bytes, checked)) return recoverWithPlaceholder();
+    } else {
+        iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
+        iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
+    }
     iconLoaded_ = true;
     refreshValues();
+}
+
+bool HotSpotEditor::loadEverySize(std::span<const std::uint8_t> bytes, const iconfile::CheckedIconFile& checked) {
+    std::vector<iconfile::CheckedImage> kept;
+    for (std::size_t index : iconfile::DeepestImagePerSize(checked)) kept.push_back(checked.images[index]);
+    const auto largest = std::max_element(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+        return a.width * a.height < b.width * b.height;
+    });
+    const desktop::LoadedPicture picture = desktop::LoadIconImage(bytes, *largest);
+    std::size_t failed = 0;
+    std::optional<std::vector<iconfile::ContainerImage>> images = iconfile::CursorImagesOf(
+        bytes, kept, std::vector<std::pair<int, int>>(kept.size()), desktop::RgbaOfIconImage, failed);
+    if (picture.outcome != desktop::PictureLoadOutcome::Loaded || !images) return false;
+    enlargedPicture->setPicture(picture.image);
+    iconWidth_ = largest->width;
+    iconHeight_ = largest->height;
+    everySize_ = std::move(*images);
+    return true;
 }
 
 void HotSpotEditor::recoverWithPlaceholder() {
@@ -215,6 +236,7 @@ void HotSpotEditor::placeLines() {
 }
 
 void HotSpotEditor::confirm() {
+    if (!everySize_.empty()) return confirmEverySize();
     const auto toByte = [](int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); };
     const std::optional<iconfile::FileOutcome> written =
         iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
@@ -223,6 +245,22 @@ void HotSpotEditor::confirm() {
     } else if (!written->succeeded()) {
         return desktop::ReportFileError(services(), written->path(), written->reason());
     }
+    services().endProgram(0);
+}
+
+void HotSpotEditor::confirmEverySize() {
+    const std::optional<std::string> output = iconfile::OutputPathFor(path_, "cur");
+    if (!output) {
+        services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
+        return services().endProgram(0);
+    }
+    for (iconfile::ContainerImage& image : everySize_) {
+        image.hotSpotX = iconfile::ScaledHotSpot(column(), iconWidth_, image.width);
+        image.hotSpotY = iconfile::ScaledHotSpot(row(), iconHeight_, image.height);
+    }
+    const std::vector<std::uint8_t> cursor = iconfile::EncodeContainer(iconfile::IconFileKind::Cursor, everySize_);
+    if (const iconfile::FileOutcome written = iconfile::ReplaceWithBytes(*output, cursor); !written.succeeded())
+        return desktop::ReportFileError(services(), written.path(), written.reason());
     services().endProgram(0);
 }
 

@@ -111,14 +111,32 @@ TEST(HotSpotEditor, StornoAndEscapeWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(open.folder.path("sipka.cur")));
 }
 
-TEST(HotSpotEditor, TwoImagesAreRefusedBeforeTheWindowShows) {
-    EditorOnFile open(TestIcon(32, 32, 1, 2));
-    ASSERT_EQ(open.desktop.messages.size(), 1u);
-    EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Exclamation);
-    EXPECT_EQ(open.desktop.messages[0].text,
-              QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
-                  .arg(QString::fromStdString(open.path)));
+TEST(HotSpotEditor, IconOfSeveralSizesShowsTheLargestAndTheCursorKeepsEverySize) {
+    const auto shade = [](int x, int y) { return 0xFF000000u | static_cast<std::uint32_t>(x << 8 | y); };
+    const std::vector<Bytes> sizes{TestArgbCursor(16, 0, 0, shade, 1), TestIcon(32, 32),
+                                   TestArgbCursor(48, 0, 0, shade, 1), TestArgbCursor(32, 0, 0, shade, 1)};
+    EditorOnFile open(Combined(sizes, 1));
+    HotSpotEditor& editor = *open.editor;
+    EXPECT_EQ(Captions(editor), (QStringList{" 48", " 48", " 0", " 0"}));
+    EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(48, 48));
+    EXPECT_EQ(editor.enlargedPicture->picture().pixel(47, 5), shade(47, 5));
+    EXPECT_TRUE(editor.okButton->isEnabled());
+    Drag(editor.verticalLine, QPoint(500, 0));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&editor, Qt::Key_Down);
+    EXPECT_EQ(Captions(editor), (QStringList{" 48", " 48", " 47", " 3"}));
+
+    QTest::mouseClick(editor.okButton, Qt::LeftButton);
     EXPECT_TRUE(open.desktop.ended);
+    EXPECT_TRUE(open.desktop.messages.empty());
+    // 47 at 48 px is 15.67 at 16 and 31.33 at 32; 3 is 1 and 2. Of the two 32 px images the
+    // 32-bit one is kept, at the place of the first.
+    const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
+    EXPECT_EQ(DirectoryOf(cursor), (std::vector<EntryFields>{{16, 16, 15, 1}, {32, 32, 31, 2}, {48, 48, 47, 3}}));
+    EXPECT_EQ(Bytes(cursor.begin() + 6 + 3 * 16, cursor.end()),
+              (ExpectedBytes().raw(Bytes(sizes[0].begin() + 22, sizes[0].end()))
+                   .raw(Bytes(sizes[3].begin() + 22, sizes[3].end()))
+                   .raw(Bytes(sizes[2].begin() + 22, sizes[2].end()))
+                   .bytes));
 }
 
 TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {

@@ -31,12 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     animace::FileByteSource source;
     FUZZ_CHECK(source.Open(path) == 0);
     const bool riff = size >= 4 && std::memcmp(data, "RIFF", 4) == 0;
-    auto made = riff ? kurzory::AnimatedImages(path, source) : kurzory::CursorImages(path, source);
+    auto made = riff ? kurzory::AnimatedImages(path, source) : kurzory::CursorImages(path);
     if (const std::string* refusal = std::get_if<std::string>(&made)) {
         FUZZ_CHECK(!refusal->empty() && refusal->find('\n') == std::string::npos);
         return 0;
     }
-    const XcursorImages& images = *std::get<kurzory::XcursorImageSet>(made);
+    const XcursorImages& images = *std::get<kurzory::MadeImages>(made).images;
     FUZZ_CHECK(images.nimage >= 1);
     for (int i = 0; i < images.nimage; ++i) {
         const XcursorImage& image = *images.images[i];

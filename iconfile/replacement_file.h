@@ -4,6 +4,7 @@
 // target, and the folder is flushed too. Until the rename the old target stays untouched, and a
 // temporary file that is not renamed is removed, also when a termination signal ends the tool.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "iconfile/removed_on_termination.h"
@@ -62,5 +63,9 @@ private:
 // The temporary name beside `target`: ".NAME.RANDOM.part", NAME cut (never inside a character)
 // so that the whole stays within the file-name limit of 255 bytes.
 std::string TemporaryNameFor(const std::string& target, std::uint64_t random);
+
+// Writes `bytes` as the whole new content of `path` through a replacement file.
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes, FileOperations& files);
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace iconfile

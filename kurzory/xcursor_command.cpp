@@ -8,9 +8,9 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/replacement_folder.h"
 #include "kurzory/arguments.h"
-#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/xcursor_images.h"
 
 namespace kurzory {
@@ -47,6 +47,9 @@ std::string WriteIntoTheme(const fs::path& theme, const std::string& name, std::
     const fs::path index = theme / "index.theme";
     const std::string indexText = ThemeIndex(theme);
     if (!fs::exists(fs::symlink_status(theme, error))) {
+        // The folders that hold themes (~/.icons) are made as they would be for any theme.
+        if (const fs::path parent = theme.parent_path(); !parent.empty() && !fs::create_directories(parent, error) && error)
+            return FileFailureText(parent.string(), iconfile::FileOutcome::FromErrno("", error.value()).reason());
         iconfile::ReplacementFolder folder(theme.string(), files);
         return FirstFailure({[&] { return folder.Create(); }, [&] { return folder.MakeFolder("cursors"); },
                              [&] { return folder.WriteFile("cursors/" + name, cursor); },
@@ -87,9 +90,9 @@ int RunXcursor(Words words, const Console& console) {
         return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, error).reason()));
     std::array<std::uint8_t, 4> start{};
     const bool riff = source.ReadAt(0, start) && std::memcmp(start.data(), "RIFF", 4) == 0;
-    std::variant<XcursorImageSet, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input, source);
+    std::variant<MadeImages, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input);
     if (const std::string* refusal = std::get_if<std::string>(&made)) return console.Fail(*refusal);
-    const XcursorImageSet& images = std::get<XcursorImageSet>(made);
+    const XcursorImageSet& images = std::get<MadeImages>(made).images;
 
     const std::string output = theme ? (fs::path(*theme) / "cursors" / *name).string()
                                : parsed->Value("-o") ? *parsed->Value("-o")
@@ -101,10 +104,11 @@ int RunXcursor(Words words, const Console& console) {
     if (!bytes) return console.Fail(FileFailureText(output, iconfile::FileOutcome::FromErrno(output, ENOMEM).reason()));
     if (theme) {
         if (std::string failure = WriteIntoTheme(*theme, *name, *bytes); !failure.empty()) return console.Fail(failure);
-        return 0;
-    }
-    if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded())
+    } else if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded()) {
         return console.Fail(FileFailureText(written.path(), written.reason()));
+    }
+    if (const std::uint64_t inverted = std::get<MadeImages>(made).invertedPixels; inverted != 0)
+        console.err << "kurzory: " << InvertedPixelsText(input, inverted) << '\n';
     return 0;
 }
 

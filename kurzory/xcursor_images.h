@@ -1,6 +1,6 @@
 #pragma once
 // The images of the X11 cursor format made from a cursor or an animated cursor: one image per
-// step with its frame's hot spot and time, and the bytes libxcursor writes for them.
+// size and step with its frame's hot spot and time, and the bytes libxcursor writes for them.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,10 +19,16 @@ struct XcursorImagesDeleter {
 };
 using XcursorImageSet = std::unique_ptr<_XcursorImages, XcursorImagesDeleter>;
 
+// The images libxcursor writes, and the count of pixels they cannot keep (X11 has no XOR).
+struct MadeImages {
+    XcursorImageSet images;
+    std::uint64_t invertedPixels = 0;
+};
+
 // The images of the animated cursor in `source` (read from `path`), or a refusal line.
-std::variant<XcursorImageSet, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source);
-// The image of the one-image cursor at `path`, or a refusal line.
-std::variant<XcursorImageSet, std::string> CursorImages(const std::string& path, animace::ByteSource& source);
+std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source);
+// The images of the cursor at `path`, one per size, or a refusal line.
+std::variant<MadeImages, std::string> CursorImages(const std::string& path);
 // The file libxcursor writes for the images, in memory.
 std::optional<std::vector<std::uint8_t>> XcursorBytes(const _XcursorImages& images);
 

@@ -34,7 +34,7 @@ QFont Lettering(int pixels, bool bold) {
 // picture itself stays untouched.
 void MarkHotSpot(QPainter& painter, QPoint origin, const SizedPicture& picture, int cell) {
     const QPointF spot(origin.x() + picture.hotSpotX + 0.5, origin.y() + picture.hotSpotY + 0.5);
-    const QPoint cellOrigin(origin.x() - (cell - picture.image.width()) / 2, origin.y() - (cell - picture.image.height()) / 2);
+    const QPoint cellOrigin(origin.x() - (cell - picture.picture.width()) / 2, origin.y() - (cell - picture.picture.height()) / 2);
     painter.setPen(QPen(kMark, 1.5));
     const double tick = kCellPadding - 3;
     painter.drawLine(QPointF(spot.x(), cellOrigin.y()), QPointF(spot.x(), cellOrigin.y() + tick));
@@ -90,9 +90,9 @@ QImage ContactSheet(const CursorSet& set) {
             painter.translate(cellOrigin);
             skiren::PaintCheckerboard(painter, QSize(cell, cell), QSize(cell / 4, cell / 4));
             painter.restore();
-            const QPoint origin(cellOrigin.x() + (cell - picture.image.width()) / 2,
-                                cellOrigin.y() + (cell - picture.image.height()) / 2);
-            painter.drawImage(origin, picture.image);
+            const QPoint origin(cellOrigin.x() + (cell - picture.picture.width()) / 2,
+                                cellOrigin.y() + (cell - picture.picture.height()) / 2);
+            painter.drawImage(origin, picture.picture);
             MarkHotSpot(painter, origin, picture, cell);
         }
         y += rowHeight + kMargin;

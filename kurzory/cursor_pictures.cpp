@@ -21,8 +21,7 @@ std::optional<std::vector<SizedPicture>> DecodePictures(std::span<const std::uin
     std::string fault;
     std::optional<DecodedCursor> cursor = DecodeCursor(bytes, fault);
     if (!cursor) return std::nullopt;
-    std::vector<SizedPicture> pictures;
-    for (DecodedSize& size : cursor->images) pictures.push_back({std::move(size.picture), size.hotSpotX, size.hotSpotY});
+    std::vector<SizedPicture> pictures = std::move(cursor->images);
     std::stable_sort(pictures.begin(), pictures.end(),
                      [](const SizedPicture& a, const SizedPicture& b) { return a.size() < b.size(); });
     // An oblong picture shares its longer side with a square one: the first stays.
@@ -42,7 +41,7 @@ std::optional<std::vector<std::uint8_t>> ReadRange(animace::ByteSource& source, 
 
 std::uint64_t PictureBytes(const std::vector<SizedPicture>& pictures) {
     std::uint64_t bytes = 0;
-    for (const SizedPicture& picture : pictures) bytes += std::uint64_t(picture.image.sizeInBytes());
+    for (const SizedPicture& picture : pictures) bytes += std::uint64_t(picture.picture.sizeInBytes());
     return bytes;
 }
 
@@ -96,10 +95,10 @@ SizedPicture ScaledDown(const SizedPicture& picture, int size) {
     if (picture.size() <= size) return picture;
     SizedPicture scaled;
     // Qt's smooth scaling averages every source pixel under a target pixel when shrinking.
-    scaled.image = picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+    scaled.picture = picture.picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                        .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    scaled.hotSpotX = std::min(iconfile::ScaledHotSpot(picture.hotSpotX, picture.size(), size), scaled.image.width() - 1);
-    scaled.hotSpotY = std::min(iconfile::ScaledHotSpot(picture.hotSpotY, picture.size(), size), scaled.image.height() - 1);
+    scaled.hotSpotX = std::min(iconfile::ScaledHotSpot(picture.hotSpotX, picture.size(), size), scaled.picture.width() - 1);
+    scaled.hotSpotY = std::min(iconfile::ScaledHotSpot(picture.hotSpotY, picture.size(), size), scaled.picture.height() - 1);
     return scaled;
 }
 

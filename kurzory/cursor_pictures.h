@@ -1,21 +1,16 @@
 #pragma once
 // A cursor as pictures in memory: every step of its animation (one for a still cursor), each with
 // one picture per size and its own hot spot. Both the Windows and the X side are written from it.
-#include <QImage>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "kurzory/cursor_roles.h"
+#include "kurzory/decoded_cursor.h"
 
 namespace kurzory {
 
-struct SizedPicture {
-    QImage image;  // ARGB32 premultiplied
-    int hotSpotX = 0;
-    int hotSpotY = 0;
-    int size() const { return std::max(image.width(), image.height()); }
-};
+using SizedPicture = DecodedSize;
 
 struct CursorStep {
     std::vector<SizedPicture> pictures;  // ascending sizes, each once

@@ -2,6 +2,7 @@
 // Every size of a cursor's bytes decoded to pixels, each image checked first: what the X11 export
 // and the cursor sets read .cur files and the frames of .ani files with.
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -18,6 +19,8 @@ struct DecodedSize {
     QImage picture;  // premultiplied ARGB
     int hotSpotX = 0;
     int hotSpotY = 0;
+    // The size X11 and the sets know it by: its longer side.
+    int size() const { return std::max(picture.width(), picture.height()); }
 };
 
 // Every size of one cursor: per size its deepest image, in the cursor's order.

@@ -12,7 +12,7 @@ namespace {
 std::vector<std::uint8_t> CursorBytes(const CursorStep& step) {
     std::vector<iconfile::CursorPicture> pictures;
     for (const SizedPicture& picture : step.pictures)
-        pictures.push_back({desktop::RgbaOf(picture.image), picture.hotSpotX, picture.hotSpotY});
+        pictures.push_back({desktop::RgbaOf(picture.picture), picture.hotSpotX, picture.hotSpotY});
     return iconfile::EncodeCursor(pictures);
 }
 

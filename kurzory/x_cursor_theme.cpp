@@ -29,7 +29,7 @@ XcursorImageList ImagesOf(const RoleCursor& cursor) {
         for (const CursorStep& step : cursor.steps) {
             if (size >= step.pictures.size()) continue;
             const SizedPicture& picture = step.pictures[size];
-            XcursorImage* image = XcursorImageOf(picture.image, picture.hotSpotX, picture.hotSpotY, picture.size(),
+            XcursorImage* image = XcursorImageOf(picture.picture, picture.hotSpotX, picture.hotSpotY, picture.size(),
                                                  cursor.animated() ? MillisecondsOfJiffies(step.jiffies) : 0);
             if (image == nullptr) return nullptr;
             images->images[images->nimage++] = image;

@@ -223,8 +223,8 @@ std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t>
            "; všechny snímky musí mít tytéž velikosti.";
 }
 std::string InvertedPixelsText(const std::string& path, std::uint64_t count) {
-    return path + ": varování: " + std::to_string(count) +
-           " invertujících bodů (XOR) černobílého kurzoru zůstane ve formátu X11 průhledných.";
+    return path + ": varování: formát X11 neumí invertující body (XOR) černobílého kurzoru; počet bodů, které " +
+           "zůstanou průhledné: " + std::to_string(count) + ".";
 }
 std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
 

@@ -143,6 +143,39 @@ TEST(SadaCommand, SizeLargerThanEveryPictureIsLeftOutAndNamed) {
     EXPECT_EQ(arrow->images[1]->width, 32u);
 }
 
+// Finished cursor files in a set: a cursor drawn at 64 px gives the smaller sizes wanted, an
+// animation keeps its steps' own times on both sides, and a size beyond its pictures is named.
+TEST(SadaCommand, CursorAndAnimationFilesJoinASetAtTheSizesWanted) {
+    ScratchFolder folder;
+    WriteAll(folder.path("ruka.cur"), TestArgbCursor(64, 40, 8, [](int, int) { return kHandColour; }));
+    AnimationParts busy;
+    busy.frames = {TestArgbCursor(32, 15, 15, [](int, int) { return kWaitColour; }),
+                   TestArgbCursor(32, 15, 15, [](int, int) { return 0xFF008080u; })};
+    busy.sequence = std::vector<std::uint32_t>{0, 1, 0};
+    busy.rates = {6, 12, 3};
+    WriteAll(folder.path("kolo.ani"), EncodedAnimation(busy));
+    WriteText(folder.path("sada.txt"),
+              "název = Soubory\nvelikosti = 32 48\n[Hand]\nsoubor = ruka.cur\n[AppStarting]\nsoubor = kolo.ani\n");
+    const RunResult run = RunKurzory(folder, {"sada", "sada.txt", "-o", "ven"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("AppStarting: velikost 48 vynechána, největší obrázek má 32 bodů"), std::string::npos) << run.out;
+
+    EXPECT_EQ(DirectoryOf(ReadAll(folder.path("ven/windows/Hand.cur"))),
+              (std::vector<EntryFields>{{32, 32, 20, 4}, {48, 48, 30, 6}}));
+    const Images progress(XcursorFilenameLoadAllImages(folder.path("ven/x11/Soubory/cursors/progress").c_str()));
+    ASSERT_TRUE(progress);
+    ASSERT_EQ(progress->nimage, 3);
+    EXPECT_EQ(progress->images[0]->delay, 100u);
+    EXPECT_EQ(progress->images[1]->delay, 200u);
+    EXPECT_EQ(progress->images[2]->delay, 50u);
+    EXPECT_EQ(CentrePixel(*progress->images[1]), 0xFF008080u);
+    // The Windows side plays the same steps at the same times.
+    const RunResult info = RunKurzory(folder, {"info", "ven/windows/AppStarting.ani"});
+    EXPECT_NE(info.out.find("kroky: 3"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("krok 2: snímek 2, .2 s"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("krok 3: snímek 3, .05 s"), std::string::npos) << info.out;
+}
+
 TEST(SadaCommand, FaultySetFilesAreRefusedWithFileAndLineAndNothingIsWritten) {
     const std::pair<std::string, std::string> cases[] = {
         {"[Arrow]\nobrázky = chybi.png\nbod = 1,1\n", "sada.txt:4: "},

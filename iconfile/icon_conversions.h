@@ -8,8 +8,9 @@
 
 namespace iconfile {
 
-// Writes the icon twin of a cursor: hot-spot low bytes cleared, type byte set to icon. Nothing is
-// written, and nothing returned, when the path leaves no room for the new ending (OutputPathFor).
+// Writes the icon twin of a cursor: hot-spot low bytes of every entry cleared, type byte set to
+// icon. Nothing is written, and nothing returned, when the path leaves no room for the new ending
+// (OutputPathFor).
 std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files);
 std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath);
 

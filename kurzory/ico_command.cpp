@@ -67,8 +67,6 @@ int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& chec
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
     if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
-    // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (checked.directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
     if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);

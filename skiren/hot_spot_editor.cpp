@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "desktop/accessibility.h"
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
 #include "desktop/picture_pointer.h"
@@ -66,6 +67,9 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     enlargedPicture = Place(new StretchedPicture(this), QStringLiteral("enlargedPicture"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
                    G::kBoxExtent);
+    enlargedPicture->setAccessibleName(QStringLiteral("Zvětšený obrázek ikony"));
+    enlargedPicture->setAccessibleDescription(
+        QStringLiteral("Šipky posunou žluté čáry na další sloupec nebo řádek, Home a End do rohů obrázku."));
 
     const QColor lineColour(255, 255, 128);
     verticalLine = new LineLabel(this);
@@ -73,6 +77,8 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     horizontalLine = new LineLabel(this);
     horizontalLine->setObjectName(QStringLiteral("horizontalLine"));
     for (LineLabel* line : {verticalLine, horizontalLine}) desktop::SetBackground(line, lineColour);
+    verticalLine->setAccessibleName(QStringLiteral("Svislá čára aktivního bodu"));
+    horizontalLine->setAccessibleName(QStringLiteral("Vodorovná čára aktivního bodu"));
     verticalLine->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
     verticalLine->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
     verticalLine->onMove = [this](QMouseEvent* event) {
@@ -92,8 +98,8 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
         refreshValues();
     };
 
-    okButton = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("okButton"), 480, 3840, 975, 495);
-    cancelButton = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);
+    okButton = desktop::PlaceButton(this, QStringLiteral("OK"), QStringLiteral("okButton"), 480, 3840, 975, 495);
+    cancelButton = desktop::PlaceButton(this, QStringLiteral("Storno"), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);
     connect(okButton, &QPushButton::clicked, this, &HotSpotEditor::confirm);
     connect(cancelButton, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
     setCancelButton(cancelButton);
@@ -119,6 +125,7 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
     pointerTrial->setGeometry(desktop::TwipsRect(kPointerTrialLeft, kPointerTrialTop, kPointerTrialRight - kPointerTrialLeft,
                                                  kPointerTrialBottom - kPointerTrialTop));
+    desktop::HideFromAssistiveTechnology(pointerTrial);
     // The buttons would take the arrow keys to move the focus; the lines get them instead.
     okButton->installEventFilter(this);
     cancelButton->installEventFilter(this);
@@ -185,7 +192,11 @@ int HotSpotEditor::row() const {
 
 void HotSpotEditor::refreshValues() {
     const int values[4] = {iconWidth_, iconHeight_, column(), row()};
-    for (int i = 0; i < 4; ++i) valueLabels[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+    for (int i = 0; i < 4; ++i) {
+        valueLabels[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+        // A reader names the value by its row: "Klik X: 5", not a bare number.
+        valueLabels[i]->setAccessibleName(valueNames[i]->text() + valueLabels[i]->text());
+    }
     const QPoint hotSpot(values[2], values[3]);
     if (iconLoaded_ && hotSpot != pointerHotSpot_) {
         pointerHotSpot_ = hotSpot;
@@ -197,11 +208,13 @@ bool HotSpotEditor::moveLineByKey(int key) {
     const bool vertical = key == Qt::Key_Left || key == Qt::Key_Right;
     const bool horizontal = key == Qt::Key_Up || key == Qt::Key_Down;
     if (!vertical && !horizontal && key != Qt::Key_Home && key != Qt::Key_End) return false;
-    // Home and End move both lines: to the box's top-left corner and to the far clamp.
+    // Home and End move both lines: to the places of the first and the last coordinate.
     const auto moved = [key](int position, int boxPosition, int iconSize) {
         if (iconSize <= 1) return position;
-        if (key == Qt::Key_Home) return boxPosition;
-        if (key == Qt::Key_End) return ClampLinePosition(boxPosition + G::kBoxExtent, boxPosition, G::kBoxExtent);
+        if (key == Qt::Key_Home || key == Qt::Key_End) {
+            const int value = key == Qt::Key_Home ? 0 : iconSize - 1;
+            return LinePlaceForValue(value, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize).value_or(position);
+        }
         const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
         return LinePositionForStep(position, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize, step);
     };

@@ -57,11 +57,6 @@ QString NotReplacedWithoutDisplayMessage(const std::string& output) {
 
 QString NotIconOrCursorMessage() { return QStringLiteral("Vstupní soubor není soubor ikony nebo kurzoru!"); }
 
-QString MoreThanOneImageMessage(const std::string& path) {
-    return QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
-        .arg(QString::fromStdString(path));
-}
-
 void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services,
                        iconfile::FileOperations& files) {
     using desktop::MessageButtons;

@@ -36,7 +36,6 @@ void FinishRecognitionWithoutDisplay(const Recognition& recognition, const std::
 
 QString NoRoomMessage(const std::string& path);
 QString NotIconOrCursorMessage();
-QString MoreThanOneImageMessage(const std::string& path);
 QString NotReplacedWithoutDisplayMessage(const std::string& output);
 
 }  // namespace skiren

@@ -48,6 +48,11 @@ CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLin
         QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
                     QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
     frameScrollBar = strip_->scrollBar();
+    strip_->setSpokenNames(QStringLiteral("Vybrané snímky"), QStringLiteral("Snímek"));
+    preview->setAccessibleName(QStringLiteral("Náhled vybraného kurzoru"));
+    driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
+    folderList->setAccessibleName(QStringLiteral("Seznam složek"));
+    fileList->setAccessibleName(QStringLiteral("Seznam souborů"));
     aboutButton = MakeButton(this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
     nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);

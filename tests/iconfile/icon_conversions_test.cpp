@@ -62,17 +62,21 @@ TEST(IconConversions, CursorNamedIcoIsRewrittenInPlace) {
     EXPECT_EQ(ReadAll(folder.path("x.ico")), expected);
 }
 
-TEST(IconConversions, OnlyTheFirstEntryOfSeveralIsRewritten) {
+TEST(IconConversions, EveryEntryOfACursorOfSeveralSizesLosesItsHotSpot) {
     ScratchFolder folder;
     Bytes cursor = SampleCursor(4, 4);
     cursor[4] = 2;
-    cursor[26] = 9, cursor[28] = 9;  // second entry's hot spot
+    cursor[26] = 9, cursor[27] = 1, cursor[28] = 9;  // second entry's hot spot
     WriteAll(folder.path("two.cur"), cursor);
     ASSERT_TRUE(ConvertCursorToIcon(folder.path("two.cur").string())->succeeded());
-    const Bytes icon = ReadAll(folder.path("two.ico"));
-    EXPECT_EQ(icon[10], 0);
-    EXPECT_EQ(icon[26], 9);
-    EXPECT_EQ(icon[28], 9);
+    Bytes expected = cursor;
+    expected[2] = 1, expected[10] = 0, expected[12] = 0, expected[26] = 0, expected[28] = 0;
+    EXPECT_EQ(ReadAll(folder.path("two.ico")), expected);
+    // An entry the file announces but does not hold is not written past its end.
+    cursor[4] = 200;
+    WriteAll(folder.path("many.cur"), cursor);
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("many.cur").string())->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("many.ico")).size(), cursor.size());
 }
 
 TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {

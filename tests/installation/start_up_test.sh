@@ -43,6 +43,10 @@ for display in "" DISPLAY=:99; do
     fi
 done
 
+# Started from the menu, with nothing to open yet: the file dialog needs a display too.
+run --
+expect "no file without a display" 1 "" "$no_display"
+
 if [ -n "$samples" ]; then
     cp "$samples/sipka.cur" "$work"/
     run -- "$work/sipka.cur"

@@ -204,6 +204,11 @@ TEST(IcoCommand, WritesSkirensIconOfACursor) {
     const RunResult icon = RunKurzory(mine, {"ico", "-o", "x.ico", "sipka.ico"});
     EXPECT_EQ(icon.status, 2);
     EXPECT_NE(icon.err.find("sipka.ico"), std::string::npos);
+
+    // A cursor of several sizes loses the hot spot of every one.
+    WriteAll(mine.path("dve.cur"), Combined({PlainCursor(16), PlainCursor(32)}, 2));
+    ASSERT_EQ(RunKurzory(mine, {"ico", "dve.cur"}).status, 0);
+    EXPECT_EQ(DirectoryOf(ReadAll(mine.path("dve.ico"))), (std::vector<EntryFields>{{16, 16, 0, 0}, {32, 32, 0, 0}}));
 }
 
 TEST(IcoCommand, WritesPelcorsIconOfABitmapWithThePickedColourTransparent) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/removed_on_termination.h"
 #include "kurzory/subcommands.h"
@@ -29,9 +30,15 @@ int Run(const std::vector<std::string>& words, const kurzory::Console& console) 
                      : command == "ani"     ? kurzory::RunAni
                      : command == "cur"     ? kurzory::RunCur
                      : command == "ico"     ? kurzory::RunIco
+                     : command == "sada"    ? kurzory::RunSada
                      : command == "xcursor" ? kurzory::RunXcursor
                                             : nullptr;
     if (run == nullptr) return console.Fail(kurzory::UnknownCommandText(command));
+    if (command == "sada") {
+        // A set writes many files and folders, and cleans up its own: it is not cut short.
+        const iconfile::BlockedTerminationSignals held;
+        return run(rest, console);
+    }
     return run(rest, console);
 }
 

@@ -1,35 +1,29 @@
 #pragma once
-// The images of the X11 cursor format made from a cursor or an animated cursor: one image per
-// size and step with its frame's hot spot and time, and the bytes libxcursor writes for them.
+// Pictures into libXcursor's images, and the bytes of the X cursor file it writes for them.
+#include <QImage>
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string>
-#include <variant>
 #include <vector>
 
-#include "animace/reader/byte_source.h"
-
-struct _XcursorImages;  // libxcursor's; its header defines macros that clash with other names
+// Last: Xlib defines macros (Success, None, Bool) that clash with names in other headers.
+#include <X11/Xcursor/Xcursor.h>
 
 namespace kurzory {
 
 struct XcursorImagesDeleter {
-    void operator()(_XcursorImages* images) const;
+    void operator()(XcursorImages* images) const { XcursorImagesDestroy(images); }
 };
-using XcursorImageSet = std::unique_ptr<_XcursorImages, XcursorImagesDeleter>;
+using XcursorImageList = std::unique_ptr<XcursorImages, XcursorImagesDeleter>;
 
-// The images libxcursor writes, and the count of pixels they cannot keep (X11 has no XOR).
-struct MadeImages {
-    XcursorImageSet images;
-    std::uint64_t invertedPixels = 0;
-};
+// One image of a premultiplied ARGB picture with its hot spot, nominal size and delay in
+// milliseconds; nothing when the memory runs out.
+XcursorImage* XcursorImageOf(const QImage& picture, int hotSpotX, int hotSpotY, int nominalSize, unsigned delay);
 
-// The images of the animated cursor in `source` (read from `path`), or a refusal line.
-std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source);
-// The images of the cursor at `path`, one per size, or a refusal line.
-std::variant<MadeImages, std::string> CursorImages(const std::string& path);
-// The file libxcursor writes for the images, in memory.
-std::optional<std::vector<std::uint8_t>> XcursorBytes(const _XcursorImages& images);
+// The file libXcursor writes for the images, in memory.
+std::optional<std::vector<std::uint8_t>> XcursorFileBytes(const XcursorImages& images);
+
+// Milliseconds of a time in jiffies of 1/60 s, rounded.
+unsigned MillisecondsOfJiffies(std::uint32_t jiffies);
 
 }  // namespace kurzory

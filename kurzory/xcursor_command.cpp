@@ -19,13 +19,14 @@
 #include "iconfile/icon_records.h"
 #include "iconfile/image_check.h"
 #include "iconfile/inverted_pixels.h"
-#include "iconfile/replacement_folder.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
 #include "kurzory/decoded_cursor.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/output_folder.h"
 #include "kurzory/picture_sizes.h"
 
 // Last: it brings Xlib's macros.
@@ -176,19 +177,20 @@ std::string FirstFailure(std::initializer_list<std::function<iconfile::FileOutco
 // cursors folder, is built beside and renamed into place; into an existing one the index (when
 // missing) and then the cursor go file by file, each replacing its name only once complete.
 std::string WriteIntoTheme(const fs::path& theme, const std::string& name, std::span<const std::uint8_t> cursor) {
-    iconfile::SystemFileOperations files;
     std::error_code error;
     const fs::path index = theme / "index.theme";
     const std::string indexText = ThemeIndex(theme);
+    // The folder being built cleans up after itself only if it is not cut short.
+    const iconfile::BlockedTerminationSignals held;
     if (!fs::exists(fs::symlink_status(theme, error))) {
         // The folders that hold themes (~/.icons) are made as they would be for any theme.
         if (const fs::path parent = theme.parent_path(); !parent.empty() && !fs::create_directories(parent, error) && error)
             return FileFailureText(parent.string(), iconfile::FileOutcome::FromErrno("", error.value()).reason());
-        iconfile::ReplacementFolder folder(theme.string(), files);
+        OutputFolder folder(theme.string());
         return FirstFailure({[&] { return folder.Create(); }, [&] { return folder.MakeFolder("cursors"); },
                              [&] { return folder.WriteFile("cursors/" + name, cursor); },
                              [&] { return folder.WriteFile("index.theme", BytesOf(indexText)); },
-                             [&] { return folder.Commit(); }});
+                             [&] { return folder.Commit(false); }});
     }
     if (!fs::exists(fs::symlink_status(index, error))) {
         if (iconfile::FileOutcome written = WriteWholeFile(index.string(), BytesOf(indexText)); !written.succeeded())
@@ -196,9 +198,9 @@ std::string WriteIntoTheme(const fs::path& theme, const std::string& name, std::
     }
     const fs::path cursors = theme / "cursors";
     if (!fs::exists(fs::symlink_status(cursors, error))) {
-        iconfile::ReplacementFolder folder(cursors.string(), files);
+        OutputFolder folder(cursors.string());
         return FirstFailure({[&] { return folder.Create(); }, [&] { return folder.WriteFile(name, cursor); },
-                             [&] { return folder.Commit(); }});
+                             [&] { return folder.Commit(false); }});
     }
     const iconfile::FileOutcome written = WriteWholeFile((cursors / name).string(), cursor);
     return written.succeeded() ? std::string() : Failure(written);

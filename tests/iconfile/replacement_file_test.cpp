@@ -9,7 +9,6 @@
 
 #include "iconfile/patched_copy.h"
 #include "iconfile/replacement_file.h"
-#include "iconfile/replacement_folder.h"
 #include "iconfile/shown_file_name.h"
 #include "iconfile/system_error_text.h"
 #include "support/temp_files.h"
@@ -89,41 +88,6 @@ TEST(ReplacementFile, TemporaryNameStaysWithinTheFileNameLimit) {
     WriteAll(folder.path("in"), Bytes{3});
     ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path(longest), {}).succeeded());
     EXPECT_EQ(ReadAll(folder.path(longest)), (Bytes{3}));
-}
-
-TEST(ReplacementFolder, AppearsWholeOrLeavesNothing) {
-    ScratchFolder folder;
-    SystemFileOperations files;
-    const Bytes bytes{1, 2};
-    {
-        ReplacementFolder theme(folder.path("motiv").string(), files);
-        ASSERT_TRUE(theme.Create().succeeded());
-        ASSERT_TRUE(theme.MakeFolder("cursors").succeeded());
-        ASSERT_TRUE(theme.WriteFile("cursors/left_ptr", bytes).succeeded());
-        EXPECT_FALSE(fs::exists(folder.path("motiv"))) << "nothing shows before the rename";
-        // A name the folder cannot hold fails after the first file; the half-built folder goes.
-        const FileOutcome failed = theme.WriteFile(std::string(300, 'x'), bytes);
-        EXPECT_FALSE(failed.succeeded());
-        EXPECT_EQ(failed.reason(), "Název souboru je příliš dlouhý");
-    }
-    EXPECT_EQ(FilesIn(folder.root()), 0u);
-
-    ReplacementFolder theme(folder.path("motiv/").string(), files);
-    ASSERT_TRUE(theme.Create().succeeded());
-    ASSERT_TRUE(theme.WriteFile("index.theme", bytes).succeeded());
-    ASSERT_TRUE(theme.Commit().succeeded());
-    EXPECT_EQ(ReadAll(folder.path("motiv/index.theme")), bytes);
-    EXPECT_EQ(FilesIn(folder.root()), 1u);
-
-    // An existing folder is never merged into or replaced.
-    ReplacementFolder again(folder.path("motiv").string(), files);
-    ASSERT_TRUE(again.Create().succeeded());
-    ASSERT_TRUE(again.WriteFile("index.theme", Bytes{5}).succeeded());
-    const FileOutcome clash = again.Commit();
-    EXPECT_FALSE(clash.succeeded());
-    EXPECT_EQ(clash.path(), folder.path("motiv").string());
-    EXPECT_EQ(ReadAll(folder.path("motiv/index.theme")), bytes);
-    EXPECT_EQ(FilesIn(folder.root()), 1u);
 }
 
 TEST(SystemErrorText, EveryFailureOfTheFileOperationsIsCzech) {

@@ -59,13 +59,9 @@ QPixmap PreviewStartPicture() {
 }
 
 QString Form4::DefaultFolder() {
-#ifdef _WIN32
-    return QStringLiteral("C:\\");
-#else
     QString home = QDir::toNativeSeparators(QDir::homePath());
     if (!home.endsWith(QChar::fromLatin1(desktop::kFolderSeparator))) home += QChar::fromLatin1(desktop::kFolderSeparator);
     return home;
-#endif
 }
 
 Form4::Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine, QString homeFolder,

@@ -7,6 +7,7 @@
 #include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
+#include "kurzory/input_file.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 
@@ -15,24 +16,10 @@ namespace {
 
 constexpr int kDefaultTwentieths = 20;
 
-std::vector<std::string> SplitTimes(const std::string& text) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
-        parts.push_back(text.substr(start, comma - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // The frame's refusal line, or an empty text when the picker would take it.
 std::string FrameRefusal(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::status(path, error)))
-        return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOENT).reason());
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (directory.status == iconfile::DirectoryRead::ReadFailed)
-        return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    return iconfile::IsOneImageCursor(directory) ? std::string() : NotOneImageCursorText(path);
+    if (std::string refusal = UnreadableInput(path); !refusal.empty()) return refusal;
+    return iconfile::IsOneImageCursor(iconfile::ReadIconDirectory(path)) ? std::string() : NotOneImageCursorText(path);
 }
 
 }  // namespace
@@ -66,9 +53,9 @@ int RunAni(Words words, const Console& console) {
     std::vector<int> times{kDefaultTwentieths};
     if (const std::string* text = parsed->Value("--times")) {
         times.clear();
-        for (const std::string& part : SplitTimes(*text)) {
+        for (std::string_view part : SplitAtCommas(*text)) {
             const std::optional<int> twentieths = animace::TwentiethsFromSecondsText(part);
-            if (!twentieths) return console.Fail(TimeText(part));
+            if (!twentieths) return console.Fail(TimeText(std::string(part)));
             times.push_back(*twentieths);
         }
     }

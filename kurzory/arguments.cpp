@@ -17,17 +17,6 @@ std::optional<long long> WholeNumber(std::string_view text) {
     return value;
 }
 
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) return parts;
-        start = comma + 1;
-    }
-}
-
 }  // namespace
 
 bool ParsedArguments::Has(const std::string& flag) const {
@@ -104,6 +93,17 @@ std::optional<ParsedArguments> ParseCommand(Words words, std::span<const OptionS
         return std::nullopt;
     }
     return parsed;
+}
+
+std::vector<std::string_view> SplitAtCommas(std::string_view text) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) return parts;
+        start = comma + 1;
+    }
 }
 
 std::optional<std::vector<long long>> NumberList(const std::string& text) {

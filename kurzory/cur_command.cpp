@@ -4,9 +4,9 @@
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
+#include "kurzory/input_file.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "skiren/cotoje.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {
@@ -23,19 +23,19 @@ int RunCur(Words words, const Console& console) {
     if (!hotSpot) return console.Fail(PointOptionText("--hotspot", *hotSpotText));
 
     const std::string& input = parsed->paths.front();
+    if (std::string refusal = UnreadableInput(input); !refusal.empty()) return console.Fail(refusal);
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() ||
-        (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
-        return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
-    if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
-    if (directory.imageCountLow > 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    if (directory.status != iconfile::DirectoryRead::Read || directory.entries.empty() || !directory.isIconOrCursor())
+        return console.Fail(NotIconOrCursorText(input));
+    if (directory.isCursor()) return console.Fail(AlreadyCursorText(input));
+    if (directory.imageCountLow > 1) return console.Fail(MoreThanOneImageText(input, "kurzor"));
     const int width = skiren::IconSizeFromByte(directory.firstWidthByte);
     const int height = skiren::IconSizeFromByte(directory.firstHeightByte);
     if (hotSpot->first >= width || hotSpot->second >= height)
         return console.Fail(HotSpotOutsideText(input, width, height));
 
     const std::optional<std::string> output = ChosenOr(parsed->Value("-o"), iconfile::OutputPathFor(input, "cur"));
-    if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    if (!output) return console.Fail(NoOutputNameText(input));
     if (std::string refusal = RefusedOutput(*output, parsed->Has("--force")); !refusal.empty())
         return console.Fail(refusal);
     // A hot spot of 256 cannot be inside an icon, so both fit the byte Skiren writes.

@@ -1,16 +1,19 @@
 // kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
 // input's kind is told by its content.
+#include <QDir>
 #include <QString>
-#include <cstdlib>
+#include <cerrno>
 #include <fstream>
 
 #include "desktop/picture_loader.h"
+#include "desktop/private_temp_folder.h"
 #include "iconfile/header_byte.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/console.h"
+#include "kurzory/input_file.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "pelcor/bitmap_check.h"
@@ -18,32 +21,9 @@
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_path.h"
 #include "pelcor/scratch_name.h"
-#include "skiren/cotoje.h"
 
 namespace kurzory {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A private folder for Pelcor's scratch file, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code error;
-        std::string pattern = (fs::temp_directory_path(error) / "kurzory-XXXXXX").string();
-        if (!error && ::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
@@ -59,7 +39,7 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     // Pelcor also needs the picture to decode before it takes the file.
     if (!size || !pixels ||
         desktop::LoadPicture(QString::fromStdString(input)).outcome != desktop::PictureLoadOutcome::Loaded)
-        return console.Fail(FileFailureText(input, pelcor::kBitmapRefusalText));
+        return console.Fail(NotPelcorBitmapText(input));
 
     pelcor::IconBuild build{input, {}, {}, *size, {}};
     if (const std::string* pickText = parsed.Value("--transparent")) {
@@ -70,14 +50,15 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     }
     const std::string* chosen = parsed.Value("-o");
     const std::string output = chosen ? *chosen : pelcor::IconPathFor(input);
-    if (pelcor::NamesSameFile(input, output)) return console.Fail(pelcor::IconOverBitmapMessage(input));
+    if (pelcor::NamesSameFile(input, output)) return console.Fail(OutputIsInputText(output));
     if (std::string refusal = RefusedOutput(output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
     build.iconPath = output;
 
-    const ScratchFolder scratch;
-    if (scratch.path().empty())
-        return console.Fail(FileFailureText(fs::temp_directory_path().string(), iconfile::FileOutcome::FromErrno("", errno).reason()));
-    build.scratchPath = scratch.path() / pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());
+    const desktop::PrivateTempFolder scratch;
+    if (!scratch.isValid())
+        return console.Fail(FileFailureText(QDir::tempPath().toStdString(), iconfile::FileOutcome::FromErrno("", errno).reason()));
+    build.scratchPath =
+        scratch.filePath(QString::fromStdString(pelcor::ScratchFileName(pelcor::SecondsSinceMidnight()))).toStdString();
     const iconfile::FileOutcome written = pelcor::BuildIconFile(build);
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
     return 0;
@@ -87,9 +68,9 @@ int IconOfCursor(const std::string& input, const iconfile::IconDirectory& direct
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
     // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    if (directory.imageCountLow != 1) return console.Fail(MoreThanOneImageText(input, "ikonu"));
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
-    if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    if (!output) return console.Fail(NoOutputNameText(input));
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
     const iconfile::FileOutcome written = iconfile::ConvertCursorToIcon(input, *output);
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
@@ -105,11 +86,11 @@ int RunIco(Words words, const Console& console) {
     if (!parsed) return status;
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
+    if (std::string refusal = UnreadableInput(input); !refusal.empty()) return console.Fail(refusal);
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status == iconfile::DirectoryRead::Read && directory.resourceTypeLow == 2 && !directory.entries.empty())
+    if (directory.status == iconfile::DirectoryRead::Read && directory.isCursor() && !directory.entries.empty())
         return IconOfCursor(input, directory, *parsed, console);
-    if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
     return console.Fail(NotCursorOrBitmapText(input));
 }
 

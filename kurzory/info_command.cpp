@@ -63,11 +63,11 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
 
 int DescribeIconFile(const std::string& path, const Console& console) {
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
+    if (!directory.header || !directory.isIconOrCursor()) {
         console.Fail(UnknownFileKindText(path));
         return 2;
     }
-    const bool cursor = directory.resourceTypeLow == 2;
+    const bool cursor = directory.isCursor();
     std::ostream& out = console.out;
     out << path << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
     int index = 1;

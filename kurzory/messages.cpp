@@ -136,6 +136,19 @@ std::string TooLargeText(const std::string& path) {
 std::string AlreadyCursorText(const std::string& path) {
     return path + ": soubor už je kurzor; ikonu z něj udělá kurzory ico.";
 }
+std::string NotIconOrCursorText(const std::string& path) {
+    return path + ": soubor není soubor ikony nebo kurzoru.";
+}
+// `made` names what the file would become: "kurzor" or "ikonu".
+std::string MoreThanOneImageText(const std::string& path, const std::string& made) {
+    return path + ": soubor obsahuje více než jeden obrázek, a proto se nedá převést na " + made + ".";
+}
+std::string NoOutputNameText(const std::string& path) {
+    return path + ": z cesty nelze odvodit jméno výstupního souboru; zadejte ho volbou -o.";
+}
+std::string NotPelcorBitmapText(const std::string& path) {
+    return path + ": soubor není rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů s 256 barvami.";
+}
 std::string NotCursorOrBitmapText(const std::string& path) {
     return path + ": soubor není kurzor ani 256-barevný obrázek.";
 }

@@ -112,7 +112,7 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
         if (found == decoded.end()) {
             const animace::FrameEntry& frame = frames[step.frame];
             std::optional<DecodedFrame> picture =
-                frame.headerRead && frame.resourceType == 2 && frame.imageCount >= 1
+                frame.headerRead && frame.isCursor() && frame.imageCount >= 1
                     ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY)
                     : std::nullopt;
             if (!picture) return UnreadableFrameText(path, step.frame);
@@ -130,7 +130,7 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
 
 std::variant<Images, std::string> CursorImages(const std::string& path, animace::ByteSource& source) {
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (directory.status != iconfile::DirectoryRead::Read || directory.resourceTypeLow != 2 || directory.entries.empty())
+    if (directory.status != iconfile::DirectoryRead::Read || !directory.isCursor() || directory.entries.empty())
         return NotCursorText(path);
     const iconfile::IconDirEntry& entry = directory.entries.front();
     const int nominalSize = std::max(skiren::IconSizeFromByte(entry.width), skiren::IconSizeFromByte(entry.height));

@@ -10,19 +10,16 @@ namespace skiren {
 Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
     const iconfile::IconDirectory first = iconfile::ReadIconDirectory(path);
-    if (!first.opened() || (first.resourceTypeLow != 1 && first.resourceTypeLow != 2)) return {Kind::NotIconOrCursor};
+    if (!first.opened() || !first.isIconOrCursor()) return {Kind::NotIconOrCursor};
     // The type byte is read a second time: a file that changed in between only resembles one.
-    switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
-        case 1: return {Kind::OpenEditor};
-        case 2: {
-            // No window can cancel this write; a signal waits until the icon is in place.
-            const desktop::BlockedTerminationSignals blocked;
-            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
-            if (!converted) return {Kind::NoRoomForSuffix};
-            return {Kind::CursorConverted, *converted};
-        }
-        default: return {Kind::ChangedMeanwhile};
-    }
+    const iconfile::IconDirectory second = iconfile::ReadIconDirectory(path);
+    if (second.isIcon()) return {Kind::OpenEditor};
+    if (!second.isCursor()) return {Kind::ChangedMeanwhile};
+    // No window can cancel this write; a signal waits until the icon is in place.
+    const desktop::BlockedTerminationSignals blocked;
+    std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
+    if (!converted) return {Kind::NoRoomForSuffix};
+    return {Kind::CursorConverted, *converted};
 }
 
 Recognition RecognizeInput(const std::string& path) {

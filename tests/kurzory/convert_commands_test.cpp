@@ -45,7 +45,8 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
     };
     for (const Case& c : std::vector<Case>{
              {{"cur", "--hotspot", "1,1", "text.ico"}, "není soubor ikony nebo kurzoru"},
-             {{"cur", "--hotspot", "1,1", "dve.ico"}, "více než jednu ikonu"},
+             {{"cur", "--hotspot", "1,1", "dve.ico"}, "více než jeden obrázek"},
+             {{"cur", "--hotspot", "1,1", "chybi.ico"}, "chybi.ico: Soubor nebo složka neexistuje"},
              {{"cur", "--hotspot", "1,1", "d/ab"}, "nelze odvodit jméno"},
              {{"cur", "--hotspot", "32,0", "ikona.ico", "-o", "new.cur"}, "uvnitř ikony"},
              {{"cur", "--hotspot", "1", "ikona.ico", "-o", "new.cur"}, "--hotspot"},

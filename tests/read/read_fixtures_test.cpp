@@ -34,6 +34,9 @@ struct Fixture {
     fs::path file;
 };
 
+// Named by its file in test listings.
+void PrintTo(const Fixture& fixture, std::ostream* out) { *out << fixture.file.filename().string(); }
+
 std::vector<Fixture> Fixtures() {
     std::vector<Fixture> found;
     const std::set<std::string> kinds = {"ico", "cur", "ani", "bmp"};

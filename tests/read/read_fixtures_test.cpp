@@ -114,12 +114,9 @@ void CheckBitmap(const Fixture& fixture) {
     const std::optional<pelcor::BitmapPixels> pixels = pelcor::ReadBitmapPixels(fixture.file.string(), *size);
     ASSERT_TRUE(pixels.has_value());
     QImage shown(*size, *size, QImage::Format_ARGB32);
-    for (int row = 0; row < *size; ++row) {
-        for (int column = 0; column < *size; ++column) {
-            const iconfile::PaletteEntry colour = pixels->palette[pixels->IndexAt(column, row)];
-            shown.setPixel(column, row, qRgb(colour.red, colour.green, colour.blue));
-        }
-    }
+    for (int row = 0; row < *size; ++row)
+        for (int column = 0; column < *size; ++column)
+            shown.setPixel(column, row, 0xFF000000u | pelcor::ShownRgbAt(*pixels, column, row));
     ExpectSamePixels(shown, Reference(fixture.file));
 }
 

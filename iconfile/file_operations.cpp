@@ -22,6 +22,21 @@ FileOutcome RefuseIrregular(const std::string& path) {
     return FileOutcome::Success();
 }
 
+// Repeats `transfer` (a pread or pwrite from `done` bytes on) until `size` bytes have moved. A
+// call that moves nothing fails with `stalled`: the file shrank (EIO) or the disk is full (ENOSPC).
+template <typename Transfer>
+FileOutcome TransferWhole(const std::string& path, std::size_t size, int stalled, Transfer&& transfer) {
+    std::size_t done = 0;
+    while (done < size) {
+        errno = 0;
+        const ssize_t moved = transfer(done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) return FileOutcome::FromErrno(path, moved < 0 ? errno : stalled);
+        done += static_cast<std::size_t>(moved);
+    }
+    return FileOutcome::Success();
+}
+
 }  // namespace
 
 SystemFileOperations::~SystemFileOperations() {
@@ -77,32 +92,21 @@ FileOutcome SystemFileOperations::Length(FileHandle handle, std::int64_t& length
 FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
     const auto found = open_.find(handle);
     if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
-    std::size_t done = 0;
-    while (done < into.size()) {
-        errno = 0;
-        const ssize_t got = ::pread(found->second.descriptor, into.data() + done, into.size() - done,
-                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (got < 0 && errno == EINTR) continue;
-        // End of file before the block was full: the file shrank since it was measured.
-        if (got <= 0) return FileOutcome::FromErrno(found->second.path, got < 0 ? errno : EIO);
-        done += static_cast<std::size_t>(got);
-    }
-    return FileOutcome::Success();
+    const int descriptor = found->second.descriptor;
+    return TransferWhole(found->second.path, into.size(), EIO, [&](std::size_t done) {
+        return ::pread(descriptor, into.data() + done, into.size() - done,
+                       static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    });
 }
 
 FileOutcome SystemFileOperations::WriteAt(FileHandle handle, std::int64_t offset, std::span<const std::uint8_t> bytes) {
     const auto found = open_.find(handle);
     if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const ssize_t put = ::pwrite(found->second.descriptor, bytes.data() + done, bytes.size() - done,
-                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return FileOutcome::FromErrno(found->second.path, put < 0 ? errno : ENOSPC);
-        done += static_cast<std::size_t>(put);
-    }
-    return FileOutcome::Success();
+    const int descriptor = found->second.descriptor;
+    return TransferWhole(found->second.path, bytes.size(), ENOSPC, [&](std::size_t done) {
+        return ::pwrite(descriptor, bytes.data() + done, bytes.size() - done,
+                        static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    });
 }
 
 FileOutcome SystemFileOperations::Sync(FileHandle handle) {

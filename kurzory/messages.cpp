@@ -147,7 +147,7 @@ std::string NoOutputNameText(const std::string& path) {
     return path + ": z cesty nelze odvodit jméno výstupního souboru; zadejte ho volbou -o.";
 }
 std::string NotPelcorBitmapText(const std::string& path) {
-    return path + ": soubor není rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů s 256 barvami.";
+    return path + ": soubor není 256-barevný rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů.";
 }
 std::string NotCursorOrBitmapText(const std::string& path) {
     return path + ": soubor není kurzor ani 256-barevný obrázek.";

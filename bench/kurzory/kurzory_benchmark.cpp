@@ -76,7 +76,9 @@ public:
         MakeAni("small.ani", 3, 2238);
     }
     const std::vector<std::string>& frames() const { return frames_; }
-    std::string path(const std::string& name) const { return folder_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string path(const std::string& name) const {
+        return folder_.filePath(QString::fromStdString(name)).toStdString();
+    }
 
 private:
     void MakeAni(const std::string& name, int count, std::size_t frameBytes) {

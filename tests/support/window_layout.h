@@ -17,7 +17,8 @@ inline std::vector<QWidget*> ShownControls(const QWidget& window) {
 inline void ExpectInsideAndUncovered(const QWidget& window) {
     const std::vector<QWidget*> shown = ShownControls(window);
     for (QWidget* control : shown) {
-        EXPECT_TRUE(window.rect().contains(control->geometry())) << control->objectName().toStdString() << " leaves the window";
+        EXPECT_TRUE(window.rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " leaves the window";
         for (QWidget* other : shown)
             if (other != control && control->geometry().intersects(other->geometry()))
                 ADD_FAILURE() << control->objectName().toStdString() << " and " << other->objectName().toStdString()

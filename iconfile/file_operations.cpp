@@ -22,21 +22,6 @@ FileOutcome RefuseIrregular(const std::string& path) {
     return FileOutcome::Success();
 }
 
-// Repeats `transfer` (a pread or pwrite from `done` bytes on) until `size` bytes have moved. A
-// call that moves nothing fails with `stalled`: the file shrank (EIO) or the disk is full (ENOSPC).
-template <typename Transfer>
-FileOutcome TransferWhole(const std::string& path, std::size_t size, int stalled, Transfer&& transfer) {
-    std::size_t done = 0;
-    while (done < size) {
-        errno = 0;
-        const ssize_t moved = transfer(done);
-        if (moved < 0 && errno == EINTR) continue;
-        if (moved <= 0) return FileOutcome::FromErrno(path, moved < 0 ? errno : stalled);
-        done += static_cast<std::size_t>(moved);
-    }
-    return FileOutcome::Success();
-}
-
 }  // namespace
 
 SystemFileOperations::~SystemFileOperations() {
@@ -89,23 +74,31 @@ FileOutcome SystemFileOperations::Length(FileHandle handle, std::int64_t& length
     return FileOutcome::Success();
 }
 
-FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+// A call that moves nothing fails with `stalled`: the file shrank (EIO) or the disk is full (ENOSPC).
+template <typename Transfer>
+FileOutcome SystemFileOperations::TransferWhole(FileHandle handle, std::size_t size, int stalled, Transfer&& transfer) {
     const auto found = open_.find(handle);
     if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
-    const int descriptor = found->second.descriptor;
-    return TransferWhole(found->second.path, into.size(), EIO, [&](std::size_t done) {
-        return ::pread(descriptor, into.data() + done, into.size() - done,
-                       static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    std::size_t done = 0;
+    while (done < size) {
+        errno = 0;
+        const ssize_t moved = transfer(found->second.descriptor, done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) return FileOutcome::FromErrno(found->second.path, moved < 0 ? errno : stalled);
+        done += static_cast<std::size_t>(moved);
+    }
+    return FileOutcome::Success();
+}
+
+FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+    return TransferWhole(handle, into.size(), EIO, [&](int descriptor, std::size_t done) {
+        return ::pread(descriptor, into.data() + done, into.size() - done, offset + static_cast<off_t>(done));
     });
 }
 
 FileOutcome SystemFileOperations::WriteAt(FileHandle handle, std::int64_t offset, std::span<const std::uint8_t> bytes) {
-    const auto found = open_.find(handle);
-    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
-    const int descriptor = found->second.descriptor;
-    return TransferWhole(found->second.path, bytes.size(), ENOSPC, [&](std::size_t done) {
-        return ::pwrite(descriptor, bytes.data() + done, bytes.size() - done,
-                        static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    return TransferWhole(handle, bytes.size(), ENOSPC, [&](int descriptor, std::size_t done) {
+        return ::pwrite(descriptor, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
     });
 }
 

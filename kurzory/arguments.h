@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 
 namespace kurzory {
 

@@ -8,7 +8,7 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "skiren/hot_spot.h"
 

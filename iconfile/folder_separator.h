@@ -1,8 +1,8 @@
 #pragma once
 // The platform's folder separator, the one character every path rule of the suite splits on.
 
-namespace desktop {
+namespace iconfile {
 
 inline constexpr char kFolderSeparator = '/';
 
-}  // namespace desktop
+}  // namespace iconfile

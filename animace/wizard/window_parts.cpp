@@ -32,4 +32,23 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+ImageBox* MakeImageBox(QWidget* parent, const QString& name, int left, int top) {
+    auto* box = new ImageBox(parent);
+    box->setObjectName(name);
+    box->move(desktop::TwipsPoint(left, top));
+    return box;
+}
+
+std::tuple<QPushButton*, QPushButton*, QPushButton*> MakeStepButtons(QWidget* parent, const QString& firstName,
+                                                                      const QString& firstCaption, QPoint first,
+                                                                      QPoint next, QPoint cancel) {
+    return {MakeButton(parent, firstName, firstCaption, first.x(), first.y(), 1452, 372),
+            MakeButton(parent, QStringLiteral("nextButton"), QStringLiteral("&Další >"), next.x(), next.y(), 1332, 372),
+            MakeButton(parent, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), cancel.x(), cancel.y(), 1332, 372)};
+}
+
+void ShowHelp(desktop::DesktopServices& services, const QString& text) {
+    services.showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok, text, QString());
+}
+
 }  // namespace animace

@@ -81,7 +81,7 @@ int DescribeIconFile(const std::string& path, const Console& console) {
         out << ", " << entry.imageSize << " bajtů\n";
     }
     if (directory.status != iconfile::DirectoryRead::Read) {
-        console.Fail(FileFailureText(path, "soubor je kratší, než udává jeho hlavička."));
+        console.Fail(ShorterThanHeaderText(path));
         return 2;
     }
     return 0;

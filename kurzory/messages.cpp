@@ -149,6 +149,9 @@ std::string NoOutputNameText(const std::string& path) {
 std::string NotPelcorBitmapText(const std::string& path) {
     return path + ": soubor není 256-barevný rastrový obrázek 16x16, 24x24, 32x32, 48x48, 64x64 nebo 96x96 bodů.";
 }
+std::string ShorterThanHeaderText(const std::string& path) {
+    return path + ": soubor je kratší, než udává jeho hlavička.";
+}
 std::string NotCursorOrBitmapText(const std::string& path) {
     return path + ": soubor není kurzor ani 256-barevný obrázek.";
 }

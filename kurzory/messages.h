@@ -43,6 +43,7 @@ std::string NotIconOrCursorText(const std::string& path);
 std::string MoreThanOneImageText(const std::string& path, const std::string& made);
 std::string NoOutputNameText(const std::string& path);
 std::string NotPelcorBitmapText(const std::string& path);
+std::string ShorterThanHeaderText(const std::string& path);
 std::string NotCursorOrBitmapText(const std::string& path);
 std::string HotSpotOutsideText(const std::string& path, int width, int height);
 std::string PickOutsideText(const std::string& path, int size);

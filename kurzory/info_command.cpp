@@ -89,8 +89,8 @@ int DescribeIconFile(const std::string& path, const Console& console) {
 
 int DescribeFile(const std::string& path, const Console& console) {
     animace::FileByteSource source;
-    if (const int error = source.Open(path); error != 0) {
-        console.Fail(FileFailureText(path, iconfile::FileOutcome::FromErrno(path, error).reason()));
+    if (const iconfile::FileOutcome opened = source.Open(path); !opened.succeeded()) {
+        console.Fail(FileFailureText(path, opened.reason()));
         return 2;
     }
     std::array<std::uint8_t, 4> start{};

@@ -186,8 +186,8 @@ int RunXcursor(Words words, const Console& console) {
         return console.Fail(ThemeNameText());
 
     animace::FileByteSource source;
-    if (const int error = source.Open(input); error != 0)
-        return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, error).reason()));
+    if (const iconfile::FileOutcome opened = source.Open(input); !opened.succeeded())
+        return console.Fail(FileFailureText(input, opened.reason()));
     std::array<std::uint8_t, 4> start{};
     const bool riff = source.ReadAt(0, start) && std::memcmp(start.data(), "RIFF", 4) == 0;
     std::variant<Images, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input, source);

@@ -126,7 +126,7 @@ void CheckAnimatedCursor(const Fixture& fixture) {
     const QJsonArray steps = facts["steps"].toArray();
     ASSERT_FALSE(frames.isEmpty());
     animace::FileByteSource source;
-    ASSERT_EQ(source.Open(fixture.file.string()), 0);
+    ASSERT_TRUE(source.Open(fixture.file.string()).succeeded());
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
     ASSERT_TRUE(layout.isAnimatedCursor);
     EXPECT_FALSE(layout.chunkPassesEnd);

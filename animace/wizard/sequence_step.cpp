@@ -8,6 +8,18 @@
 #include "desktop/twips.h"
 
 namespace animace {
+namespace {
+
+// What "C&o dál?" answers.
+constexpr char kHelp[] =
+    "Vždyť na tom nic není! Stiskem obrázku kurzoru v horní části okna se tento kurzor "
+    "zkopíruje do dolní části okna. V dolní části okna vznikne řetězec, který se pak bude "
+    "postupně zobrazovat. Do výsledného souboru s animací se uloží každý obrázek jednou, bude "
+    "se však moci volat vícekrát.\n\nTlačítko Každý jednou použijte, pokud mají kurzory "
+    "následovat zasebou bez zvláštních přeskakování. Tlačítko Tam a zpět použijte, pokud se "
+    "jedná o kývavý pohyb a kurzory se mají zobrazovat sem tam.";
+
+}  // namespace
 
 SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picker, desktop::DesktopServices& services)
     : animation_(animation), services_(services) {
@@ -32,24 +44,14 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
     std::tie(helpButton, nextButton, cancelButton) = MakeStepButtons(
         this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), {132, 4680}, {2292, 4692}, {3852, 4680});
     nextButton->setEnabled(false);
-    copyBox = MakeImageBox(this, QStringLiteral("copyBox"), 5880, 240);
-    copyBox->hide();
+    copyBox = MakeCopyBox(this, 5880, 240);
 
     connect(everyOnceButton, &QPushButton::clicked, this, &SequenceStep::appendEveryFrameOnce);
     connect(thereAndBackButton, &QPushButton::clicked, this, &SequenceStep::appendThereAndBack);
     connect(removeLastButton, &QPushButton::clicked, this, &SequenceStep::removeLastStep);
     connect(removeAllButton, &QPushButton::clicked, this, &SequenceStep::removeAllSteps);
     connect(nextButton, &QPushButton::clicked, this, &SequenceStep::leaveForTiming);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        ShowHelp(services_,
-                 QStringLiteral("Vždyť na tom nic není! Stiskem obrázku kurzoru v horní části okna se tento kurzor "
-                                "zkopíruje do dolní části okna. V dolní části okna vznikne řetězec, který se pak bude "
-                                "postupně zobrazovat. Do výsledného souboru s animací se uloží každý obrázek jednou, bude "
-                                "se však moci volat vícekrát.\n\nTlačítko Každý jednou použijte, pokud mají kurzory "
-                                "následovat zasebou bez zvláštních přeskakování. Tlačítko Tam a zpět použijte, pokud se "
-                                "jedná o kývavý pohyb a kurzory se mají zobrazovat sem tam."));
-    });
+    ConnectCancelAndHelp(cancelButton, helpButton, services_, QString::fromUtf8(kHelp));
 
     move(picker.pos());
     animation_.steps.clear();

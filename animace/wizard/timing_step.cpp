@@ -14,6 +14,13 @@
 namespace animace {
 namespace {
 
+// What "C&o dál?" answers.
+constexpr char kHelp[] =
+    "Pod každým kurzorem je posuvník. Máte možnost nastavit délku zobrazení každého kurzoru. "
+    "Pod posuvníkem je čas v sekundách. Tip: Chcete-li nastavit u všech posuvníků např. 0.1s, "
+    "nastavte .1 do políčka a stiskněte Použít, pak zvětšete hodnotu a opět stiskněte Použít. "
+    "Pozor! Používejte tečku, nikoli čárku!";
+
 constexpr int kSliderTop = 480;
 constexpr int kSliderHeight = 1660;
 constexpr int kLabelTop = 2160;
@@ -54,21 +61,13 @@ TimingStep::TimingStep(WizardAnimation& animation, const SequenceStep& sequence,
     maximumButton = MakeButton(this, QStringLiteral("maximumButton"), QStringLiteral("Na &maximum"), 120, 4260, 1455, 255);
     std::tie(helpButton, nextButton, cancelButton) = MakeStepButtons(
         this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), {120, 4680}, {2280, 4680}, {3840, 4680});
-    copyBox = MakeImageBox(this, QStringLiteral("copyBox"), 4440, 240);
-    copyBox->hide();
+    copyBox = MakeCopyBox(this, 4440, 240);
 
     connect(applyButton, &QPushButton::clicked, this, &TimingStep::applyBound);
     connect(boundBox, &QLineEdit::returnPressed, this, &TimingStep::applyBound);
     connect(maximumButton, &QPushButton::clicked, this, &TimingStep::setAllToMaximum);
     connect(nextButton, &QPushButton::clicked, this, &TimingStep::leaveForFinish);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        ShowHelp(services_,
-                 QStringLiteral("Pod každým kurzorem je posuvník. Máte možnost nastavit délku zobrazení každého kurzoru. "
-                                "Pod posuvníkem je čas v sekundách. Tip: Chcete-li nastavit u všech posuvníků např. 0.1s, "
-                                "nastavte .1 do políčka a stiskněte Použít, pak zvětšete hodnotu a opět stiskněte Použít. "
-                                "Pozor! Používejte tečku, nikoli čárku!"));
-    });
+    ConnectCancelAndHelp(cancelButton, helpButton, services_, QString::fromUtf8(kHelp));
 
     sliders_.push_back(makeSlider(-480));
     labels_.push_back(makeTimeLabel(-550));

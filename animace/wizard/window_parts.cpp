@@ -39,6 +39,12 @@ ImageBox* MakeImageBox(QWidget* parent, const QString& name, int left, int top) 
     return box;
 }
 
+ImageBox* MakeCopyBox(QWidget* parent, int left, int top) {
+    ImageBox* box = MakeImageBox(parent, QStringLiteral("copyBox"), left, top);
+    box->hide();
+    return box;
+}
+
 std::tuple<QPushButton*, QPushButton*, QPushButton*> MakeStepButtons(QWidget* parent, const QString& firstName,
                                                                       const QString& firstCaption, QPoint first,
                                                                       QPoint next, QPoint cancel) {
@@ -47,8 +53,12 @@ std::tuple<QPushButton*, QPushButton*, QPushButton*> MakeStepButtons(QWidget* pa
             MakeButton(parent, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), cancel.x(), cancel.y(), 1332, 372)};
 }
 
-void ShowHelp(desktop::DesktopServices& services, const QString& text) {
-    services.showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok, text, QString());
+void ConnectCancelAndHelp(QPushButton* cancelButton, QPushButton* helpButton, desktop::DesktopServices& services,
+                          const QString& help) {
+    QObject::connect(cancelButton, &QPushButton::clicked, cancelButton, [&services] { services.endProgram(0); });
+    QObject::connect(helpButton, &QPushButton::clicked, helpButton, [&services, help] {
+        services.showMessage(desktop::MessageIcon::Information, desktop::MessageButtons::Ok, help, QString());
+    });
 }
 
 }  // namespace animace

@@ -8,14 +8,14 @@
 #include "desktop/picture_loader.h"
 #include "desktop/private_temp_folder.h"
 #include "iconfile/regular_file.h"
-#include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
+#include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
-#include "kurzory/input_file.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/input_file.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_builder.h"
@@ -64,11 +64,10 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     return 0;
 }
 
-int IconOfCursor(const std::string& input, const iconfile::IconDirectory& directory, const ParsedArguments& parsed,
+int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& checked, const ParsedArguments& parsed,
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
-    // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (directory.imageCountLow != 1) return console.Fail(MoreThanOneImageText(input, "ikonu"));
+    if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
     if (!output) return console.Fail(NoOutputNameText(input));
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
@@ -88,9 +87,8 @@ int RunIco(Words words, const Console& console) {
     const std::string& input = parsed->paths.front();
     if (std::string refusal = UnreadableInput(input); !refusal.empty()) return console.Fail(refusal);
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status == iconfile::DirectoryRead::Read && directory.isCursor() && !directory.entries.empty())
-        return IconOfCursor(input, directory, *parsed, console);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(input);
+    if (checked.directory.opened() && checked.directory.isCursor()) return IconOfCursor(input, checked, *parsed, console);
     return console.Fail(NotCursorOrBitmapText(input));
 }
 

@@ -7,6 +7,7 @@
 #include "animace/reader/animated_cursor_problems.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
@@ -22,6 +23,15 @@ std::string FlagsText(std::uint32_t flags) {
     if ((flags & animace::kFlagSequence) != 0) meanings.emplace_back("platí pořadí „seq “");
     for (std::size_t i = 0; i < meanings.size(); ++i) text += (i == 0 ? " (" : ", ") + meanings[i];
     return meanings.empty() ? text : text + ")";
+}
+
+// Every image of a frame that is a sound cursor; nothing for any other frame.
+std::vector<iconfile::CheckedImage> FrameImages(animace::ByteSource& source, const animace::FrameEntry& frame) {
+    if (!frame.headerRead || frame.length > iconfile::kLargestIconFile) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frame.length));
+    if (!source.ReadAt(frame.dataOffset, bytes)) return {};
+    iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
+    return checked.sound() ? std::move(checked.images) : std::vector<iconfile::CheckedImage>();
 }
 
 int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source, const Console& console) {
@@ -40,10 +50,18 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
     if (!layout.rateChunk) out << "  doba každého kroku z hlavičky: " << JiffiesInSeconds(header.rate) << '\n';
     const bool framesRead = animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {
         out << "  snímek " << frame.index + 1 << ": ";
-        if (!frame.headerRead) out << "neúplný, ";
-        else
+        const std::vector<iconfile::CheckedImage> sizes = FrameImages(source, frame);
+        if (!frame.headerRead) {
+            out << "neúplný, ";
+        } else if (sizes.size() > 1) {
+            out << sizes.size() << (sizes.size() < 5 ? " velikosti: " : " velikostí: ");
+            for (const iconfile::CheckedImage& image : sizes)
+                out << image.width << " × " << image.height << " bodů s aktivním bodem " << image.entry.hotSpotX() << ", "
+                    << image.entry.hotSpotY() << "; ";
+        } else {
             out << frame.width << " × " << frame.height << " bodů, aktivní bod " << frame.hotSpotX << ", "
                 << frame.hotSpotY << ", ";
+        }
         out << frame.length << " bajtů\n";
         return true;
     });
@@ -62,7 +80,8 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
 }
 
 int DescribeIconFile(const std::string& path, const Console& console) {
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    const iconfile::IconDirectory& directory = checked.directory;
     if (!directory.header || !directory.isIconOrCursor()) {
         console.Fail(UnknownFileKindText(path));
         return 2;
@@ -80,8 +99,8 @@ int DescribeIconFile(const std::string& path, const Console& console) {
         if (cursor) out << ", aktivní bod " << entry.hotSpotX() << ", " << entry.hotSpotY();
         out << ", " << entry.imageSize << " bajtů\n";
     }
-    if (directory.status != iconfile::DirectoryRead::Read) {
-        console.Fail(ShorterThanHeaderText(path));
+    if (!checked.sound()) {
+        console.Fail(FileFailureText(path, iconfile::FaultText(checked)));
         return 2;
     }
     return 0;

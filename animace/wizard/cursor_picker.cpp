@@ -14,7 +14,7 @@
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 
 namespace animace {
 namespace {
@@ -39,6 +39,11 @@ CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLin
         this, StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
         QStringLiteral("frame"));
     frameScrollBar = strip_->scrollBar();
+    strip_->setSpokenNames(QStringLiteral("Vybrané snímky"), QStringLiteral("Snímek"));
+    preview->setAccessibleName(QStringLiteral("Náhled vybraného kurzoru"));
+    driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
+    folderList->setAccessibleName(QStringLiteral("Seznam složek"));
+    fileList->setAccessibleName(QStringLiteral("Seznam souborů"));
     std::tie(aboutButton, nextButton, cancelButton) = MakeStepButtons(
         this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), {120, 4680}, {2280, 4680}, {3840, 4680});
     nextButton->setEnabled(false);
@@ -127,9 +132,11 @@ void CursorPicker::testAndPreview() {
     addButton->setEnabled(true);
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
-    // away like a file of the wrong kind, so the picked frames are never lost.
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (!iconfile::IsOneImageCursor(directory)) return rejectSelectedFile();
+    // away like a file of the wrong kind, so the picked frames are never lost; so is a cursor whose
+    // image is cut or damaged, which the writer would otherwise copy whole into the animation.
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    if (!iconfile::IsSoundOneImageCursor(checked)) return rejectSelectedFile();
+    const iconfile::IconDirectory& directory = checked.directory;
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();

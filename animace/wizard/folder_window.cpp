@@ -23,6 +23,8 @@ FolderWindow::FolderWindow(QWidget& finishWindow, QLineEdit& folderBox, desktop:
 
     driveList = desktop::Place(new DriveListBox(this, std::move(drives)), QStringLiteral("driveList"), 120, 120, 2292, 288);
     folderList = desktop::Place(new FolderListBox(this), QStringLiteral("folderList"), 120, 480, 2292, 2565);
+    driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
+    folderList->setAccessibleName(QStringLiteral("Seznam složek"));
     okButton = MakeButton(this, QStringLiteral("okButton"), QStringLiteral("&O.K."), 2520, 120, 1092, 612);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("S&torno"), 2520, 960, 1092, 612);
 

@@ -33,6 +33,7 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
         this, StripLayout{{120, 1428, 5076, 780}, {132, 1452, 5040, 492}, {0, 0, 252, 492}, {132, 1932, 5052, 252}},
         QStringLiteral("frame"));
     frameScrollBar = upper_->scrollBar();
+    upper_->setSpokenNames(QStringLiteral("Snímky"), QStringLiteral("Snímek"));
     everyOnceButton = MakeButton(this, QStringLiteral("everyOnceButton"), QStringLiteral("Každý &jednou"), 120, 2520, 1692, 372);
     removeLastButton = MakeButton(this, QStringLiteral("removeLastButton"), QStringLiteral("U&mazat."), 3600, 2520, 1572, 372);
     thereAndBackButton = MakeButton(this, QStringLiteral("thereAndBackButton"), QStringLiteral("&Tam a zpět"), 120, 3000, 1692, 372);
@@ -41,6 +42,7 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
         this, StripLayout{{120, 3600, 5076, 780}, {132, 3624, 5040, 492}, {0, 0, 252, 492}, {132, 4104, 5052, 252}},
         QStringLiteral("step"));
     stepScrollBar = lower_->scrollBar();
+    lower_->setSpokenNames(QStringLiteral("Sled kroků"), QStringLiteral("Krok"));
     std::tie(helpButton, nextButton, cancelButton) = MakeStepButtons(
         this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), {132, 4680}, {2292, 4692}, {3852, 4680});
     nextButton->setEnabled(false);

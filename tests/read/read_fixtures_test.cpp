@@ -21,6 +21,7 @@
 #include "animace/reader/byte_source.h"
 #include "desktop/picture_loader.h"
 #include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "support/test_application.h"
@@ -89,6 +90,9 @@ void ExpectSamePixels(const QImage& shown, const QImage& reference) {
 }
 
 void CheckIconOrCursor(const Fixture& fixture) {
+    // What real tools write, the checked reader takes.
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(fixture.file);
+    EXPECT_TRUE(checked.sound()) << iconfile::FaultText(checked);
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(fixture.file);
     ASSERT_EQ(directory.status, iconfile::DirectoryRead::Read);
     ASSERT_EQ(directory.entries.size(), 1u);
@@ -164,9 +168,13 @@ void CheckAnimatedCursor(const Fixture& fixture) {
         EXPECT_EQ(found[i].height, size[1].toInt()) << "frame " << i;
         EXPECT_EQ(found[i].hotSpotX, hotSpot[0].toInt()) << "frame " << i;
         EXPECT_EQ(found[i].hotSpotY, hotSpot[1].toInt()) << "frame " << i;
-        // Each frame is a picture of its own, as the wizard's preview shows it.
-        const desktop::LoadedPicture picture = desktop::LoadPictureFromBytes(
-            bytes.mid(static_cast<qsizetype>(found[i].dataOffset), static_cast<qsizetype>(found[i].length)));
+        // Each frame is a sound cursor and a picture of its own, as the wizard's preview shows it.
+        const QByteArray frameBytes =
+            bytes.mid(static_cast<qsizetype>(found[i].dataOffset), static_cast<qsizetype>(found[i].length));
+        const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(
+            std::span(reinterpret_cast<const std::uint8_t*>(frameBytes.data()), static_cast<std::size_t>(frameBytes.size())));
+        EXPECT_TRUE(checked.sound()) << "frame " << i << ": " << iconfile::FaultText(checked);
+        const desktop::LoadedPicture picture = desktop::LoadPictureFromBytes(frameBytes);
         ASSERT_EQ(picture.outcome, desktop::PictureLoadOutcome::Loaded) << "frame " << i;
         EXPECT_EQ(picture.image.width(), size[0].toInt()) << "frame " << i;
     }

@@ -258,7 +258,8 @@ TEST(WriteAnimatedCursor, AFailureWhileAFrameIsCopiedNamesThatFrame) {
     };
     for (const std::string& frame : a.input.frames) {
         const auto failures = failuresWhen("open-read " + frame);
-        if (!failures.empty()) EXPECT_EQ(failures[0].frameLine, frame);
+        ASSERT_FALSE(failures.empty()) << frame;
+        EXPECT_EQ(failures[0].frameLine, frame);
     }
     // A failure outside the frames is reported with the output too; the frame line it shows
     // then is no promise.

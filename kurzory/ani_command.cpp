@@ -17,6 +17,7 @@
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/output_file.h"
 #include "kurzory/png_picture.h"
+#include "kurzory/text_lines.h"
 #include "kurzory/picture_sizes.h"
 
 namespace kurzory {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "kurzory/messages.h"
+#include "kurzory/text_lines.h"
 
 namespace kurzory {
 namespace {
@@ -99,17 +100,6 @@ std::optional<ParsedArguments> ParseCommand(Words words, std::span<const OptionS
         return std::nullopt;
     }
     return parsed;
-}
-
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) return parts;
-        start = comma + 1;
-    }
 }
 
 std::optional<std::vector<long long>> NumberList(const std::string& text) {

@@ -39,9 +39,6 @@ std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words
 std::optional<ParsedArguments> ParseCommand(Words words, std::span<const OptionSpec> options, const std::string& help,
                                             const Console& console, int& status);
 
-// The parts of a list between its commas, empty ones included: "1,,2" has three.
-std::vector<std::string_view> SplitAtCommas(std::string_view text);
-
 // "1,2,3": whole numbers from 1 up, separated by commas; nothing for any other text.
 std::optional<std::vector<long long>> NumberList(const std::string& text);
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "animace/number_text.h"
-#include "kurzory/set_messages.h"
+#include "kurzory/messages.h"
 #include "kurzory/text_lines.h"
 
 namespace kurzory {

@@ -82,11 +82,11 @@ int DescribeAnimatedCursor(const std::string& path, animace::ByteSource& source,
 int DescribeIconFile(const std::string& path, const Console& console) {
     const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
     const iconfile::IconDirectory& directory = checked.directory;
-    if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
+    if (!directory.header || !directory.isIconOrCursor()) {
         console.Fail(UnknownFileKindText(path));
         return 2;
     }
-    const bool cursor = directory.resourceTypeLow == 2;
+    const bool cursor = directory.isCursor();
     std::ostream& out = console.out;
     out << iconfile::ShownFileName(path) << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
     int index = 1;
@@ -108,8 +108,8 @@ int DescribeIconFile(const std::string& path, const Console& console) {
 
 int DescribeFile(const std::string& path, const Console& console) {
     animace::FileByteSource source;
-    if (const int error = source.Open(path); error != 0) {
-        console.Fail(FileFailureText(path, iconfile::FileOutcome::FromErrno(path, error).reason()));
+    if (const iconfile::FileOutcome opened = source.Open(path); !opened.succeeded()) {
+        console.Fail(FileFailureText(path, opened.reason()));
         return 2;
     }
     std::array<std::uint8_t, 4> start{};

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/loader_verdicts.h"
 
 namespace kurzory {
 
@@ -51,7 +51,12 @@ std::string NoFilesText();
 std::string TooManyImagesText(const std::string& path);
 
 // The lines of `info`.
-std::string ProblemText(const animace::CursorProblem& problem);
+std::string LoaderKey(animace::CursorLoader loader);      // "wine", "gdk-pixbuf", "kde"
+std::string VerdictWord(animace::Verdict verdict);       // "plays", "copes", ...
+std::string LoaderNoteText(animace::LoaderNote note);
+std::string IrregularityText(animace::Irregularity irregularity);
+// "Wine (user32): soubor odmítne – ..." with the loader's reasons.
+std::string LoaderVerdictText(animace::CursorLoader loader, const animace::LoaderVerdict& verdict);
 std::string JiffiesInSeconds(std::uint32_t jiffies);
 
 }  // namespace kurzory

@@ -12,7 +12,7 @@
 #include <memory>
 #include <variant>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/loader_verdicts.h"
 #include "desktop/picture_loader.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
@@ -85,7 +85,7 @@ unsigned Milliseconds(std::uint32_t jiffies) {
 // The images of an animated cursor, or a refusal line.
 std::variant<Images, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source) {
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
-    if (!animace::FindProblems(source, layout).readable) return NotAnimatedCursorText(path);
+    if (!animace::JudgeAnimatedCursor(source, layout).readable) return NotAnimatedCursorText(path);
     std::vector<animace::FrameEntry> frames;
     int nominalSize = 0;
     animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {

@@ -1,0 +1,58 @@
+#include "animace/reader/loader_play.h"
+
+#include <array>
+#include <cstring>
+
+#include "iconfile/little_endian.h"
+
+namespace animace {
+
+std::optional<std::uint32_t> U32At(ByteSource& source, std::uint64_t offset) {
+    std::array<std::uint8_t, 4> bytes{};
+    if (!source.ReadAt(offset, bytes)) return std::nullopt;
+    return iconfile::ReadU32(bytes, 0);
+}
+
+std::optional<std::uint16_t> U16At(ByteSource& source, std::uint64_t offset) {
+    std::array<std::uint8_t, 2> bytes{};
+    if (!source.ReadAt(offset, bytes)) return std::nullopt;
+    return iconfile::ReadU16(bytes, 0);
+}
+
+bool FourCcAt(ByteSource& source, std::uint64_t offset, const char (&id)[5]) {
+    std::array<std::uint8_t, 4> bytes{};
+    return source.ReadAt(offset, bytes) && std::memcmp(bytes.data(), id, 4) == 0;
+}
+
+FramePicture InspectFramePicture(ByteSource& source, std::uint64_t offset, std::uint64_t length, int preferredSize) {
+    const std::optional<std::uint16_t> count = U16At(source, offset + 4);
+    if (length < 6 || !count) return FramePicture::Damaged;
+    if (*count == 0) return FramePicture::NoImages;
+    if (6 + 16 * std::uint64_t{*count} > length) return FramePicture::Damaged;
+    std::uint64_t entry = offset + 6;
+    for (std::uint16_t i = 0; i < *count; ++i) {
+        std::array<std::uint8_t, 1> width{};
+        if (source.ReadAt(offset + 6 + 16 * std::uint64_t{i}, width) && (width[0] == 0 ? 256 : width[0]) == preferredSize) {
+            entry = offset + 6 + 16 * std::uint64_t{i};
+            break;
+        }
+    }
+    const std::uint64_t imageOffset = U32At(source, entry + 12).value_or(0);
+    if (imageOffset >= length) return offset + imageOffset >= source.Length() ? FramePicture::OffsetWild : FramePicture::Damaged;
+    const std::uint64_t image = offset + imageOffset;
+    if (FourCcAt(source, image, "\x89PNG")) return FramePicture::Compressed;
+    const std::optional<std::uint32_t> headerSize = U32At(source, image);
+    const std::optional<std::uint32_t> width = U32At(source, image + 4);
+    const std::optional<std::uint32_t> doubledHeight = U32At(source, image + 8);
+    const std::optional<std::uint16_t> bits = U16At(source, image + 14);
+    if (!headerSize || !width || !doubledHeight || !bits || *headerSize < 40 || *width == 0 || *width > 1024 ||
+        *doubledHeight == 0 || *doubledHeight > 2048 || *bits == 0 || *bits > 32)
+        return FramePicture::Damaged;
+    const std::uint32_t usedColours = U32At(source, image + 32).value_or(0);
+    const std::uint64_t paletteEntries = *bits <= 8 ? (usedColours != 0 ? usedColours : 1u << *bits) : 0;
+    const std::uint64_t stride = 4 * ((std::uint64_t{*width} * *bits + 31) / 32);
+    const std::uint64_t colourEnd = imageOffset + *headerSize + 4 * paletteEntries + stride * (*doubledHeight / 2);
+    return colourEnd <= length ? FramePicture::Bitmap : FramePicture::Damaged;
+}
+
+}  // namespace animace

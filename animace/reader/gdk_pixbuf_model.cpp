@@ -26,17 +26,16 @@ bool IsId(ByteSource& source, std::uint64_t at, const char (&id)[5]) { return Fo
 LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
     LoaderPlay play;
     const std::uint64_t length = source.Length();
-    const std::uint32_t riffSize = U32At(source, 4).value_or(0);
-    if (riffSize == 0) return play.Refuse(LoaderNote::RiffSizeUnusable);
-    // Chunks are read while they start within the RIFF size (read as a signed number), and on past
-    // its end when the size is right; a RIFF too small for "anih" ends the reading at once.
-    const std::int64_t riffEnd = 8 + static_cast<std::int64_t>(static_cast<std::int32_t>(riffSize));
-    if (riffEnd < 12 + 8 + 36) return play.Refuse(LoaderNote::RiffSizeUnusable);
+    // The file comes in blocks of 4096 bytes, and blocks stop coming once the RIFF size (plus its
+    // 8-byte header, in 32 bits) is reached; chunks that start inside the blocks that came are read.
+    const std::uint32_t riffEnd = U32At(source, 4).value_or(0) + 8u;
+    if (riffEnd <= 12) return play.Refuse(LoaderNote::RiffSizeUnusable);
+    const std::uint64_t window = std::min<std::uint64_t>(length, (std::uint64_t{riffEnd} + 4095) / 4096 * 4096);
     std::optional<Animation> animation;
     std::uint64_t at = 12;
     bool stoppedAtForeignChunk = false;
     bool previousOdd = false;
-    while (static_cast<std::int64_t>(at) <= riffEnd && at + 8 <= length) {
+    while (at < window && at + 8 <= length) {
         std::uint64_t id = at;
         std::uint64_t size = U32At(source, at + 4).value_or(0);
         at += 8;

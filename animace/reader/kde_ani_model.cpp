@@ -28,6 +28,7 @@ LoaderPlay PlayInKde(ByteSource& source) {
     std::vector<std::uint64_t> frameOffsets;  // of each "icon" chunk's header
     bool frameListRead = false;
     bool frameListCut = false;
+    bool frameChunkBeforeList = false;
     // The scan compares the read position with the RIFF size itself, 8 short of the RIFF's end,
     // and takes "ACON" wherever a chunk id could be. It ends with the first frame list.
     for (std::uint64_t at = 8; at < riffSize && !frameListRead;) {
@@ -57,6 +58,8 @@ LoaderPlay PlayInKde(ByteSource& source) {
                 for (std::size_t i = 0; i < entries.size(); ++i) counting = counting && entries[i] == i;
                 if (!counting) sequence = std::move(entries);
             }
+        } else if (FourCcAt(source, at, "icon")) {
+            frameChunkBeforeList = true;
         } else if (FourCcAt(source, at, "LIST")) {
             if (FourCcAt(source, data, "INFO")) {
                 at = data + 4;  // its chunks are read as top-level ones
@@ -90,7 +93,8 @@ LoaderPlay PlayInKde(ByteSource& source) {
     if (!rates.empty() && rates.size() != steps) return play.Refuse(LoaderNote::ListSize);
     if (!sequence.empty() && sequence.size() != steps) return play.Refuse(LoaderNote::ListSize);
     if (sequence.empty() && steps != frames) return play.Refuse(LoaderNote::StepsDifferFromFrames);
-    if (!sequence.empty() && frames != frameOffsets.size()) return play.Refuse(LoaderNote::FrameCountAboveFrameChunks);
+    if (!sequence.empty() && frames > frameOffsets.size()) return play.Refuse(LoaderNote::FrameCountAboveFrameChunks);
+    if (frameChunkBeforeList) return play.Refuse(LoaderNote::ChunkOrder);
     if (frameOffsets.empty()) return play.Refuse(LoaderNote::NoFrameList);
 
     // Reading: the first image is always the first stored frame; after each image the reader
@@ -102,9 +106,8 @@ LoaderPlay PlayInKde(ByteSource& source) {
         if (size == 0) break;
         const std::uint64_t data = position + 8;
         const std::uint64_t available = std::min<std::uint64_t>(size, data < length ? length - data : 0);
-        if (InspectFramePicture(source, data, available, 32) == FramePicture::Bitmap ||
-            InspectFramePicture(source, data, available, 32) == FramePicture::Compressed) {
-        } else {
+        const FramePicture picture = InspectFramePicture(source, data, available, 32);
+        if (picture != FramePicture::Bitmap && picture != FramePicture::Compressed) {
             play.Note(LoaderNote::FrameDamaged);
             break;
         }

@@ -89,10 +89,12 @@ enum class FramePicture {
     Bitmap,      // the chosen image's bitmap is there up to its colour bits
     Compressed,  // the chosen image is PNG data
     NoImages,    // the directory announces no image
-    Damaged,     // the directory or the chosen image runs past the bytes
-    OffsetWild,  // the chosen image starts past the end of the file
+    Damaged,     // the directory or the chosen image's colour bits run past the bytes
+    Garbage,     // the chosen image is neither a bitmap nor PNG, or starts past the end of the file
 };
-// `preferredSize` picks the entry a loader shows: the one of that width, otherwise the first.
+// One image (bitmap with its header, or PNG) starting at `image`, `available` bytes long at most.
+FramePicture InspectImage(ByteSource& source, std::uint64_t image, std::uint64_t available);
+// An icon file's directory and the image it shows. `preferredSize` picks the entry a loader shows: the one of that width, otherwise the first.
 FramePicture InspectFramePicture(ByteSource& source, std::uint64_t offset, std::uint64_t length, int preferredSize);
 
 }  // namespace animace

@@ -178,13 +178,16 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
     };
     if (*count == 0) return all(Verdict::Refuses, LoaderNote::NoImages);
     if (6 + 16 * std::uint64_t{*count} > source.Length()) return all(Verdict::Refuses, LoaderNote::FrameDamaged);
-    bool anyCut = false, allCompressed = true, largestCompressed = false;
+    // Wine wants every byte of the image; gdk-pixbuf and Qt only its colour bits, and
+    // gdk-pixbuf shows what it has of those.
+    bool wineCut = false, allCompressed = true, largestCompressed = false;
+    FramePicture shown = FramePicture::Bitmap;
     int largest = -1;
     for (std::uint16_t i = 0; i < *count; ++i) {
         const std::uint64_t entry = 6 + 16 * std::uint64_t{i};
         const std::uint64_t size = U32At(source, entry + 8).value_or(0);
         const std::uint64_t offset = U32At(source, entry + 12).value_or(0);
-        anyCut = anyCut || offset + size > source.Length();
+        wineCut = wineCut || offset + size > source.Length();
         const bool compressed = FourCcAt(source, offset, "\x89PNG");
         allCompressed = allCompressed && compressed;
         std::array<std::uint8_t, 1> width{};
@@ -193,11 +196,18 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
             largest = pixels;
             largestCompressed = compressed;
         }
+        if (!compressed) {
+            const FramePicture picture =
+                offset < source.Length() ? InspectImage(source, offset, source.Length() - offset) : FramePicture::Damaged;
+            if (picture != FramePicture::Bitmap) shown = picture;
+        }
     }
-    if (anyCut) return all(Verdict::Refuses, LoaderNote::FrameDamaged);
-    verdicts.wine = verdicts.kde = {Verdict::Plays, {}};
+    verdicts.wine = wineCut ? LoaderVerdict{Verdict::Refuses, {LoaderNote::FrameDamaged}} : LoaderVerdict{Verdict::Plays, {}};
+    verdicts.kde = shown != FramePicture::Bitmap ? LoaderVerdict{Verdict::Refuses, {LoaderNote::FrameDamaged}}
+                                                  : LoaderVerdict{Verdict::Plays, {}};
     if (allCompressed) verdicts.gdkPixbuf = {Verdict::Refuses, {LoaderNote::CompressedFrame}};
     else if (largestCompressed) verdicts.gdkPixbuf = {Verdict::Misplays, {LoaderNote::CompressedFrame}};
+    else if (shown != FramePicture::Bitmap) verdicts.gdkPixbuf = {Verdict::Misplays, {LoaderNote::FrameDamaged}};
     else verdicts.gdkPixbuf = {Verdict::Plays, {}};
     return verdicts;
 }

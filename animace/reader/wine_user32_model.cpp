@@ -106,7 +106,7 @@ LoaderPlay Play(ByteSource& file) {
         const std::uint64_t available = data < file.Length() ? file.Length() - data : 0;
         if (data + 6 > view.Length()) throw Fault{};
         const FramePicture picture = InspectFramePicture(view, data, available, 32);
-        if (picture == FramePicture::NoImages || picture == FramePicture::OffsetWild)
+        if (picture == FramePicture::NoImages || picture == FramePicture::Garbage)
             return play.Crash(FrameChainNote(view, at, listEnd, file.Length()));
         if (picture == FramePicture::Damaged) {
             const LoaderNote note = FrameChainNote(view, at, listEnd, file.Length());

@@ -1,5 +1,6 @@
 // Plays one animated cursor in KDE's image plug-in the way QMovie would: QImageReader with the
-// "ani" format, read() until it fails, each image shown for nextImageDelay(). Prints one line:
+// "ani" format, canRead() and read() until either fails, each image shown for nextImageDelay().
+// Prints one line:
 //   refuses MESSAGE
 //   steps | ms colours... | ...      (one pass; the caller loops it as QMovie does)
 // The colours are 8 samples across the middle row, "t" where the picture is transparent.
@@ -12,7 +13,9 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     if (argc != 3) return 64;
     const int most = atoi(argv[2]);
-    QImageReader reader(QString::fromLocal8Bit(argv[1]), "ani");
+    // Animated cursors go to KDE's plug-in; icons and cursors to Qt's own reader.
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    QImageReader reader(path, path.endsWith(".ani") ? QByteArray("ani") : QByteArray());
     QByteArray line = "steps";
     int shown = 0;
     while (shown < most && reader.canRead()) {

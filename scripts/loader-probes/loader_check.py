@@ -88,12 +88,15 @@ def cycled(steps, length):
 def plays(shown, reference, looping):
     """Whether the shown steps [(frame, ms)] play the reference [(frame, ms)]."""
     reference = [step for step in reference if step[1] is None or step[1] > 0]
+    everything = shown
     shown = [step for step in shown if step[1] > 0]
     if not reference:
         return True
     frames = {frame for frame, _ in reference}
     if len(frames) == 1 and frames.pop() is not None:
-        return all(frame == reference[0][0] for frame, _ in shown) and bool(shown)
+        # One frame throughout cannot be played in the wrong order, nor at the wrong pace.
+        seen = shown or everything
+        return all(frame == reference[0][0] for frame, _ in seen) and bool(seen)
     if not shown:
         return False
     length = 2 * max(len(reference), len(shown)) if not looping else min(len(shown), 2 * len(reference) + 2)

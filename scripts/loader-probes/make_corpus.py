@@ -254,6 +254,8 @@ def corpus():
     add("frames_fewer_than_icons", Ani(), header_frames=2, steps=2, seq=[0, 1])
     add("frames_fewer_than_icons_no_seq", Ani(flags=1, seq=None), header_frames=2, steps=2)
     add("frames_zero", Ani(), header_frames=0)
+    add("frames_more_than_icons_reordered", Ani(seq=[2, 1, 0]), header_frames=4)
+    add("frames_fewer_than_icons_reordered", Ani(seq=[1, 0]), header_frames=2, steps=2)
 
     # Chunk order and foreign chunks.
     info = chunk(b"LIST", b"INFO" + chunk(b"INAM", b"name\0") + chunk(b"IART", b"me\0"))
@@ -262,6 +264,7 @@ def corpus():
                         ("rate_before_anih", ["rate", "anih", "seq ", "fram"]),
                         ("seq_before_anih", ["seq ", "anih", "rate", "fram"]),
                         ("seq_after_fram", ["anih", "rate", "fram", "seq "]),
+                        ("rate_after_fram", ["anih", "seq ", "fram", "rate"]),
                         ("info_first", ["info", "anih", "rate", "seq ", "fram"]),
                         ("info_after_anih", ["anih", "info", "rate", "seq ", "fram"]),
                         ("info_last", ["anih", "rate", "seq ", "fram", "info"]),
@@ -292,10 +295,10 @@ def corpus():
     outside.order = ["anih", "seq ", "icon", "fram"]
     outside.extra = {"icon": chunk(b"icon", cursor("bgra", 9)[0])}
     add("icon_outside_list", outside, wine_ref=True)
-    add("foreign_in_frame_list", Ani(), frame_list_extra=[(1, chunk(b"abcd", b"1234"))], wine_ref=True)
-    add("list_in_frame_list", Ani(), frame_list_extra=[(1, chunk(b"LIST", b"INFO" + chunk(b"INAM", b"x\0")))],
-        wine_ref=True)
-    add("foreign_end_of_frame_list", Ani(), frame_list_extra=[(3, chunk(b"abcd", b"1234"))], wine_ref=True)
+    add("foreign_in_frame_list", Ani(), frame_list_extra=[(1, chunk(b"abcd", b"1234"))])
+    add("list_in_frame_list", Ani(), frame_list_extra=[(1, chunk(b"LIST", b"INFO" + chunk(b"INAM", b"x\0")))])
+    add("foreign_end_of_frame_list", Ani(), frame_list_extra=[(3, chunk(b"abcd", b"1234"))])
+    add("foreign_first_in_frame_list", Ani(), frame_list_extra=[(0, chunk(b"abcd", b"1234"))])
     empty = Ani(frames=3)
     empty.frames = []
     add("empty_frame_list", empty)
@@ -338,6 +341,9 @@ def corpus():
     add("riff_size_half", riff_size=(length - 8) // 2, wine_ref=True)
     add("riff_size_odd_plus_1", riff_size=length - 8 + 1)
     add("riff_size_4", riff_size=4, wine_ref=True)
+    for size in (44, 48, 52, 100, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFC, 0xFFFFFFFE):
+        add("riff_size_%x" % size, riff_size=size, wine_ref=size < length - 8)
+    add("riff_size_plus_5000", riff_size=length - 8 + 5000)
     add("cut_in_last_frame", cut=3000)
     add("cut_end_mask", cut=64)
     add("cut_before_frames", cut=length - 88)
@@ -389,7 +395,8 @@ def static_cases():
            ("mono.cur", icon_file([(image("mono", 4)[0], 32)])),
            ("no_images.ico", icon_file([], resource_type=1)),
            ("no_images.cur", icon_file([])),
-           ("cut.cur", icon_file([(bgra[0], 32)], cut=2000)),
+           ("cut.cur", icon_file([(bgra[0], 32)], cut=3000)),
+           ("cut_header.cur", icon_file([(bgra[0], 32)], cut=4200)),
            ("cut_mask.ico", icon_file([(bgra[0], 32)], resource_type=1, cut=40))]
     pictures = {"two_sizes.ico": [one, two], "png_and_bmp.ico": [two, one], "mono.cur": [image("mono", 4)[1]],
                 "no_images.ico": [], "no_images.cur": []}

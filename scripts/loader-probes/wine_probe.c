@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
             rate = 0;
             HCURSOR picture = step == 0 ? first : frameInfo(cursor, 0, step, &rate, &count);
             if (step == 0) frameInfo(cursor, 0, 0, &rate, &count);
+            // A one-step cursor reports ~0 steps; past its steps there is no picture.
+            if (!picture) break;
             printf(" | %lu", (unsigned long)rate);
             PrintPicture(dc, pixels, picture);
         }

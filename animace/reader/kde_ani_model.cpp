@@ -49,6 +49,7 @@ LoaderPlay PlayInKde(ByteSource& source) {
         } else if (FourCcAt(source, at, "rate") || FourCcAt(source, at, "seq ")) {
             if (data + *size > length) return play.Refuse(LoaderNote::ReadsPastEnd);
             if (*size % 4 != 0) return play.Refuse(LoaderNote::ListSize);
+            if (*size / 4 > kMostImages) return play.Refuse(LoaderNote::HeaderCounts);
             std::vector<std::uint32_t> entries = ReadEntries(source, data, *size);
             if (FourCcAt(source, at, "rate")) {
                 rates = std::move(entries);

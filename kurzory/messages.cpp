@@ -228,6 +228,7 @@ std::string LoaderNoteText(animace::LoaderNote note) {
         case FramesLostAfterPad: return "za bajtem výplně po snímku liché délky další snímky nenajde";
         case OddChunkWithoutPad: return "za blokem liché délky chybí bajt výplně";
         case ReadsPastEnd: return "čte za koncem souboru (soubor je uříznutý nebo velikosti bloků lžou)";
+        case TintedMonoFrame: return "jednobitový obrázek s jinými barvami než černou a bílou ukáže černobíle";
         case NoImages: break;
     }
     return "soubor nemá žádný obrázek";

@@ -17,6 +17,7 @@ struct Animation {
     std::vector<double> delays;  // whole milliseconds per step
     std::vector<std::uint32_t> sequence;
     std::vector<bool> loaded;  // per stored frame
+    std::vector<bool> tinted;  // 1-bit frames, which come out black and white whatever their colours
 };
 
 bool IsId(ByteSource& source, std::uint64_t at, const char (&id)[5]) { return FourCcAt(source, at, id); }
@@ -61,11 +62,15 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
             const std::uint64_t available = std::min<std::uint64_t>(size, at < length ? length - at : 0);
             const FramePicture picture = InspectFramePicture(source, at, available, 256);
             if (picture == FramePicture::Compressed) return play.Refuse(LoaderNote::CompressedFrame);
-            if (picture != FramePicture::Bitmap) {
+            if (picture != FramePicture::Bitmap && picture != FramePicture::TintedMono) {
                 play.Note(LoaderNote::FrameDamaged);
                 break;
             }
             animation->loaded[index] = true;
+            if (picture == FramePicture::TintedMono) {
+                animation->tinted[index] = true;
+                play.Note(LoaderNote::TintedMonoFrame);
+            }
         } else if (IsId(source, id, "anih")) {
             if (animation) return play.Refuse(LoaderNote::ChunkOrder);
             if (size < 36) return play.Refuse(LoaderNote::HeaderChunkSize);
@@ -84,6 +89,7 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
             made.sequence.resize(made.steps);
             for (std::uint32_t i = 0; i < made.steps; ++i) made.sequence[i] = std::min(i, made.frames - 1);
             made.loaded.assign(made.frames, false);
+            made.tinted.assign(made.frames, false);
             animation = std::move(made);
         } else if (IsId(source, id, "rate") || IsId(source, id, "seq ")) {
             const bool isRate = IsId(source, id, "rate");
@@ -128,7 +134,8 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
     for (std::uint32_t i = 0; i < animation->steps; ++i) {
         const std::uint32_t frame = animation->sequence[i];
         // A frame that was never loaded shows as the last one that was.
-        play.steps.push_back({animation->loaded[frame] ? frame : lastLoaded, animation->delays[i]});
+        const std::int64_t shown = animation->loaded[frame] ? frame : lastLoaded;
+        play.steps.push_back({animation->tinted[shown] ? kOtherPicture : shown, animation->delays[i]});
     }
     return play;
 }

@@ -108,7 +108,7 @@ LoaderPlay PlayInKde(ByteSource& source) {
         const std::uint64_t data = position + 8;
         const std::uint64_t available = std::min<std::uint64_t>(size, data < length ? length - data : 0);
         const FramePicture picture = InspectFramePicture(source, data, available, 32);
-        if (picture != FramePicture::Bitmap && picture != FramePicture::Compressed) {
+        if (picture != FramePicture::Bitmap && picture != FramePicture::TintedMono && picture != FramePicture::Compressed) {
             play.Note(LoaderNote::FrameDamaged);
             break;
         }

@@ -38,7 +38,13 @@ FramePicture InspectImage(ByteSource& source, std::uint64_t image, std::uint64_t
     const std::uint64_t paletteEntries = *bits <= 8 ? (usedColours != 0 ? usedColours : 1u << *bits) : 0;
     const std::uint64_t stride = 4 * ((std::uint64_t{*width} * *bits + 31) / 32);
     const std::uint64_t colourEnd = *headerSize + 4 * paletteEntries + stride * (*doubledHeight / 2);
-    return colourEnd <= available ? FramePicture::Bitmap : FramePicture::Damaged;
+    if (colourEnd > available) return FramePicture::Damaged;
+    if (*bits == 1) {
+        const std::uint32_t black = U32At(source, image + *headerSize).value_or(0) & 0xFFFFFFu;
+        const std::uint32_t white = U32At(source, image + *headerSize + 4).value_or(0) & 0xFFFFFFu;
+        if (black != 0 || white != 0xFFFFFFu) return FramePicture::TintedMono;
+    }
+    return FramePicture::Bitmap;
 }
 
 FramePicture InspectFramePicture(ByteSource& source, std::uint64_t offset, std::uint64_t length, int preferredSize) {

@@ -43,6 +43,7 @@ enum class LoaderNote {
     OddChunkWithoutPad,           // an odd chunk without its pad byte
     ReadsPastEnd,                 // the loader reads past the end of the file
     NoImages,                     // an icon or cursor without images
+    TintedMonoFrame,              // gdk-pixbuf shows a 1-bit picture black and white, whatever its colours
 };
 
 inline constexpr std::int64_t kOtherPicture = -1;  // a picture that is none of the stored frames
@@ -87,6 +88,7 @@ bool FourCcAt(ByteSource& source, std::uint64_t offset, const char (&id)[5]);
 // What an icon or cursor held inside `length` bytes from `offset` gives a picture decoder.
 enum class FramePicture {
     Bitmap,      // the chosen image's bitmap is there up to its colour bits
+    TintedMono,  // the same, 1 bit per pixel with colours other than black and white
     Compressed,  // the chosen image is PNG data
     NoImages,    // the directory announces no image
     Damaged,     // the directory or the chosen image's colour bits run past the bytes

@@ -180,7 +180,7 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
     if (6 + 16 * std::uint64_t{*count} > source.Length()) return all(Verdict::Refuses, LoaderNote::FrameDamaged);
     // Wine wants every byte of the image; gdk-pixbuf and Qt only its colour bits, and
     // gdk-pixbuf shows what it has of those.
-    bool wineCut = false, allCompressed = true, largestCompressed = false;
+    bool wineCut = false, allCompressed = true, largestCompressed = false, tinted = false;
     FramePicture shown = FramePicture::Bitmap;
     int largest = -1;
     for (std::uint16_t i = 0; i < *count; ++i) {
@@ -199,7 +199,8 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
         if (!compressed) {
             const FramePicture picture =
                 offset < source.Length() ? InspectImage(source, offset, source.Length() - offset) : FramePicture::Damaged;
-            if (picture != FramePicture::Bitmap) shown = picture;
+            if (picture == FramePicture::TintedMono) tinted = true;
+            else if (picture != FramePicture::Bitmap) shown = picture;
         }
     }
     verdicts.wine = wineCut ? LoaderVerdict{Verdict::Refuses, {LoaderNote::FrameDamaged}} : LoaderVerdict{Verdict::Plays, {}};
@@ -208,6 +209,7 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
     if (allCompressed) verdicts.gdkPixbuf = {Verdict::Refuses, {LoaderNote::CompressedFrame}};
     else if (largestCompressed) verdicts.gdkPixbuf = {Verdict::Misplays, {LoaderNote::CompressedFrame}};
     else if (shown != FramePicture::Bitmap) verdicts.gdkPixbuf = {Verdict::Misplays, {LoaderNote::FrameDamaged}};
+    else if (tinted) verdicts.gdkPixbuf = {Verdict::Misplays, {LoaderNote::TintedMonoFrame}};
     else verdicts.gdkPixbuf = {Verdict::Plays, {}};
     return verdicts;
 }

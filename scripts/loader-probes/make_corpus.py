@@ -46,8 +46,12 @@ def dib(width, height, bits, pixel, palette=None):
             value = pixel(x, y)
             if bits == 32:
                 row[4 * x:4 * x + 4] = bytes((value[2], value[1], value[0], 255))
+            elif bits == 24:
+                row[3 * x:3 * x + 3] = bytes((value[2], value[1], value[0]))
             elif bits == 8:
                 row[x] = value
+            elif bits == 4:
+                row[x // 2] |= value << (4 if x % 2 == 0 else 0)
             elif bits == 1 and value:
                 row[x // 8] |= 0x80 >> (x % 8)
         rows += bytes(row)
@@ -77,6 +81,15 @@ def image(kind, k, size=32):
         samples = ["ffffff" if bits >> band & 1 else "000000" for band in range(8)]
         return (dib(size, size, 1, lambda x, y: bits >> (x * 8 // size) & 1, [(0, 0, 0), (255, 255, 255)]),
                 samples)
+    if kind == "monopal":
+        # 1-bit with a palette other than black and white
+        bits = k + 1
+        samples = [hexcolour(colour(k)) if bits >> band & 1 else "102030" for band in range(8)]
+        return (dib(size, size, 1, lambda x, y: bits >> (x * 8 // size) & 1, [(16, 32, 48), colour(k)]), samples)
+    if kind == "pal4":
+        return dib(size, size, 4, lambda x, y: 1, [(0, 0, 0), colour(k)]), [hexcolour(colour(k))] * 8
+    if kind == "rgb24":
+        return dib(size, size, 24, lambda x, y: colour(k)), [hexcolour(colour(k))] * 8
     if kind == "pal8":
         return dib(size, size, 8, lambda x, y: 1, [(0, 0, 0), colour(k)]), [hexcolour(colour(k))] * 8
     return dib(size, size, 32, lambda x, y: colour(k)), [hexcolour(colour(k))] * 8
@@ -361,6 +374,13 @@ def corpus():
     add("png_frames", Ani(kind="png"))
     add("png_one_frame", Ani(kind=["bgra", "png", "bgra"]))
     add("mono_one_frame", Ani(kind=["bgra", "mono", "bgra"]))
+    add("monopal_frames", Ani(kind="monopal"))
+    add("pal4_frames", Ani(kind="pal4"))
+    add("rgb24_frames", Ani(kind="rgb24"))
+    small_first = Ani(frames=3)
+    small_first.frames = [(icon_file([(image("bgra", i, 16)[0], 16), (image("bgra", i)[0], 32)]), image("bgra", i)[1])
+                          for i in range(3)]
+    add("frames_small_image_first", small_first)
     big = Ani()
     big.frames = [cursor("bgra", i, 48) for i in range(3)]
     add("frames_48", big)
@@ -393,12 +413,15 @@ def static_cases():
            ("png.cur", icon_file([(png(32, 32, colour(0)), 32)])),
            ("png_and_bmp.ico", icon_file([(bgra[1], 16), (png(32, 32, colour(0)), 32)], resource_type=1)),
            ("mono.cur", icon_file([(image("mono", 4)[0], 32)])),
+           ("monopal.cur", icon_file([(image("monopal", 4)[0], 32)])),
+           ("rgb24.ico", icon_file([(image("rgb24", 0)[0], 32)], resource_type=1)),
            ("no_images.ico", icon_file([], resource_type=1)),
            ("no_images.cur", icon_file([])),
            ("cut.cur", icon_file([(bgra[0], 32)], cut=3000)),
            ("cut_header.cur", icon_file([(bgra[0], 32)], cut=4200)),
            ("cut_mask.ico", icon_file([(bgra[0], 32)], resource_type=1, cut=40))]
     pictures = {"two_sizes.ico": [one, two], "png_and_bmp.ico": [two, one], "mono.cur": [image("mono", 4)[1]],
+                "monopal.cur": [image("monopal", 4)[1]],
                 "no_images.ico": [], "no_images.cur": []}
     return [(name, data, pictures.get(name, [one])) for name, data in out]
 

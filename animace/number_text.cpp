@@ -45,10 +45,6 @@ double LeadingNumber(std::string_view text) {
     return error == std::errc() ? value : 0;
 }
 
-std::string ShortNumberForm(long long value) {
-    return (value < 0 ? "-" : " ") + std::to_string(Magnitude(value));
-}
-
 std::string ShortFormOfTwentieths(long long twentieths) {
     const unsigned long long magnitude = Magnitude(twentieths);
     const unsigned long long whole = magnitude / 20;

@@ -22,13 +22,5 @@ struct LoadedPicture {
 LoadedPicture LoadPicture(const QString& path);
 // The same for a file's bytes already in memory, such as a frame inside an animated cursor.
 LoadedPicture LoadPictureFromBytes(const QByteArray& bytes);
-// The same for a file's bytes already in memory.
-LoadedPicture LoadPictureFromBytes(const QByteArray& bytes);
-
-// An icon's bytes, also an icon made from a cursor whose hot spot still stands in the directory
-// entries' planes and bit-count fields: the toolkit's reader refuses planes above 1, where the
-// desktop's own loader reads the image's bitmap header instead, so those fields are set to what
-// an icon holds before a second try.
-LoadedPicture LoadIconPictureFromBytes(QByteArray bytes);
 
 }  // namespace desktop

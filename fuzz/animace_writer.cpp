@@ -26,13 +26,13 @@ std::string Text(const Bytes& bytes, std::size_t at) {
 }
 
 // Reads the written file back field by field against what was asked for.
-void CheckWritten(const Bytes& file, const animace::AnimationInput& input, const std::map<std::string, Bytes>& frames) {
-    const auto steps = static_cast<std::uint32_t>(input.sequence.size());
+void CheckWritten(const Bytes& file, const animace::Animation& input, const std::map<std::string, Bytes>& frames) {
+    const auto steps = static_cast<std::uint32_t>(input.steps.size());
     FUZZ_CHECK(Text(file, 0) == "RIFF" && U32(file, 4) + 8 == file.size());
     FUZZ_CHECK(Text(file, 8) == "ACON" && Text(file, 12) == "anih" && U32(file, 16) == 36 && U32(file, 20) == 36);
     FUZZ_CHECK(U32(file, 24) == input.frames.size() && U32(file, 28) == steps);
     FUZZ_CHECK(Text(file, 56) == "rate" && U32(file, 60) == 4 * steps);
-    for (std::uint32_t k = 0; k < steps; ++k) FUZZ_CHECK(U32(file, 64 + 4 * k) == 3u * static_cast<std::uint32_t>(input.stepTimes.at(k)));
+    for (std::uint32_t k = 0; k < steps; ++k) FUZZ_CHECK(U32(file, 64 + 4 * k) == 3u * static_cast<std::uint32_t>(input.steps.at(k).twentieths));
     const std::size_t seqAt = 64 + 4 * steps;
     FUZZ_CHECK(Text(file, seqAt) == "seq " && U32(file, seqAt + 4) == 4 * steps);
     for (std::uint32_t k = 0; k < steps; ++k) FUZZ_CHECK(U32(file, seqAt + 8 + 4 * k) < input.frames.size());
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default: break;
     }
 
-    animace::AnimationInput input;
+    animace::Animation input;
     const std::size_t frameCount = fuzz.Below(7);
     for (std::size_t k = 0; k < frameCount; ++k) {
         std::string path = "/anim/f" + std::to_string(k) + ".cur";
@@ -85,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::size_t steps = fuzz.Below(6);
     for (std::size_t k = 0; k < steps; ++k) {
-        input.sequence.push_back(fuzz.Flag() ? " " + std::to_string(1 + fuzz.Below(frameCount + 1)) : fuzz.Text(6));
+        const int frame = fuzz.Flag() ? static_cast<int>(fuzz.Below(frameCount + 1)) : fuzz.Int32();
         const std::int32_t time = fuzz.Int32();
-        if (fuzz.Below(8) != 0) input.stepTimes.push_back(fuzz.Flag() ? time % 200 : time);
+        input.steps.push_back({frame, fuzz.Flag() ? time % 200 : time});
     }
 
     ScriptedFileOperations files(memory);

@@ -7,7 +7,7 @@
 
 #include "fuzz_input.h"
 #include "iconfile/icon_records.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "support/memory_file_operations.h"
 
 namespace {

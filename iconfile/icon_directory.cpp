@@ -5,7 +5,7 @@
 #include <span>
 #include <system_error>
 
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 
 namespace iconfile {
 namespace {

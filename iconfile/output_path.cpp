@@ -1,6 +1,6 @@
 #include "iconfile/output_path.h"
 
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 
 namespace iconfile {
 namespace {
@@ -23,7 +23,7 @@ std::size_t StartOfLastCharacters(std::string_view text, std::size_t count) {
 std::optional<std::string> OutputPathFor(std::string_view inputPath, std::string_view suffix) {
     const std::size_t start = StartOfLastCharacters(inputPath, 3);
     if (start == std::string_view::npos) return std::nullopt;
-    if (inputPath.substr(start).find(desktop::kFolderSeparator) != std::string_view::npos) return std::nullopt;
+    if (inputPath.substr(start).find(kFolderSeparator) != std::string_view::npos) return std::nullopt;
     std::string result(inputPath.substr(0, start));
     result += suffix;
     return result;

@@ -6,7 +6,7 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 
@@ -44,7 +44,7 @@ int RunAni(Words words, const Console& console) {
     if (!parsed) return status;
     const std::string* output = parsed->Value("-o");
     if (!output) return console.Fail(OptionNeededText("-o"));
-    animace::AnimationInput input;
+    animace::Animation input;
     input.frames = parsed->paths;
     if (input.frames.size() < 2) return console.Fail(FrameCountText());
 
@@ -59,9 +59,9 @@ int RunAni(Words words, const Console& console) {
     for (long long entry : sequence) {
         if (entry > static_cast<long long>(input.frames.size()))
             return console.Fail(SequenceBeyondFramesText(entry, input.frames.size()));
-        input.sequence.push_back(animace::ShortNumberForm(entry));
+        input.steps.push_back({static_cast<int>(entry - 1), kDefaultTwentieths});
     }
-    if (input.sequence.size() < 2) return console.Fail(StepCountText());
+    if (input.steps.size() < 2) return console.Fail(StepCountText());
 
     std::vector<int> times{kDefaultTwentieths};
     if (const std::string* text = parsed->Value("--times")) {
@@ -72,8 +72,9 @@ int RunAni(Words words, const Console& console) {
             times.push_back(*twentieths);
         }
     }
-    if (times.size() != 1 && times.size() != input.sequence.size()) return console.Fail(TimeCountText(input.sequence.size()));
-    input.stepTimes = times.size() == 1 ? std::vector<int>(input.sequence.size(), times.front()) : times;
+    if (times.size() != 1 && times.size() != input.steps.size()) return console.Fail(TimeCountText(input.steps.size()));
+    for (std::size_t step = 0; step < input.steps.size(); ++step)
+        input.steps[step].twentieths = times.size() == 1 ? times.front() : times[step];
 
     for (const std::string& frame : input.frames) {
         if (std::string refusal = FrameRefusal(frame); !refusal.empty()) return console.Fail(refusal);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 
 namespace kurzory {
 

@@ -3,10 +3,10 @@
 #include "iconfile/icon_directory.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {

@@ -5,12 +5,12 @@
 #include <fstream>
 
 #include "desktop/picture_loader.h"
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "pelcor/bitmap_check.h"
@@ -18,7 +18,7 @@
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_path.h"
 #include "pelcor/scratch_name.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 
 namespace kurzory {
 namespace {

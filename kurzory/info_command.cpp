@@ -9,9 +9,9 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
 #include "kurzory/json_text.h"
 #include "kurzory/messages.h"
+#include "kurzory/subcommands.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "desktop/blocked_termination_signals.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 
 int main(int argc, char** argv) {

@@ -18,7 +18,7 @@
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
 #include "kurzory/arguments.h"
-#include "kurzory/console.h"
+#include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "skiren/hot_spot.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <span>
 
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 #include "iconfile/system_error_text.h"
 #include "pelcor/bitmap_check.h"
 

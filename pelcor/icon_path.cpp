@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 
 namespace pelcor {
 
 std::string IconPathFor(std::string_view bitmapPath) {
-    const std::size_t stop = bitmapPath.find_last_of(std::string{'.', desktop::kFolderSeparator});
+    const std::size_t stop = bitmapPath.find_last_of(std::string{'.', iconfile::kFolderSeparator});
     if (stop != std::string_view::npos && bitmapPath[stop] == '.')
         return std::string(bitmapPath.substr(0, stop)) + ".ico";
     return std::string(bitmapPath) + ".ico";

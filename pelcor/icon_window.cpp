@@ -25,10 +25,10 @@ namespace {
 using G = PictureBoxGeometry;
 constexpr int kPickDelay = 50;
 
-struct LineEnds {
+struct MarkEnds {
     int x1, y1, x2, y2;
 };
-constexpr std::array<LineEnds, 8> kLines{{{600, 4680, 840, 4680},
+constexpr std::array<MarkEnds, 8> kCornerMarks{{{600, 4680, 840, 4680},
                                           {840, 4920, 840, 4680},
                                           {600, 840, 840, 840},
                                           {840, 600, 840, 840},
@@ -101,71 +101,71 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
       scratchPath_(std::move(scratchPath)),
       pictureSize_(pictureSize),
       penWidth_(PenWidthFor(pictureSize)) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("iconWindow"));
     setWindowTitle(QStringLiteral("Převod 256-barevného obrázku na ikonu"));
     setFixedSize(desktop::TwipsSize(5565, 6555));
     setFont(desktop::SansSerifFont(true));
     setWindowIcon(ProgramIcon());
 
-    Label1 = Place(new QLabel(QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."), this),
-                   QStringLiteral("Label1"), 120, 120, 5292, 492);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = Place(new PictureBox(this), QStringLiteral("Image1"), G::kLeft, G::kTop, G::kSide, G::kSide);
-    Image1->setPicture(picture);
-    Image1->onPress = [this](QMouseEvent* event) { pictureClicked(event); };
-    Check1 = Place(new QCheckBox(QStringLiteral("Barva:"), this), QStringLiteral("Check1"), 840, 4920, 972, 252);
-    Label3 = Place(new QLabel(this), QStringLiteral("Label3"), 1840, 4920, 1692, 252);
-    Command1 = Place(new QPushButton(QStringLiteral("Zpět"), this), QStringLiteral("Command1"), 3720, 4920, 852, 252);
-    Command1->hide();
-    Label6 = Place(new QLabel(QStringLiteral("Label6"), this), QStringLiteral("Label6"), 5520, 4920, 612, 252);
-    Label6->hide();
-    Label4 = Place(new QLabel(QStringLiteral("Značení průhlednosti:"), this), QStringLiteral("Label4"), 840, 5280, 1932, 252);
+    instruction = Place(new QLabel(QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."), this),
+                   QStringLiteral("instruction"), 120, 120, 5292, 492);
+    instruction->setWordWrap(true);
+    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureBox = Place(new PictureBox(this), QStringLiteral("pictureBox"), G::kLeft, G::kTop, G::kSide, G::kSide);
+    pictureBox->setPicture(picture);
+    pictureBox->onPress = [this](QMouseEvent* event) { pictureClicked(event); };
+    transparencyCheck = Place(new QCheckBox(QStringLiteral("Barva:"), this), QStringLiteral("transparencyCheck"), 840, 4920, 972, 252);
+    transparentColourLabel = Place(new QLabel(this), QStringLiteral("transparentColourLabel"), 1840, 4920, 1692, 252);
+    undoButton = Place(new QPushButton(QStringLiteral("Zpět"), this), QStringLiteral("undoButton"), 3720, 4920, 852, 252);
+    undoButton->hide();
+    previousColourLabel = Place(new QLabel(this), QStringLiteral("previousColourLabel"), 5520, 4920, 612, 252);
+    previousColourLabel->hide();
+    markingLabel = Place(new QLabel(QStringLiteral("Značení průhlednosti:"), this), QStringLiteral("markingLabel"), 840, 5280, 1932, 252);
     // The design width was measured for a narrower font: the caption grows to the left, so it
     // still ends before the swatches and is read whole.
-    if (Label4->sizeHint().width() > Label4->width()) {
-        const int right = Label4->geometry().right();
-        Label4->setGeometry(right + 1 - Label4->sizeHint().width(), Label4->y(), Label4->sizeHint().width(),
-                            Label4->height());
+    if (markingLabel->sizeHint().width() > markingLabel->width()) {
+        const int right = markingLabel->geometry().right();
+        markingLabel->setGeometry(right + 1 - markingLabel->sizeHint().width(), markingLabel->y(), markingLabel->sizeHint().width(),
+                            markingLabel->height());
     }
     const std::array<ShownColour, 8> swatches{std::nullopt,          qRgb(128, 128, 128), qRgb(0, 0, 0),
                                               qRgb(255, 0, 0),       qRgb(0, 255, 0),     qRgb(0, 0, 255),
                                               qRgb(0, 255, 255),     qRgb(255, 255, 0)};
     swatchColours_ = swatches;
     for (int i = 0; i < 8; ++i) {
-        Label5[i] = Place(new ClickableLabel(this), QStringLiteral("Label5_%1").arg(i), 2760 + 240 * i, 5280, 252, 252);
-        SetBackground(Label5[i], swatches[i]);
-        Label5[i]->onClick = [this, i] { swatchClicked(i); };
+        colourSwatches[i] = Place(new ClickableLabel(this), QStringLiteral("colourSwatch_%1").arg(i), 2760 + 240 * i, 5280, 252, 252);
+        SetBackground(colourSwatches[i], swatches[i]);
+        colourSwatches[i]->onClick = [this, i] { swatchClicked(i); };
     }
-    Command2 = Place(new QPushButton(QStringLiteral("O.K."), this), QStringLiteral("Command2"), 840, 5760, 1692, 492);
-    Command2->setEnabled(false);
-    Command3 = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("Command3"), 3000, 5760, 1692, 492);
+    okButton = Place(new QPushButton(QStringLiteral("O.K."), this), QStringLiteral("okButton"), 840, 5760, 1692, 492);
+    okButton->setEnabled(false);
+    cancelButton = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("cancelButton"), 3000, 5760, 1692, 492);
     for (int i = 0; i < 8; ++i) {
-        const LineEnds& e = kLines[i];
+        const MarkEnds& e = kCornerMarks[i];
         const QPoint from = desktop::TwipsPoint(std::min(e.x1, e.x2), std::min(e.y1, e.y2));
         const QPoint to = desktop::TwipsPoint(std::max(e.x1, e.x2), std::max(e.y1, e.y2));
-        Line[i] = new QWidget(this);
-        Line[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        Line[i]->setGeometry(from.x(), from.y(), std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()));
-        SetBackground(Line[i], qRgb(0, 0, 0));
+        cornerMarks[i] = new QWidget(this);
+        cornerMarks[i]->setObjectName(QStringLiteral("cornerMark%1").arg(i + 1));
+        cornerMarks[i]->setGeometry(from.x(), from.y(), std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()));
+        SetBackground(cornerMarks[i], qRgb(0, 0, 0));
         // Some lines end on the picture's edge cells; a press there must still pick.
-        Line[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        cornerMarks[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     showColours();
 
-    connect(Check1, &QCheckBox::toggled, this, [this](bool checked) { transparencyOn_ = checked ? 1 : 0; });
-    connect(Command1, &QPushButton::clicked, this, &IconWindow::undoClicked);
-    connect(Command2, &QPushButton::clicked, this, &IconWindow::BuildIcon);
-    connect(Command3, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
-    setCancelButton(Command3);
+    connect(transparencyCheck, &QCheckBox::toggled, this, [this](bool checked) { transparencyOn_ = checked ? 1 : 0; });
+    connect(undoButton, &QPushButton::clicked, this, &IconWindow::undoClicked);
+    connect(okButton, &QPushButton::clicked, this, &IconWindow::BuildIcon);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
+    setCancelButton(cancelButton);
 
-    Timer1 = timers();
-    Timer2 = timers();
-    Timer3 = timers();
-    Timer1->onTick = [this] { timer1Tick(); };
-    Timer2->onTick = [this] { timer2Tick(); };
-    Timer3->onTick = [this] { timer3Tick(); };
-    Timer3->setInterval(50);
+    pickTimer = timers();
+    undoTimer = timers();
+    okDelayTimer = timers();
+    pickTimer->onTick = [this] { pickTick(); };
+    undoTimer->onTick = [this] { undoTick(); };
+    okDelayTimer->onTick = [this] { okDelayTick(); };
+    okDelayTimer->setInterval(50);
 }
 
 QColor IconWindow::penColour() const {
@@ -173,12 +173,12 @@ QColor IconWindow::penColour() const {
 }
 
 void IconWindow::showColours() {
-    SetBackground(Label3, transparentColour_);
-    SetBackground(Label6, previousColour_);
+    SetBackground(transparentColourLabel, transparentColour_);
+    SetBackground(previousColourLabel, previousColour_);
 }
 
 void IconWindow::pictureClicked(QMouseEvent* event) {
-    Check1->setChecked(true);
+    transparencyCheck->setChecked(true);
     transparencyOn_ = 1;
     const double x = desktop::PixelsToTwips(1) * event->position().x();
     const double y = desktop::PixelsToTwips(1) * event->position().y();
@@ -186,85 +186,85 @@ void IconWindow::pictureClicked(QMouseEvent* event) {
     pickRow_ = CellUnder(y, G::kSide, pictureSize_);
     clickX_ = desktop::RoundHalfToEven(x);
     clickY_ = desktop::RoundHalfToEven(y);
-    Image1->repaintPicture();
-    Timer1->setInterval(kPickDelay);
+    pictureBox->repaintPicture();
+    pickTimer->setInterval(kPickDelay);
 }
 
-void IconWindow::timer1Tick() {
+void IconWindow::pickTick() {
     // The first tick only lets the repaint reach the screen before it is read.
-    if (Timer1->tag.isEmpty()) {
-        Timer1->tag = QStringLiteral("1");
+    if (pickTimer->tag.isEmpty()) {
+        pickTimer->tag = QStringLiteral("1");
         return;
     }
-    Timer1->tag.clear();
-    const QImage rendering = Image1->renderClean();
+    pickTimer->tag.clear();
+    const QImage rendering = pictureBox->renderClean();
     previousColour_ = transparentColour_;
     transparentColour_ = ShownColourAt(rendering, G::kLeft + clickX_, G::kTop + clickY_);
     showColours();
     MarkTransparentPixels(rendering, true);
-    Timer1->setInterval(0);
+    pickTimer->setInterval(0);
 }
 
 void IconWindow::undoClicked() {
-    // Run again by Timer2's acting tick: mark the restored colour, "Zpět" stays hidden.
-    if (Timer2->interval() == kPickDelay) {
-        Timer2->setInterval(0);
-        MarkTransparentPixels(Image1->renderClean(), false);
+    // Run again by undoTimer's acting tick: mark the restored colour, "Zpět" stays hidden.
+    if (undoTimer->interval() == kPickDelay) {
+        undoTimer->setInterval(0);
+        MarkTransparentPixels(pictureBox->renderClean(), false);
         return;
     }
-    Image1->repaintPicture();
-    Command1->hide();
+    pictureBox->repaintPicture();
+    undoButton->hide();
     transparentColour_ = previousColour_;
     showColours();
-    Timer2->setInterval(kPickDelay);
+    undoTimer->setInterval(kPickDelay);
 }
 
-void IconWindow::timer2Tick() {
-    if (Timer2->tag.isEmpty()) {
-        Timer2->tag = QStringLiteral("1");
+void IconWindow::undoTick() {
+    if (undoTimer->tag.isEmpty()) {
+        undoTimer->tag = QStringLiteral("1");
         return;
     }
-    Timer2->tag.clear();
+    undoTimer->tag.clear();
     undoClicked();
 }
 
-void IconWindow::timer3Tick() {
-    if (++timer3Ticks_ > 5) {
-        Timer3->setInterval(0);
-        Command2->setEnabled(true);
+void IconWindow::okDelayTick() {
+    if (++okDelayTicks_ > 5) {
+        okDelayTimer->setInterval(0);
+        okButton->setEnabled(true);
     }
 }
 
 void IconWindow::swatchClicked(int index) {
     penInvert_ = false;
     penColour_ = swatchColours_[static_cast<std::size_t>(index)];
-    if (Command1->isHidden()) return;
-    MarkTransparentPixels(Image1->renderClean(), true);
+    if (undoButton->isHidden()) return;
+    MarkTransparentPixels(pictureBox->renderClean(), true);
 }
 
 void IconWindow::MarkTransparentPixels(const QImage& rendering, bool showUndo) {
     // Marks of an earlier scan go first: a pick and an undo whose delays overlap would otherwise
     // mark the same cells twice, and two inverting dots cancel out.
-    Image1->repaintPicture();
+    pictureBox->repaintPicture();
     if (transparentColour_) {
         for (int row = 0; row < pictureSize_; ++row)
             for (int column = 0; column < pictureSize_; ++column) {
                 const double x = MarkPoint(column, pictureSize_, G::kLeft, G::kSide);
                 const double y = MarkPoint(row, pictureSize_, G::kTop, G::kSide);
                 if (ShownColourAt(rendering, x, y) != transparentColour_) continue;
-                Image1->drawDot({QPointF(desktop::TwipsToPixelsExact(x - G::kLeft), desktop::TwipsToPixelsExact(y - G::kTop)),
+                pictureBox->drawDot({QPointF(desktop::TwipsToPixelsExact(x - G::kLeft), desktop::TwipsToPixelsExact(y - G::kTop)),
                                  penColour(), penInvert_, penWidth_});
             }
     }
-    if (showUndo) Command1->show();
+    if (showUndo) undoButton->show();
 }
 
 void IconWindow::BuildIcon() {
     // A pick still pending must not run after the picture has been read.
-    Timer1->setInterval(0);
-    Timer2->setInterval(0);
-    Timer1->tag.clear();
-    Timer2->tag.clear();
+    pickTimer->setInterval(0);
+    undoTimer->setInterval(0);
+    pickTimer->tag.clear();
+    undoTimer->tag.clear();
     const std::string iconPath = IconPathFor(bitmapPath_);
     if (NamesSameFile(bitmapPath_, iconPath)) {
         services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
@@ -273,13 +273,13 @@ void IconWindow::BuildIcon() {
         return;
     }
     services().setBusy(true);
-    Line[6]->hide();
-    Line[7]->hide();
-    Image1->repaintPicture();
+    cornerMarks[6]->hide();
+    cornerMarks[7]->hide();
+    pictureBox->repaintPicture();
 
     IconBuild build{bitmapPath_, iconPath, scratchPath_, pictureSize_, {}};
     if (transparencyOn_ == 1 && transparentColour_) {
-        const QImage rendering = Image1->renderClean();
+        const QImage rendering = pictureBox->renderClean();
         build.transparent.resize(static_cast<std::size_t>(pictureSize_) * static_cast<std::size_t>(pictureSize_));
         for (int row = 0; row < pictureSize_; ++row)
             for (int column = 0; column < pictureSize_; ++column)

@@ -21,7 +21,7 @@ namespace pelcor {
 extern const QString kAboutLine;
 extern const QString kRefusalText;
 
-// A label that reports clicks (the colour swatches).
+// A label that reports clicks (the colour colourSwatches).
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -62,27 +62,27 @@ public:
     QColor penColour() const;
     const std::string& scratchPath() const { return scratchPath_; }
 
-    QLabel* Label1;
-    PictureBox* Image1;
-    QCheckBox* Check1;
-    QLabel* Label3;
-    QPushButton* Command1;
-    QLabel* Label6;
-    QLabel* Label4;
-    std::array<ClickableLabel*, 8> Label5{};
-    QPushButton* Command2;
-    QPushButton* Command3;
-    std::array<QWidget*, 8> Line{};  // Line1 to Line8
-    std::unique_ptr<desktop::WindowTimer> Timer1, Timer2, Timer3;
+    QLabel* instruction;
+    PictureBox* pictureBox;
+    QCheckBox* transparencyCheck;
+    QLabel* transparentColourLabel;
+    QPushButton* undoButton;
+    QLabel* previousColourLabel;
+    QLabel* markingLabel;
+    std::array<ClickableLabel*, 8> colourSwatches{};
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    std::array<QWidget*, 8> cornerMarks{};  // the marks at the picture's corners
+    std::unique_ptr<desktop::WindowTimer> pickTimer, undoTimer, okDelayTimer;
 
 private:
     IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
                desktop::DesktopServices& services, const desktop::TimerFactory& timers);
 
     void pictureClicked(QMouseEvent* event);
-    void timer1Tick();
-    void timer2Tick();
-    void timer3Tick();
+    void pickTick();
+    void undoTick();
+    void okDelayTick();
     void undoClicked();
     void swatchClicked(int index);
     void BuildIcon();
@@ -97,7 +97,7 @@ private:
     int clickX_ = 0;
     int clickY_ = 0;
     int transparencyOn_ = 0;
-    int timer3Ticks_ = 0;
+    int okDelayTicks_ = 0;
     ShownColour transparentColour_;
     ShownColour previousColour_;
     std::array<ShownColour, 8> swatchColours_{};
@@ -106,7 +106,7 @@ private:
     int penWidth_;
 };
 
-// The colour a rendering of `Image1` shows at (x, y), twips of the window's client area.
+// The colour a rendering of `pictureBox` shows at (x, y), twips of the window's client area.
 ShownColour ShownColourAt(const QImage& rendering, double x, double y);
 
 }  // namespace pelcor

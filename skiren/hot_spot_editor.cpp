@@ -11,7 +11,7 @@
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
 #include "skiren/checkerboard.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
 
 namespace skiren {
@@ -50,74 +50,74 @@ QImage PlaceholderPicture() {
 }
 
 HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& services, PictureLoader loader)
-    : desktop::ProgramWindow(services), path_(std::move(path)), svislyLeft_(G::kBoxLeft), vodorovnyTop_(G::kBoxTop) {
-    setObjectName(QStringLiteral("Form1"));
+    : desktop::ProgramWindow(services), path_(std::move(path)), verticalLineLeft_(G::kBoxLeft), horizontalLineTop_(G::kBoxTop) {
+    setObjectName(QStringLiteral("hotSpotEditor"));
     setWindowTitle(QStringLiteral("Převod ikony na kurzor myši"));
     setFixedSize(desktop::TwipsSize(3285, 5655));
     setFont(desktop::SansSerifFont(true));
 
-    Label1 = Place(new QLabel(QStringLiteral("Nastavte žluté čáry tak, aby se protínaly v klikacím bodě."), this),
-                   QStringLiteral("Label1"), 240, 120, 2775, 615);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = Place(new StretchedPicture(this), QStringLiteral("Image1"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
+    instruction = Place(new QLabel(QStringLiteral("Nastavte žluté čáry tak, aby se protínaly v klikacím bodě."), this),
+                   QStringLiteral("instruction"), 240, 120, 2775, 615);
+    instruction->setWordWrap(true);
+    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    enlargedPicture = Place(new StretchedPicture(this), QStringLiteral("enlargedPicture"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
                    G::kBoxExtent);
 
     const QColor lineColour(255, 255, 128);
-    svisly = new LineLabel(this);
-    svisly->setObjectName(QStringLiteral("svisly"));
-    vodorovny = new LineLabel(this);
-    vodorovny->setObjectName(QStringLiteral("vodorovny"));
-    for (LineLabel* line : {svisly, vodorovny}) desktop::SetBackground(line, lineColour);
-    svisly->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
-    svisly->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
-    svisly->onMove = [this](QMouseEvent* event) {
+    verticalLine = new LineLabel(this);
+    verticalLine->setObjectName(QStringLiteral("verticalLine"));
+    horizontalLine = new LineLabel(this);
+    horizontalLine->setObjectName(QStringLiteral("horizontalLine"));
+    for (LineLabel* line : {verticalLine, horizontalLine}) desktop::SetBackground(line, lineColour);
+    verticalLine->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
+    verticalLine->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
+    verticalLine->onMove = [this](QMouseEvent* event) {
         if (!draggingVertical_) return;
         const int x = desktop::PixelsToTwips(qRound(event->position().x()));
-        svislyLeft_ = ClampLinePosition(svislyLeft_ + x, G::kBoxLeft, G::kBoxExtent);
+        verticalLineLeft_ = ClampLinePosition(verticalLineLeft_ + x, G::kBoxLeft, G::kBoxExtent);
         placeLines();
         refreshValues();
     };
-    vodorovny->onPress = [this](QMouseEvent*) { draggingHorizontal_ = true; };
-    vodorovny->onRelease = [this](QMouseEvent*) { draggingHorizontal_ = false; };
-    vodorovny->onMove = [this](QMouseEvent* event) {
+    horizontalLine->onPress = [this](QMouseEvent*) { draggingHorizontal_ = true; };
+    horizontalLine->onRelease = [this](QMouseEvent*) { draggingHorizontal_ = false; };
+    horizontalLine->onMove = [this](QMouseEvent* event) {
         if (!draggingHorizontal_) return;
         const int y = desktop::PixelsToTwips(qRound(event->position().y()));
-        vodorovnyTop_ = ClampLinePosition(vodorovnyTop_ + y, G::kBoxTop, G::kBoxExtent);
+        horizontalLineTop_ = ClampLinePosition(horizontalLineTop_ + y, G::kBoxTop, G::kBoxExtent);
         placeLines();
         refreshValues();
     };
 
-    Command1 = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Command1"), 480, 3840, 975, 495);
-    Command2 = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("Command2"), 1800, 3840, 975, 495);
-    connect(Command1, &QPushButton::clicked, this, &HotSpotEditor::confirm);
-    connect(Command2, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
-    setCancelButton(Command2);
+    okButton = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("okButton"), 480, 3840, 975, 495);
+    cancelButton = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);
+    connect(okButton, &QPushButton::clicked, this, &HotSpotEditor::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
+    setCancelButton(cancelButton);
 
     const QColor grey(192, 192, 192);
     const QString names[4] = {QStringLiteral("Šířka:"), QStringLiteral("Výška:"), QStringLiteral("Klik X:"),
                               QStringLiteral("Klik Y:")};
     for (int i = 0; i < 4; ++i) {
-        Label2[i] = Place(new QLabel(names[i], this), QStringLiteral("Label2_%1").arg(i), 480, kLabelRowTops[i], 1095, 255);
-        Label3[i] = Place(new QLabel(QStringLiteral("?"), this), QStringLiteral("Label3_%1").arg(i), 1680, kLabelRowTops[i],
+        valueNames[i] = Place(new QLabel(names[i], this), QStringLiteral("valueNames_%1").arg(i), 480, kLabelRowTops[i], 1095, 255);
+        valueLabels[i] = Place(new QLabel(QStringLiteral("?"), this), QStringLiteral("valueLabels_%1").arg(i), 1680, kLabelRowTops[i],
                           1095, 255);
-        desktop::SetBackground(Label2[i], grey);
-        desktop::SetBackground(Label3[i], grey);
+        desktop::SetBackground(valueNames[i], grey);
+        desktop::SetBackground(valueLabels[i], grey);
     }
-    Label4 = Place(new QLabel(QStringLiteral("Souřadnice mají počátek v nule."), this), QStringLiteral("Label4"), 480, 5400,
+    originNote = Place(new QLabel(QStringLiteral("Souřadnice mají počátek v nule."), this), QStringLiteral("originNote"), 480, 5400,
                    2175, 255);
-    Label4->setFont(desktop::SerifFont(false));
+    originNote->setFont(desktop::SerifFont(false));
     // The design width was measured for a narrower font; the note must still be read whole.
-    Label4->resize(std::max(Label4->width(), Label4->sizeHint().width()), Label4->height());
-    desktop::SetBackground(Label4, grey);
+    originNote->resize(std::max(originNote->width(), originNote->sizeHint().width()), originNote->height());
+    desktop::SetBackground(originNote, grey);
     // Paints nothing: it only carries the pointer over the labels it covers.
     pointerTrial = new QWidget(this);
     pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
     pointerTrial->setGeometry(desktop::TwipsRect(kPointerTrialLeft, kPointerTrialTop, kPointerTrialRight - kPointerTrialLeft,
                                                  kPointerTrialBottom - kPointerTrialTop));
     // The buttons would take the arrow keys to move the focus; the lines get them instead.
-    Command1->installEventFilter(this);
-    Command2->installEventFilter(this);
+    okButton->installEventFilter(this);
+    cancelButton->installEventFilter(this);
     placeLines();
     load(loader);
 }
@@ -131,7 +131,7 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         services().endProgram(0);
         return;
     }
-    Image1->setPicture(loaded.image);
+    enlargedPicture->setPicture(loaded.image);
     const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path_);
     if (!directory.opened()) return recoverWithPlaceholder();
     if (directory.imageCountLow > 1) {
@@ -147,25 +147,25 @@ void HotSpotEditor::load(const PictureLoader& loader) {
 }
 
 void HotSpotEditor::recoverWithPlaceholder() {
-    Image1->setPicture(PlaceholderPicture());
-    Command1->setEnabled(false);
+    enlargedPicture->setPicture(PlaceholderPicture());
+    okButton->setEnabled(false);
 }
 
 int HotSpotEditor::column() const {
-    return HotSpotCoordinate(svislyLeft_, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, iconWidth_);
+    return HotSpotCoordinate(verticalLineLeft_, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, iconWidth_);
 }
 
 int HotSpotEditor::row() const {
-    return HotSpotCoordinate(vodorovnyTop_, G::kBoxTop, G::kBoxExtent, G::kLineThickness, iconHeight_);
+    return HotSpotCoordinate(horizontalLineTop_, G::kBoxTop, G::kBoxExtent, G::kLineThickness, iconHeight_);
 }
 
 void HotSpotEditor::refreshValues() {
     const int values[4] = {iconWidth_, iconHeight_, column(), row()};
-    for (int i = 0; i < 4; ++i) Label3[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+    for (int i = 0; i < 4; ++i) valueLabels[i]->setText(QString::fromStdString(ValueCaption(values[i])));
     const QPoint hotSpot(values[2], values[3]);
     if (iconLoaded_ && hotSpot != pointerHotSpot_) {
         pointerHotSpot_ = hotSpot;
-        pointerTrial->setCursor(desktop::PointerFromPicture(Image1->picture(), hotSpot));
+        pointerTrial->setCursor(desktop::PointerFromPicture(enlargedPicture->picture(), hotSpot));
     }
 }
 
@@ -181,8 +181,8 @@ bool HotSpotEditor::moveLineByKey(int key) {
         const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
         return LinePositionForStep(position, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize, step);
     };
-    if (!horizontal) svislyLeft_ = moved(svislyLeft_, G::kBoxLeft, iconWidth_);
-    if (!vertical) vodorovnyTop_ = moved(vodorovnyTop_, G::kBoxTop, iconHeight_);
+    if (!horizontal) verticalLineLeft_ = moved(verticalLineLeft_, G::kBoxLeft, iconWidth_);
+    if (!vertical) horizontalLineTop_ = moved(horizontalLineTop_, G::kBoxTop, iconHeight_);
     placeLines();
     refreshValues();
     return true;
@@ -194,8 +194,8 @@ bool HotSpotEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void HotSpotEditor::placeLines() {
-    svisly->setGeometry(desktop::TwipsRect(svislyLeft_, 840, G::kLineThickness, 3015));
-    vodorovny->setGeometry(desktop::TwipsRect(120, vodorovnyTop_, 3015, G::kLineThickness));
+    verticalLine->setGeometry(desktop::TwipsRect(verticalLineLeft_, 840, G::kLineThickness, 3015));
+    horizontalLine->setGeometry(desktop::TwipsRect(120, horizontalLineTop_, 3015, G::kLineThickness));
 }
 
 void HotSpotEditor::confirm() {

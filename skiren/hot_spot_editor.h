@@ -45,18 +45,18 @@ public:
     // The hot spot the lines name now.
     int column() const;
     int row() const;
-    int verticalLineLeftTwips() const { return svislyLeft_; }
-    int horizontalLineTopTwips() const { return vodorovnyTop_; }
+    int verticalLineLeftTwips() const { return verticalLineLeft_; }
+    int horizontalLineTopTwips() const { return horizontalLineTop_; }
 
-    QLabel* Label1;
-    StretchedPicture* Image1;
-    LineLabel* svisly;
-    LineLabel* vodorovny;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    std::array<QLabel*, 4> Label2{};
-    std::array<QLabel*, 4> Label3{};
-    QLabel* Label4;
+    QLabel* instruction;
+    StretchedPicture* enlargedPicture;
+    LineLabel* verticalLine;
+    LineLabel* horizontalLine;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    std::array<QLabel*, 4> valueNames{};
+    std::array<QLabel*, 4> valueLabels{};
+    QLabel* originNote;
     QWidget* pointerTrial;
 
 protected:
@@ -77,8 +77,8 @@ private:
     int iconHeight_ = 0;
     bool draggingVertical_ = false;
     bool draggingHorizontal_ = false;
-    int svislyLeft_;
-    int vodorovnyTop_;
+    int verticalLineLeft_;
+    int horizontalLineTop_;
     bool iconLoaded_ = false;
     QPoint pointerHotSpot_{-1, -1};
 };

@@ -6,7 +6,7 @@
 #include "desktop/qt_desktop_services.h"
 #include "desktop/standard_error_services.h"
 #include "desktop/termination_signals.h"
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren/hot_spot_editor.h"
 #include "skiren/skiren_program.h"
 

@@ -7,9 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "animace/number_text.h"
 #include "animace/wizard/window_parts.h"
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "desktop/picture_loader.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
@@ -23,54 +22,55 @@ std::filesystem::path LocalPath(const QString& path) { return QFile::encodeName(
 
 }  // namespace
 
-Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QString temporaryFile, QStringList drives)
-    : services_(services), temporaryFile_(std::move(temporaryFile)) {
-    SetUpWizardWindow(this, QStringLiteral("Form1"));
-    Label1 = MakeInstruction(this, QStringLiteral("Otevřete si myšové kurzory, které budou patřit do Vaší nové animace."),
+CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLine, desktop::DesktopServices& services,
+                           QString temporaryFile, QStringList drives)
+    : animation_(animation), services_(services), temporaryFile_(std::move(temporaryFile)) {
+    SetUpWizardWindow(this, QStringLiteral("cursorPicker"));
+    instruction = MakeInstruction(this, QStringLiteral("Otevřete si myšové kurzory, které budou patřit do Vaší nové animace."),
                              120, 120, 4452, 612);
-    Image2 = new ImageBox(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->move(desktop::TwipsPoint(4560, 240));
-    Drive1 = new DriveListBox(this, std::move(drives));
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
-    Dir1 = new FolderListBox(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(desktop::TwipsRect(120, 1200, 2655, 2340));
-    File1 = new FileListBox(QStringLiteral("*.cur"), this);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setGeometry(desktop::TwipsRect(2880, 840, 2295, 2040));
-    Command1 = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("&Přidat"), 3000, 3120, 972, 492);
-    Command2 = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
+    preview = new ImageBox(this);
+    preview->setObjectName(QStringLiteral("preview"));
+    preview->move(desktop::TwipsPoint(4560, 240));
+    driveList = new DriveListBox(this, std::move(drives));
+    driveList->setObjectName(QStringLiteral("driveList"));
+    driveList->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
+    folderList = new FolderListBox(this);
+    folderList->setObjectName(QStringLiteral("folderList"));
+    folderList->setGeometry(desktop::TwipsRect(120, 1200, 2655, 2340));
+    fileList = new FileListBox(QStringLiteral("*.cur"), this);
+    fileList->setObjectName(QStringLiteral("fileList"));
+    fileList->setGeometry(desktop::TwipsRect(2880, 840, 2295, 2040));
+    addButton = MakeButton(this, QStringLiteral("addButton"), QStringLiteral("&Přidat"), 3000, 3120, 972, 492);
+    removeButton = MakeButton(this, QStringLiteral("removeButton"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
     strip_ = std::make_unique<PictureStrip>(
         this,
         StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
-        QStringList{QStringLiteral("Shape1"), QStringLiteral("Panel3D1"), QStringLiteral("Panel3D2"),
-                    QStringLiteral("HScroll1"), QStringLiteral("Image1")});
-    HScroll1 = strip_->scrollBar();
-    Command5 = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
-    Command3 = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
-    Command4 = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
-    Command3->setEnabled(false);
-    chyba = new ImageBox(this);
-    chyba->setObjectName(QStringLiteral("chyba"));
-    chyba->setPicture(ErrorPicture());
-    chyba->hide();
+        QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
+                    QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
+    frameScrollBar = strip_->scrollBar();
+    aboutButton = MakeButton(this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
+    nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
+    cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
+    nextButton->setEnabled(false);
+    errorPicture = new ImageBox(this);
+    errorPicture->setObjectName(QStringLiteral("errorPicture"));
+    errorPicture->setPicture(ErrorPicture());
+    errorPicture->hide();
 
     // The lists start on the process's working directory, or on the root if it cannot be listed.
-    if (!Dir1->setPath(QDir::currentPath())) Dir1->setPath(QDir::rootPath());
-    Drive1->setDrive(Drive1->driveOf(Dir1->path()));
-    File1->setFolder(Dir1->path());
+    if (!folderList->setPath(QDir::currentPath())) folderList->setPath(QDir::rootPath());
+    driveList->setDrive(driveList->driveOf(folderList->path()));
+    fileList->setFolder(folderList->path());
 
-    connect(Drive1, &DriveListBox::driveChanged, this, &Form1::changeDrive);
-    connect(Dir1, &FolderListBox::pathChanged, this, &Form1::folderChanged);
-    connect(File1, &FileListBox::fileSelected, this, &Form1::testAndPreview);
-    connect(File1, &FileListBox::fileChosen, this, &Form1::addFrame);
-    connect(Command1, &QPushButton::clicked, this, &Form1::addFrame);
-    connect(Command2, &QPushButton::clicked, this, &Form1::removeLastFrame);
-    connect(Command3, &QPushButton::clicked, this, &Form1::leaveForSequence);
-    connect(Command4, &QPushButton::clicked, this, &Form1::cancelWizard);
-    connect(Command5, &QPushButton::clicked, this, [this] {
+    connect(driveList, &DriveListBox::driveChanged, this, &CursorPicker::changeDrive);
+    connect(folderList, &FolderListBox::pathChanged, this, &CursorPicker::folderChanged);
+    connect(fileList, &FileListBox::fileSelected, this, &CursorPicker::testAndPreview);
+    connect(fileList, &FileListBox::fileChosen, this, &CursorPicker::addFrame);
+    connect(addButton, &QPushButton::clicked, this, &CursorPicker::addFrame);
+    connect(removeButton, &QPushButton::clicked, this, &CursorPicker::removeLastFrame);
+    connect(nextButton, &QPushButton::clicked, this, &CursorPicker::leaveForSequence);
+    connect(cancelButton, &QPushButton::clicked, this, &CursorPicker::cancelWizard);
+    connect(aboutButton, &QPushButton::clicked, this, [this] {
         services_.showMessage(
             desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
             QStringLiteral("Tento program Vám umožní zcela podle Vašich požadavků vyrábět myšové animace. Celým "
@@ -81,61 +81,61 @@ Form1::Form1(const QString& commandLine, desktop::DesktopServices& services, QSt
     startUp(commandLine);
 }
 
-void Form1::startUp(const QString& commandLine) {
+void CursorPicker::startUp(const QString& commandLine) {
     if (commandLine.size() <= 1) return;
-    const QChar separator = QChar::fromLatin1(desktop::kFolderSeparator);
+    const QChar separator = QChar::fromLatin1(iconfile::kFolderSeparator);
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(commandLine));
-    const QString drive = Drive1->driveOf(absolute);
-    if (!drive.isEmpty()) Drive1->setDrive(drive);
+    const QString drive = driveList->driveOf(absolute);
+    if (!drive.isEmpty()) driveList->setDrive(drive);
     QString rest = commandLine;
     if (rest.endsWith(u'#')) rest.chop(1);
     for (;;) {
         if (!rest.endsWith(separator)) rest.chop(1);
         if (rest.endsWith(separator)) {
             // A quoted path names no folder of its own; the drive step's folder stays.
-            if (!rest.startsWith(u'"') && !rest.startsWith(u'\'')) Dir1->setPath(rest);
+            if (!rest.startsWith(u'"') && !rest.startsWith(u'\'')) folderList->setPath(rest);
             return;
         }
         if (rest.size() <= 1) return;
     }
 }
 
-void Form1::changeDrive(const QString& drive) {
+void CursorPicker::changeDrive(const QString& drive) {
     const QString working = QDir::cleanPath(QDir::currentPath());
-    const QString target = Drive1->driveOf(working) == drive ? working : drive;
-    if (Dir1->setPath(target)) return;
+    const QString target = driveList->driveOf(working) == drive ? working : drive;
+    if (folderList->setPath(target)) return;
     services_.beep();
-    const QSignalBlocker quiet(Drive1);
-    Drive1->setDrive(Drive1->driveOf(Dir1->path()));
+    const QSignalBlocker quiet(driveList);
+    driveList->setDrive(driveList->driveOf(folderList->path()));
 }
 
-void Form1::folderChanged() {
-    File1->setFolder(Dir1->path());
+void CursorPicker::folderChanged() {
+    fileList->setFolder(folderList->path());
     showPreview(QPixmap());
 }
 
-void Form1::showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot) {
-    Image2->setPicture(picture, hotSpot);
+void CursorPicker::showPreview(const QPixmap& picture, std::optional<QPoint> hotSpot) {
+    preview->setPicture(picture, hotSpot);
     // Over the preview the pointer is the cursor itself, so the user can feel it before picking.
-    if (Image2->hotSpot())
-        Image2->setCursor(desktop::PointerFromPicture(picture.toImage(), *Image2->hotSpot()));
+    if (preview->hotSpot())
+        preview->setCursor(desktop::PointerFromPicture(picture.toImage(), *preview->hotSpot()));
     else
-        Image2->unsetCursor();
+        preview->unsetCursor();
 }
 
-QString Form1::framePath() const {
-    QString folder = QDir::toNativeSeparators(Dir1->path());
-    if (!folder.endsWith(QChar::fromLatin1(desktop::kFolderSeparator))) folder += QChar::fromLatin1(desktop::kFolderSeparator);
-    return folder + File1->fileName();
+QString CursorPicker::framePath() const {
+    QString folder = QDir::toNativeSeparators(folderList->path());
+    if (!folder.endsWith(QChar::fromLatin1(iconfile::kFolderSeparator))) folder += QChar::fromLatin1(iconfile::kFolderSeparator);
+    return folder + fileList->fileName();
 }
 
-void Form1::rejectSelectedFile() {
-    Command1->setEnabled(false);
+void CursorPicker::rejectSelectedFile() {
+    addButton->setEnabled(false);
     showPreview(QPixmap());
 }
 
-void Form1::testAndPreview() {
-    Command1->setEnabled(true);
+void CursorPicker::testAndPreview() {
+    addButton->setEnabled(true);
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
     // away like a file of the wrong kind, so the picked frames are never lost.
@@ -144,54 +144,52 @@ void Form1::testAndPreview() {
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();
-        return showPreview(chyba->picture());
+        return showPreview(errorPicture->picture());
     }
     if (!iconfile::CopyCursorAsIcon(path, LocalPath(temporaryFile_)).succeeded()) return rejectSelectedFile();
     const desktop::LoadedPicture loaded = desktop::LoadPicture(temporaryFile_);
-    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return showPreview(chyba->picture());
+    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return showPreview(errorPicture->picture());
     // A cursor keeps its hot spot where an icon keeps its planes and bit count.
     const iconfile::IconDirEntry& entry = directory.entries.empty() ? iconfile::IconDirEntry{} : directory.entries.front();
     showPreview(QPixmap::fromImage(loaded.image), QPoint(entry.hotSpotX(), entry.hotSpotY()));
 }
 
-void Form1::addFrame() {
-    if (File1->fileName().isEmpty() || !Image2->hasPicture()) return services_.beep();
-    List1 << framePath();
-    ++frameCount_;
-    strip_->append(*Image2);
-    if (frameCount_ > 1) Command3->setEnabled(true);
+void CursorPicker::addFrame() {
+    if (fileList->fileName().isEmpty() || !preview->hasPicture()) return services_.beep();
+    animation_.frames.push_back(LocalPath(framePath()).string());
+    animation_.pictures.push_back({preview->picture(), preview->hotSpot()});
+    strip_->append(*preview);
+    if (frameCount() > 1) nextButton->setEnabled(true);
 }
 
-void Form1::removeLastFrame() {
-    if (frameCount_ == 0) return services_.beep();
-    --frameCount_;
+void CursorPicker::removeLastFrame() {
+    if (frameCount() == 0) return services_.beep();
     strip_->removeLast();
-    List1.removeLast();
-    if (frameCount_ < 2) Command3->setEnabled(false);
+    animation_.frames.pop_back();
+    animation_.pictures.pop_back();
+    if (frameCount() < 2) nextButton->setEnabled(false);
 }
 
-bool Form1::CheckUndisplayable() const {
-    for (int k = 1; k <= frameCount_; ++k)
-        if (strip_->element(k)->showsSamePicture(chyba->picture())) return true;
+bool CursorPicker::hasUndisplayableFrame() const {
+    for (int k = 1; k <= frameCount(); ++k)
+        if (strip_->element(k)->showsSamePicture(errorPicture->picture())) return true;
     return false;
 }
 
-void Form1::deleteTemporaryFile() const {
+void CursorPicker::deleteTemporaryFile() const {
     std::error_code ignored;
     std::filesystem::remove(LocalPath(temporaryFile_), ignored);
 }
 
-void Form1::leaveForSequence() {
-    if (frameCount_ < 2) return;
-    undisplayable_ = CheckUndisplayable();
+void CursorPicker::leaveForSequence() {
+    if (frameCount() < 2) return;
+    animation_.undisplayable = hasUndisplayableFrame();
     deleteTemporaryFile();
-    HScroll1->setMaximum(frameCount_);
+    frameScrollBar->setMaximum(frameCount());
     emit nextRequested();
 }
 
-QString Form1::undisplayableFlag() const { return QString::fromStdString(ShortNumberForm(undisplayable_ ? 1 : 0)); }
-
-void Form1::cancelWizard() {
+void CursorPicker::cancelWizard() {
     deleteTemporaryFile();
     services_.endProgram(0);
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -8,6 +7,7 @@
 #include "animace/wizard/folder_list_box.h"
 #include "animace/wizard/image_box.h"
 #include "animace/wizard/picture_strip.h"
+#include "animace/wizard/wizard_animation.h"
 #include "desktop/desktop_services.h"
 
 class QLabel;
@@ -16,34 +16,34 @@ class QPushButton;
 namespace animace {
 
 // The cursor picker, the wizard's first step: browse for cursors, preview each, pick frames.
-class Form1 : public QWidget {
+// The picked frames go into the wizard's animation.
+class CursorPicker : public QWidget {
     Q_OBJECT
 public:
     // `temporaryFile` is the preview copy's path, inside the program's private temp folder.
-    Form1(const QString& commandLine, desktop::DesktopServices& services, QString temporaryFile,
-          QStringList drives = DriveListBox::SystemDrives());
+    CursorPicker(WizardAnimation& animation, const QString& commandLine, desktop::DesktopServices& services,
+                 QString temporaryFile, QStringList drives = DriveListBox::SystemDrives());
 
-    int frameCount() const { return frameCount_; }
-    ImageBox* Image1(int k) const { return strip_->element(k); }
+    int frameCount() const { return animation_.frameCount(); }
+    // The picked frame k, from 1.
+    ImageBox* frame(int k) const { return strip_->element(k); }
     // The folder list's path, a separator, and the selected file's name.
     QString framePath() const;
-    bool CheckUndisplayable() const;
-    // The undisplayable flag found by the last "&Další >", as the sequence step's `je` holds it.
-    QString undisplayableFlag() const;
+    // Whether some picked frame shows the error picture instead of the cursor.
+    bool hasUndisplayableFrame() const;
 
-    QLabel* Label1;
-    ImageBox* Image2;
-    DriveListBox* Drive1;
-    FolderListBox* Dir1;
-    FileListBox* File1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QScrollBar* HScroll1;
-    ImageBox* chyba;
-    QStringList List1;
+    QLabel* instruction;
+    ImageBox* preview;
+    DriveListBox* driveList;
+    FolderListBox* folderList;
+    FileListBox* fileList;
+    QPushButton* addButton;
+    QPushButton* removeButton;
+    QPushButton* nextButton;
+    QPushButton* cancelButton;
+    QPushButton* aboutButton;
+    QScrollBar* frameScrollBar;
+    ImageBox* errorPicture;  // hidden; what the preview shows for a cursor it cannot show
 
 signals:
     // "&Další >": the frames are counted and the sequence step is to be opened.
@@ -63,11 +63,10 @@ private:
     void cancelWizard();
     void deleteTemporaryFile() const;
 
+    WizardAnimation& animation_;
     desktop::DesktopServices& services_;
     QString temporaryFile_;
     std::unique_ptr<PictureStrip> strip_;
-    int frameCount_ = 0;  // N
-    bool undisplayable_ = false;
 };
 
 }  // namespace animace

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "animace/wizard/image_box.h"
-#include "animace/wizard/timing_steps.h"
+#include "animace/wizard/wizard_animation.h"
 #include "desktop/desktop_services.h"
 #include "desktop/window_parts.h"
 #include "desktop/window_timer.h"
@@ -17,50 +17,57 @@ class QPushButton;
 
 namespace animace {
 
-// The finish step: a looping preview of the steps, the output name and folder, and the writer.
-// It reads the timing window, which stays loaded (hidden) while this window is open.
-class Form4 : public desktop::ProgramWindow {
+// The finish step: a looping preview of the animation's steps, the output name and folder, and
+// the writer. The timing window stays loaded (hidden) while this window is open: "<  &Zpět"
+// shows it again.
+class FinishStep : public desktop::ProgramWindow {
     Q_OBJECT
 public:
-    // Runs the window's load: warning flag, position, command-line presets, preview timer.
-    // `homeFolder` is the folder preset when the command line gives none.
-    Form4(TimingSteps& timing, desktop::DesktopServices& services, const QString& commandLine,
-          QString homeFolder = DefaultFolder(), const desktop::TimerFactory& timers = desktop::MakeQtWindowTimer);
+    // Runs the window's load: warning, position at the timing window, command-line presets,
+    // preview timer. `homeFolder` is the folder preset when the command line gives none.
+    FinishStep(const WizardAnimation& animation, QWidget& timingWindow, desktop::DesktopServices& services,
+               const QString& commandLine, QString homeFolder = DefaultFolder(),
+               const desktop::TimerFactory& timers = desktop::MakeQtWindowTimer);
     // An open folder window goes with this window.
-    ~Form4() override;
+    ~FinishStep() override;
 
-    // The user's home folder with a trailing separator; the root of drive C: on Windows.
+    // The user's home folder with a trailing separator.
     static QString DefaultFolder();
 
     // "&Dokončit": completes name and folder, writes, and on success ends the program.
     void finish();
 
-    QLabel* Label2;
-    QLabel* Label1;
-    ImageBox* Image1;
-    QLabel* Label3;
-    QLineEdit* Text1;
-    QLabel* Label4;
-    QLineEdit* Text2;
-    QPushButton* Command1;
-    QLabel* Label5;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QString Label6 = QStringLiteral("0");
-    std::unique_ptr<desktop::WindowTimer> Timer1;
-    std::unique_ptr<desktop::WindowTimer> endtimer;
+    // The step the preview shows, from 1; 0 before the first tick.
+    int previewStep() const { return previewStep_; }
+
+    QLabel* heading;
+    QLabel* instruction;
+    ImageBox* preview;
+    QLabel* nameLabel;
+    QLineEdit* nameBox;
+    QLabel* folderLabel;
+    QLineEdit* folderBox;
+    QPushButton* changeFolderButton;
+    QLabel* undisplayableWarning;
+    QPushButton* backButton;
+    QPushButton* finishButton;
+    QPushButton* cancelButton;
+    std::unique_ptr<desktop::WindowTimer> previewTimer;
+    std::unique_ptr<desktop::WindowTimer> endTimer;
 
 private:
-    void timer1Tick();
+    void showNextStep();
     // Over the preview the pointer is the step's cursor, so the user feels the animation.
     void showStepPointer();
-    void endtimerTick();
+    void endTimerTick();
     void openFolderWindow();
     void backToTiming();
 
-    TimingSteps& timing_;
+    const WizardAnimation& animation_;
+    QPointer<QWidget> timingWindow_;
     QPointer<QWidget> folderWindow_;
+    int previewStep_ = 0;
+    bool endTimerArmed_ = false;  // the end timer has ticked once since the message
     std::unordered_map<qint64, QCursor> pointers_;  // by the frame picture's cacheKey
 };
 

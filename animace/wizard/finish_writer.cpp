@@ -10,18 +10,7 @@ QString FromFileName(const std::string& path) { return QFile::decodeName(QByteAr
 
 }  // namespace
 
-AnimationInput InputFromTiming(const TimingSteps& timing, const QString& folder, const QString& name) {
-    AnimationInput input;
-    for (const QString& frame : timing.framePaths()) input.frames.push_back(FileName(frame));
-    const QStringList sequence = timing.sequence();
-    for (const QString& entry : sequence) input.sequence.push_back(entry.toStdString());
-    for (int step = 1; step <= sequence.size(); ++step) input.stepTimes.push_back(timing.displayTime(step));
-    input.outputFolder = FileName(folder);
-    input.outputName = FileName(name);
-    return input;
-}
-
-WriteOutcome WriteWithMessages(const AnimationInput& input, const QString& outputPath,
+WriteOutcome WriteWithMessages(const Animation& animation, const QString& outputPath,
                                desktop::DesktopServices& desktop) {
     using desktop::MessageAnswer;
     using desktop::MessageButtons;
@@ -51,7 +40,7 @@ WriteOutcome WriteWithMessages(const AnimationInput& input, const QString& outpu
     };
 
     desktop.setBusy(true);
-    const WriteOutcome outcome = WriteAnimatedCursor(input, FileName(outputPath), askOverwrite, retryOrCancel);
+    const WriteOutcome outcome = WriteAnimatedCursor(animation, FileName(outputPath), askOverwrite, retryOrCancel);
     desktop.setBusy(false);
 
     if (outcome == WriteOutcome::TooLarge) {

@@ -2,7 +2,6 @@
 // The finish step's glue around the writer: its questions become message boxes.
 #include <QString>
 
-#include "animace/wizard/timing_steps.h"
 #include "animace/writer/animated_cursor_writer.h"
 #include "desktop/desktop_services.h"
 
@@ -12,11 +11,8 @@ inline constexpr char kOverwriteQuestion[] = "Soubor již existuje. Přepsat?";
 inline constexpr char kFailureSentence[] = "Chyba při provádění operace. Vložte správnou disketu, nebo stiskněte Storno.";
 inline constexpr char kWrittenMessage[] = "Animace byla vytvořena.";
 
-// What the writer reads from the timing window: its frame and sequence lists and its sliders.
-AnimationInput InputFromTiming(const TimingSteps& timing, const QString& folder, const QString& name);
-
 // Runs the writer with the busy pointer shown; asks and reports through message boxes.
-WriteOutcome WriteWithMessages(const AnimationInput& input, const QString& outputPath,
+WriteOutcome WriteWithMessages(const Animation& animation, const QString& outputPath,
                                desktop::DesktopServices& desktop);
 
 }  // namespace animace

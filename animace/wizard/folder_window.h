@@ -11,18 +11,18 @@ class QPushButton;
 
 namespace animace {
 
-// The folder window "Určit adresář": picks the output folder for the finish window's `Text2`,
+// The folder window "Určit adresář": picks the output folder for the finish window's folder box,
 // and keeps the finish window disabled while it is open. Deletes itself when closed.
-class adr : public QWidget {
+class FolderWindow : public QWidget {
     Q_OBJECT
 public:
-    adr(QWidget& finishWindow, QLineEdit& folderBox, desktop::DesktopServices& services,
+    FolderWindow(QWidget& finishWindow, QLineEdit& folderBox, desktop::DesktopServices& services,
         QStringList drives = DriveListBox::SystemDrives());
 
-    DriveListBox* Drive1;
-    FolderListBox* Dir1;
-    QPushButton* Command1;
-    QPushButton* Command2;
+    DriveListBox* driveList;
+    FolderListBox* folderList;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -18,7 +18,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 }
 
 QLabel* MakeInstruction(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    QLabel* label = MakeLabel(parent, QStringLiteral("Label1"), text, left, top, width, height);
+    QLabel* label = MakeLabel(parent, QStringLiteral("instruction"), text, left, top, width, height);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     desktop::SetBackground(label, QColor(192, 192, 192));

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <string_view>
 #include <system_error>
 
-#include "animace/number_text.h"
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "iconfile/replacement_file.h"
 
 namespace animace {
@@ -26,18 +24,17 @@ std::span<const std::uint8_t> Ascii(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// The frame index of a sequence entry, or -1 when the entry names no frame of the list.
-std::int64_t FrameIndex(const std::string& entry, std::size_t frameCount) {
-    const double number = LeadingNumber(entry);
-    if (!(number >= 1) || number != std::floor(number) || number > static_cast<double>(frameCount)) return -1;
-    return static_cast<std::int64_t>(number) - 1;
+// The step's frame index, or -1 when it names no frame of the list.
+std::int64_t FrameIndex(const AnimationStep& step, std::size_t frameCount) {
+    if (step.frame < 0 || static_cast<std::size_t>(step.frame) >= frameCount) return -1;
+    return step.frame;
 }
 
 class Run {
 public:
-    Run(const AnimationInput& input, const std::string& path, const RetryOrCancel& retryOrCancel,
+    Run(const Animation& animation, const std::string& path, const RetryOrCancel& retryOrCancel,
         iconfile::FileOperations& files)
-        : input_(input), path_(path), retryOrCancel_(retryOrCancel), files_(files), output_(path, files) {}
+        : animation_(animation), path_(path), retryOrCancel_(retryOrCancel), files_(files), output_(path, files) {}
 
     WriteOutcome Write(const AskOverwrite& askOverwrite);
 
@@ -64,8 +61,8 @@ private:
     }
 
     std::string FrameLine() const {
-        if (loopCounter_ < 0 || loopCounter_ >= static_cast<std::int64_t>(input_.frames.size())) return {};
-        return input_.frames[static_cast<std::size_t>(loopCounter_)];
+        if (loopCounter_ < 0 || loopCounter_ >= static_cast<std::int64_t>(animation_.frames.size())) return {};
+        return animation_.frames[static_cast<std::size_t>(loopCounter_)];
     }
 
     bool OpenFrame(const std::string& framePath) {
@@ -107,7 +104,7 @@ private:
     bool CopyFrame(const std::string& framePath);
     void CloseAll();
 
-    const AnimationInput& input_;
+    const Animation& animation_;
     const std::string& path_;
     const RetryOrCancel& retryOrCancel_;
     iconfile::FileOperations& files_;
@@ -152,8 +149,8 @@ bool Run::CopyFrame(const std::string& framePath) {
 }
 
 Run::Attempt Run::WriteTemporaryFile() {
-    const auto steps = static_cast<std::int64_t>(input_.sequence.size());
-    const auto frameCount = static_cast<std::int64_t>(input_.frames.size());
+    const auto steps = static_cast<std::int64_t>(animation_.steps.size());
+    const auto frameCount = static_cast<std::int64_t>(animation_.frames.size());
     loopCounter_ = 0;
     length_ = 0;
     if (!Do([&] { return output_.Create(); })) return Attempt::Cancelled;
@@ -168,26 +165,25 @@ Run::Attempt Run::WriteTemporaryFile() {
     }
     if (!AppendLong(kDefaultRate) || !AppendLong(kFlags)) return Attempt::Cancelled;
 
-    // 8: rates in jiffies; a missing or negative time fails on every retry.
+    // 8: rates in jiffies; a negative time fails on every retry.
     if (!AppendText("rate") || !AppendLong(4 * steps)) return Attempt::Cancelled;
     for (loopCounter_ = 1; loopCounter_ <= steps; ++loopCounter_) {
-        const auto step = static_cast<std::size_t>(loopCounter_ - 1);
-        const std::int64_t rate = step < input_.stepTimes.size() ? 3 * std::int64_t{input_.stepTimes[step]} : -1;
-        if (!AppendLong(rate)) return Attempt::Cancelled;
+        const AnimationStep& step = animation_.steps[static_cast<std::size_t>(loopCounter_ - 1)];
+        if (!AppendLong(3 * std::int64_t{step.twentieths})) return Attempt::Cancelled;
     }
 
-    // 9: the sequence as frame indexes; an entry that names no frame fails on every retry.
+    // 9: the sequence as frame indexes; a step that names no frame fails on every retry.
     if (!AppendText("seq ") || !AppendLong(4 * steps)) return Attempt::Cancelled;
     for (loopCounter_ = 0; loopCounter_ < steps; ++loopCounter_) {
-        const std::string& entry = input_.sequence[static_cast<std::size_t>(loopCounter_)];
-        if (!AppendLong(FrameIndex(entry, input_.frames.size()))) return Attempt::Cancelled;
+        const AnimationStep& step = animation_.steps[static_cast<std::size_t>(loopCounter_)];
+        if (!AppendLong(FrameIndex(step, animation_.frames.size()))) return Attempt::Cancelled;
     }
 
     // 10-11: the frame list, every frame stored once in pick order.
     const std::int64_t listSizeAt = length_ + 4;
     if (!AppendText("LIST----fram")) return Attempt::Cancelled;
     for (loopCounter_ = 0; loopCounter_ < frameCount; ++loopCounter_) {
-        if (!CopyFrame(input_.frames[static_cast<std::size_t>(loopCounter_)])) return Attempt::Cancelled;
+        if (!CopyFrame(animation_.frames[static_cast<std::size_t>(loopCounter_)])) return Attempt::Cancelled;
     }
 
     // 12-13: the two size fields.
@@ -243,13 +239,13 @@ std::string NormalizeOutputName(const std::string& name) {
 }
 
 std::string NormalizeOutputFolder(const std::string& folder) {
-    if (folder.empty() || folder.back() == desktop::kFolderSeparator) return folder;
-    return folder + desktop::kFolderSeparator;
+    if (folder.empty() || folder.back() == iconfile::kFolderSeparator) return folder;
+    return folder + iconfile::kFolderSeparator;
 }
 
-std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files) {
-    std::int64_t length = 84 + 8 * static_cast<std::int64_t>(input.sequence.size());
-    for (const std::string& frame : input.frames) {
+std::int64_t ExpectedFileLength(const Animation& animation, iconfile::FileOperations& files) {
+    std::int64_t length = 84 + 8 * static_cast<std::int64_t>(animation.steps.size());
+    for (const std::string& frame : animation.frames) {
         const iconfile::FileStatus status = files.Status(frame);
         const std::int64_t size = status.kind == iconfile::FileKind::Regular ? status.size : 0;
         length += 8 + size + size % 2;
@@ -257,24 +253,24 @@ std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOpera
     return length;
 }
 
-WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
                                  iconfile::FileOperations& files) {
     // Replacing a frame would lose the user's cursor; a frame that does not exist yet would be
     // read back from the file being written.
     const std::string output = files.Canonical(outputPath);
-    for (const std::string& frame : input.frames) {
+    for (const std::string& frame : animation.frames) {
         if (files.Canonical(frame) == output || files.SameFile(outputPath, frame)) return WriteOutcome::OutputIsFrame;
     }
-    if (ExpectedFileLength(input, files) > kLargestLong) return WriteOutcome::TooLarge;
-    Run run(input, outputPath, retryOrCancel, files);
+    if (ExpectedFileLength(animation, files) > kLargestLong) return WriteOutcome::TooLarge;
+    Run run(animation, outputPath, retryOrCancel, files);
     return run.Write(askOverwrite);
 }
 
-WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel) {
     iconfile::SystemFileOperations files;
-    return WriteAnimatedCursor(input, outputPath, askOverwrite, retryOrCancel, files);
+    return WriteAnimatedCursor(animation, outputPath, askOverwrite, retryOrCancel, files);
 }
 
 }  // namespace animace

@@ -8,17 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "animace/animation.h"
 #include "iconfile/file_operations.h"
 
 namespace animace {
-
-struct AnimationInput {
-    std::vector<std::string> frames;    // full paths of the frame files, frame k is entry k - 1
-    std::vector<std::string> sequence;  // per step the frame number as text (" 2")
-    std::vector<int> stepTimes;         // per step the display time in twentieths of a second
-    std::string outputFolder;
-    std::string outputName;
-};
 
 enum class OverwriteAnswer { Yes, No };
 enum class FailureAnswer { Retry, Cancel };
@@ -52,15 +45,15 @@ std::string NormalizeOutputFolder(const std::string& folder);
 
 // The length the file would have, 84 + 8S + the sum of 8 + L(i) (+ 1 for a pad byte after an odd
 // frame); frames that cannot be measured count as empty (their failure comes while they are copied).
-std::int64_t ExpectedFileLength(const AnimationInput& input, iconfile::FileOperations& files);
+std::int64_t ExpectedFileLength(const Animation& animation, iconfile::FileOperations& files);
 
 // The file is written into a new temporary file beside the output, which replaces the output
 // only once complete and on the disk; Cancel leaves the old output, or none, exactly as it was.
 // Old and new file must therefore fit on the disk together.
-WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
                                  iconfile::FileOperations& files);
-WriteOutcome WriteAnimatedCursor(const AnimationInput& input, const std::string& outputPath,
+WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel);
 
 }  // namespace animace

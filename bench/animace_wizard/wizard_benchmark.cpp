@@ -65,21 +65,21 @@ struct Scene {
                                                    folder.filePath(QStringLiteral("obr.tmp")), QStringList{"/"});
         picker = wizard->picker();
         wizard->start();
-        picker->File1->selectFile(QStringLiteral("kolo.cur"));
+        picker->fileList->selectFile(QStringLiteral("kolo.cur"));
     }
     void pick(int frames) {
         for (int i = 0; i < frames; ++i) {
-            QTest::mouseClick(picker->Command1, Qt::LeftButton);
+            QTest::mouseClick(picker->addButton, Qt::LeftButton);
             QCoreApplication::processEvents();
         }
     }
-    animace::Form2* toSequence() {
-        QTest::mouseClick(picker->Command3, Qt::LeftButton);
+    animace::SequenceStep* toSequence() {
+        QTest::mouseClick(picker->nextButton, Qt::LeftButton);
         QCoreApplication::processEvents();
         return sequence = wizard->sequence();
     }
-    animace::Form3* toTiming() {
-        QTest::mouseClick(sequence->Command3, Qt::LeftButton);
+    animace::TimingStep* toTiming() {
+        QTest::mouseClick(sequence->nextButton, Qt::LeftButton);
         QCoreApplication::processEvents();
         return timing = wizard->timing();
     }
@@ -87,9 +87,9 @@ struct Scene {
     QTemporaryDir folder;
     QuietDesktop desktop;
     std::unique_ptr<animace::Wizard> wizard;
-    animace::Form1* picker = nullptr;
-    animace::Form2* sequence = nullptr;
-    animace::Form3* timing = nullptr;
+    animace::CursorPicker* picker = nullptr;
+    animace::SequenceStep* sequence = nullptr;
+    animace::TimingStep* timing = nullptr;
 };
 
 void PickFrames(benchmark::State& state) {
@@ -113,8 +113,8 @@ void OpenSequenceAndThereAndBack(benchmark::State& state) {
         auto scene = std::make_unique<Scene>();
         scene->pick(frames);
         state.ResumeTiming();
-        animace::Form2* sequence = scene->toSequence();
-        QTest::mouseClick(sequence->Command6, Qt::LeftButton);
+        animace::SequenceStep* sequence = scene->toSequence();
+        QTest::mouseClick(sequence->thereAndBackButton, Qt::LeftButton);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (sequence->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
@@ -129,10 +129,10 @@ void OpenTiming(benchmark::State& state) {
         state.PauseTiming();
         auto scene = std::make_unique<Scene>();
         scene->pick(frames);
-        QTest::mouseClick(scene->toSequence()->Command6, Qt::LeftButton);
+        QTest::mouseClick(scene->toSequence()->thereAndBackButton, Qt::LeftButton);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        animace::Form3* timing = scene->toTiming();
+        animace::TimingStep* timing = scene->toTiming();
         state.PauseTiming();
         if (timing->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
         scene.reset();

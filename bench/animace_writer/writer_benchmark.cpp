@@ -64,17 +64,16 @@ Frames& TheFrames() {
     return frames;
 }
 
-animace::AnimationInput Input(std::vector<std::string> frames, std::size_t steps) {
-    animace::AnimationInput input;
+animace::Animation Input(std::vector<std::string> frames, std::size_t steps) {
+    animace::Animation input;
     for (std::size_t k = 0; k < steps; ++k) {
-        input.sequence.push_back(std::string(1, ' ').append(std::to_string(k % frames.size() + 1)));
-        input.stepTimes.push_back(static_cast<int>(k % 40 + 1));
+        input.steps.push_back({static_cast<int>(k % frames.size()), static_cast<int>(k % 40 + 1)});
     }
     input.frames = std::move(frames);
     return input;
 }
 
-bool Write(const animace::AnimationInput& input, const std::string& output) {
+bool Write(const animace::Animation& input, const std::string& output) {
     std::error_code ignored;
     fs::remove(output, ignored);
     const auto outcome = animace::WriteAnimatedCursor(
@@ -128,7 +127,7 @@ long long StatusKiB(const char* field) {
 }
 
 // Peak heap and peak resident growth while the writer runs once.
-void MeasurePeak(benchmark::State& state, const animace::AnimationInput& input) {
+void MeasurePeak(benchmark::State& state, const animace::Animation& input) {
     const std::string output = TheFrames().output("peak.ani");
     long long heap = 0, rss = 0, peakRss = 0;
     for (auto _ : state) {

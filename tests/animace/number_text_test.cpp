@@ -44,14 +44,6 @@ TEST(LeadingNumber, HugeAndTinyTextsStayFinite) {
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
-TEST(ShortNumberForm, WholeNumbersGetOneLeadingBlankUnlessNegative) {
-    EXPECT_EQ(ShortNumberForm(0), " 0");
-    EXPECT_EQ(ShortNumberForm(3), " 3");
-    EXPECT_EQ(ShortNumberForm(1998), " 1998");
-    EXPECT_EQ(ShortNumberForm(-3), "-3");
-    EXPECT_EQ(ShortNumberForm(std::numeric_limits<long long>::min()), "-9223372036854775808");
-}
-
 TEST(ShortFormOfTwentieths, WritesSecondsWithoutLeadingOrTrailingZeros) {
     EXPECT_EQ(ShortFormOfTwentieths(1), " .05");
     EXPECT_EQ(ShortFormOfTwentieths(2), " .1");

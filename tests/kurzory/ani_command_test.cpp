@@ -37,10 +37,9 @@ TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
         folder, {"ani", "-o", "out.ani", "--sequence", "3,1,3,2,2", "--times", "0.125,0.375,1638.35,.05,2", "a.cur", "b.cur", "c.cur"});
     ASSERT_EQ(run.status, 0) << run.err;
 
-    animace::AnimationInput input;
+    animace::Animation input;
     for (const char* name : {"a.cur", "b.cur", "c.cur"}) input.frames.push_back(folder.path(name).string());
-    input.sequence = {" 3", " 1", " 3", " 2", " 2"};
-    input.stepTimes = {2, 8, 32767, 1, 40};
+    input.steps = {{2, 2}, {0, 8}, {2, 32767}, {1, 1}, {1, 40}};
     const std::string expected = folder.path("expected.ani").string();
     ASSERT_EQ(animace::WriteAnimatedCursor(
                   input, expected, [] { return animace::OverwriteAnswer::Yes; },
@@ -51,8 +50,7 @@ TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
     // One time for all steps, and by default every frame once for 1 s.
     ASSERT_EQ(RunKurzory(folder, {"ani", "-o", "one.ani", "--times", "0.5", "a.cur", "b.cur"}).status, 0);
     input.frames.pop_back();
-    input.sequence = {" 1", " 2"};
-    input.stepTimes = {10, 10};
+    input.steps = {{0, 10}, {1, 10}};
     ASSERT_EQ(animace::WriteAnimatedCursor(
                   input, folder.path("one-expected.ani").string(), [] { return animace::OverwriteAnswer::Yes; },
                   [](const std::string&, const std::string&, const std::string&) { return animace::FailureAnswer::Cancel; }),

@@ -19,7 +19,7 @@ using G = PictureBoxGeometry;
 
 namespace {
 
-// Pixel of `Image1` at the centre of cell (column, row).
+// Pixel of the picture box at the centre of cell (column, row).
 QPoint CellPixel(int column, int row, int size) {
     return QPoint(static_cast<int>(std::floor(desktop::TwipsToPixelsExact(MarkPoint(column, size, 0, G::kSide)))),
                   static_cast<int>(std::floor(desktop::TwipsToPixelsExact(MarkPoint(row, size, 0, G::kSide)))));
@@ -54,10 +54,10 @@ struct Pelcor {
         timers[1].tick();
     }
     void press(int column, int row) {
-        QTest::mouseClick(window->Image1, Qt::LeftButton, {}, CellPixel(column, row, window->pictureSize()));
+        QTest::mouseClick(window->pictureBox, Qt::LeftButton, {}, CellPixel(column, row, window->pictureSize()));
     }
     void undo() {
-        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QTest::mouseClick(window->undoButton, Qt::LeftButton);
         timers[2].tick();
         timers[2].tick();
     }
@@ -66,7 +66,7 @@ struct Pelcor {
     }
     void ok() {
         ready();
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QTest::mouseClick(window->okButton, Qt::LeftButton);
     }
     Bytes icon() const { return ReadAll(fs::path(path).replace_extension(".ico")); }
 
@@ -108,28 +108,28 @@ TEST(IconWindow, OpensWithTheLayoutAndStartState) {
     IconWindow& w = *run.window;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Převod 256-barevného obrázku na ikonu"));
     EXPECT_EQ(w.size(), QSize(371, 437));
-    EXPECT_EQ(w.Image1->geometry(), QRect(56, 56, 258, 258));
-    EXPECT_EQ(w.Check1->geometry(), desktop::TwipsRect(840, 4920, 972, 252));
-    EXPECT_EQ(w.Label3->geometry(), desktop::TwipsRect(1840, 4920, 1692, 252));
-    EXPECT_EQ(w.Command1->geometry(), desktop::TwipsRect(3720, 4920, 852, 252));
-    EXPECT_EQ(w.Command2->geometry(), desktop::TwipsRect(840, 5760, 1692, 492));
-    EXPECT_EQ(w.Command3->geometry(), desktop::TwipsRect(3000, 5760, 1692, 492));
-    EXPECT_EQ(w.Label4->geometry().right(), desktop::TwipsRect(840, 5280, 1932, 252).right());
-    EXPECT_GE(w.Label4->width(), w.Label4->sizeHint().width()) << "the caption is read whole";
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(w.Label5[i]->geometry(), desktop::TwipsRect(2760 + 240 * i, 5280, 252, 252));
-    EXPECT_EQ(w.Line[0]->geometry(), QRect(40, 312, 16, 1));
-    EXPECT_EQ(w.Line[7]->geometry(), QRect(312, 312, 16, 1));
-    EXPECT_EQ(Background(w.Label5[3]), QColor(255, 0, 0));
-    EXPECT_EQ(Background(w.Label5[0]), Background(&w));
-    EXPECT_EQ(Background(w.Label3), Background(&w));
-    EXPECT_EQ(w.Label1->text(), QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."));
-    EXPECT_EQ(w.Label4->text(), QStringLiteral("Značení průhlednosti:"));
-    EXPECT_EQ(w.Check1->text(), QStringLiteral("Barva:"));
-    EXPECT_FALSE(w.Check1->isChecked());
-    EXPECT_TRUE(w.Command1->isHidden());
-    EXPECT_TRUE(w.Label6->isHidden());
-    EXPECT_FALSE(w.Command2->isEnabled());
-    EXPECT_TRUE(w.Command3->isEnabled());
+    EXPECT_EQ(w.pictureBox->geometry(), QRect(56, 56, 258, 258));
+    EXPECT_EQ(w.transparencyCheck->geometry(), desktop::TwipsRect(840, 4920, 972, 252));
+    EXPECT_EQ(w.transparentColourLabel->geometry(), desktop::TwipsRect(1840, 4920, 1692, 252));
+    EXPECT_EQ(w.undoButton->geometry(), desktop::TwipsRect(3720, 4920, 852, 252));
+    EXPECT_EQ(w.okButton->geometry(), desktop::TwipsRect(840, 5760, 1692, 492));
+    EXPECT_EQ(w.cancelButton->geometry(), desktop::TwipsRect(3000, 5760, 1692, 492));
+    EXPECT_EQ(w.markingLabel->geometry().right(), desktop::TwipsRect(840, 5280, 1932, 252).right());
+    EXPECT_GE(w.markingLabel->width(), w.markingLabel->sizeHint().width()) << "the caption is read whole";
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(w.colourSwatches[i]->geometry(), desktop::TwipsRect(2760 + 240 * i, 5280, 252, 252));
+    EXPECT_EQ(w.cornerMarks[0]->geometry(), QRect(40, 312, 16, 1));
+    EXPECT_EQ(w.cornerMarks[7]->geometry(), QRect(312, 312, 16, 1));
+    EXPECT_EQ(Background(w.colourSwatches[3]), QColor(255, 0, 0));
+    EXPECT_EQ(Background(w.colourSwatches[0]), Background(&w));
+    EXPECT_EQ(Background(w.transparentColourLabel), Background(&w));
+    EXPECT_EQ(w.instruction->text(), QStringLiteral("Klepněte na místo s barvou, která se má použít jako průhledná. Není to nutné."));
+    EXPECT_EQ(w.markingLabel->text(), QStringLiteral("Značení průhlednosti:"));
+    EXPECT_EQ(w.transparencyCheck->text(), QStringLiteral("Barva:"));
+    EXPECT_FALSE(w.transparencyCheck->isChecked());
+    EXPECT_TRUE(w.undoButton->isHidden());
+    EXPECT_TRUE(w.previousColourLabel->isHidden());
+    EXPECT_FALSE(w.okButton->isEnabled());
+    EXPECT_TRUE(w.cancelButton->isEnabled());
     EXPECT_EQ(w.transparencyOn(), 0);
     EXPECT_FALSE(w.transparentColour().has_value());
     EXPECT_TRUE(w.penInvert());
@@ -188,15 +188,15 @@ TEST(IconWindow, RefusalIsOneMessageTitledWithTheAboutLine) {
 TEST(IconWindow, OkWaitsForTheSixthTickAndStornoWorksMeanwhile) {
     Pelcor run(PlainBitmap(16));
     for (int i = 0; i < 5; ++i) run.timers[3].tick();
-    EXPECT_FALSE(run.window->Command2->isEnabled());
-    QTest::mouseClick(run.window->Command2, Qt::LeftButton);
+    EXPECT_FALSE(run.window->okButton->isEnabled());
+    QTest::mouseClick(run.window->okButton, Qt::LeftButton);
     EXPECT_FALSE(run.desktop.ended) << "a disabled O.K. does nothing";
     run.timers[3].tick();
-    EXPECT_TRUE(run.window->Command2->isEnabled());
+    EXPECT_TRUE(run.window->okButton->isEnabled());
     EXPECT_EQ(run.timers[3].interval(), 0);
 
     Pelcor early(PlainBitmap(16));
-    QTest::mouseClick(early.window->Command3, Qt::LeftButton);
+    QTest::mouseClick(early.window->cancelButton, Qt::LeftButton);
     EXPECT_TRUE(early.desktop.ended);
     EXPECT_EQ(early.desktop.exitStatus, 0);
     EXPECT_FALSE(fs::exists(early.folder.path("kytka.ico")));
@@ -213,8 +213,8 @@ TEST(IconWindow, RealTimersKeepOkDisabledForAbout300Milliseconds) {
     ASSERT_TRUE(window);
     window->show();
     QTest::qWait(150);
-    EXPECT_FALSE(window->Command2->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->Command2->isEnabled(); }, 2000));
+    EXPECT_FALSE(window->okButton->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->okButton->isEnabled(); }, 2000));
     EXPECT_GE(clock.elapsed(), 280);
 }
 
@@ -222,7 +222,7 @@ TEST(IconWindow, PickOnAOnePixelColourMarksOneDot) {
     Pelcor run(GroundWithSpots(32, {{QPoint(5, 7), 77}}));
     IconWindow& w = *run.window;
     run.press(5, 7);
-    EXPECT_TRUE(w.Check1->isChecked()) << "checked at once";
+    EXPECT_TRUE(w.transparencyCheck->isChecked()) << "checked at once";
     EXPECT_EQ(w.transparencyOn(), 1);
     EXPECT_EQ(w.pickColumn(), 5);
     EXPECT_EQ(w.pickRow(), 7);
@@ -231,17 +231,17 @@ TEST(IconWindow, PickOnAOnePixelColourMarksOneDot) {
     EXPECT_FALSE(w.transparentColour().has_value()) << "the first tick only waits";
     run.timers[1].tick();
     EXPECT_EQ(w.transparentColour(), Colour(77));
-    EXPECT_EQ(Background(w.Label3), QColor::fromRgb(Colour(77)));
-    ASSERT_EQ(w.Image1->dots().size(), 1u);
-    EXPECT_EQ(w.Image1->dots()[0].centre, DotCentre(5, 7, 32));
-    EXPECT_TRUE(w.Image1->dots()[0].invert);
-    EXPECT_EQ(w.Image1->dots()[0].width, 6);
-    EXPECT_FALSE(w.Command1->isHidden());
+    EXPECT_EQ(Background(w.transparentColourLabel), QColor::fromRgb(Colour(77)));
+    ASSERT_EQ(w.pictureBox->dots().size(), 1u);
+    EXPECT_EQ(w.pictureBox->dots()[0].centre, DotCentre(5, 7, 32));
+    EXPECT_TRUE(w.pictureBox->dots()[0].invert);
+    EXPECT_EQ(w.pictureBox->dots()[0].width, 6);
+    EXPECT_FALSE(w.undoButton->isHidden());
     EXPECT_EQ(run.timers[1].interval(), 0);
     EXPECT_FALSE(w.previousColour().has_value());
 
     // The dot really inverts the cell on screen.
-    EXPECT_EQ(OnScreen(w.Image1, CellPixel(5, 7, 32)), Colour(77) ^ 0xFFFFFFu);
+    EXPECT_EQ(OnScreen(w.pictureBox, CellPixel(5, 7, 32)), Colour(77) ^ 0xFFFFFFu);
 }
 
 TEST(IconWindow, TwoPicksThenUndoBringsTheFirstColoursDotsBack) {
@@ -251,18 +251,18 @@ TEST(IconWindow, TwoPicksThenUndoBringsTheFirstColoursDotsBack) {
     run.pick(9, 9);
     EXPECT_EQ(w.transparentColour(), Colour(60));
     EXPECT_EQ(w.previousColour(), Colour(50));
-    EXPECT_EQ(w.Image1->dots().size(), 1u);
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_TRUE(w.Image1->dots().empty());
-    EXPECT_TRUE(w.Command1->isHidden());
+    EXPECT_EQ(w.pictureBox->dots().size(), 1u);
+    QTest::mouseClick(w.undoButton, Qt::LeftButton);
+    EXPECT_TRUE(w.pictureBox->dots().empty());
+    EXPECT_TRUE(w.undoButton->isHidden());
     EXPECT_EQ(w.transparentColour(), Colour(50));
     run.timers[2].tick();
-    EXPECT_TRUE(w.Image1->dots().empty());
+    EXPECT_TRUE(w.pictureBox->dots().empty());
     run.timers[2].tick();
-    ASSERT_EQ(w.Image1->dots().size(), 2u);
-    EXPECT_EQ(w.Image1->dots()[0].centre, DotCentre(1, 1, 16));
-    EXPECT_EQ(w.Image1->dots()[1].centre, DotCentre(2, 2, 16));
-    EXPECT_TRUE(w.Command1->isHidden()) << "one level of undo";
+    ASSERT_EQ(w.pictureBox->dots().size(), 2u);
+    EXPECT_EQ(w.pictureBox->dots()[0].centre, DotCentre(1, 1, 16));
+    EXPECT_EQ(w.pictureBox->dots()[1].centre, DotCentre(2, 2, 16));
+    EXPECT_TRUE(w.undoButton->isHidden()) << "one level of undo";
     EXPECT_EQ(run.timers[2].interval(), 0);
 
     // The icon blackens the restored colour's entry, not that of the pick taken back.
@@ -281,14 +281,14 @@ TEST(IconWindow, UndoDuringAPendingPickLeavesEachCellMarkedOnce) {
     IconWindow& w = *run.window;
     run.pick(1, 1);
     run.press(5, 5);
-    QTest::mouseClick(w.Command1, Qt::LeftButton);  // still shown while the pick waits
+    QTest::mouseClick(w.undoButton, Qt::LeftButton);  // still shown while the pick waits
     for (int i = 0; i < 2; ++i) {
         run.timers[1].tick();
         run.timers[2].tick();
     }
     EXPECT_EQ(w.transparentColour(), Colour(60));
-    ASSERT_EQ(w.Image1->dots().size(), 2u) << "marked twice, inverting dots would cancel out";
-    EXPECT_EQ(OnScreen(w.Image1, CellPixel(5, 5, 16)), Colour(60) ^ 0xFFFFFFu);
+    ASSERT_EQ(w.pictureBox->dots().size(), 2u) << "marked twice, inverting dots would cancel out";
+    EXPECT_EQ(OnScreen(w.pictureBox, CellPixel(5, 5, 16)), Colour(60) ^ 0xFFFFFFu);
 }
 
 TEST(IconWindow, UndoRightAfterTheFirstPickReturnsToNoPick) {
@@ -297,10 +297,10 @@ TEST(IconWindow, UndoRightAfterTheFirstPickReturnsToNoPick) {
     run.pick(3, 3);
     run.undo();
     EXPECT_FALSE(w.transparentColour().has_value());
-    EXPECT_EQ(Background(w.Label3), Background(&w));
-    EXPECT_TRUE(w.Image1->dots().empty());
-    EXPECT_TRUE(w.Command1->isHidden());
-    EXPECT_TRUE(w.Check1->isChecked());
+    EXPECT_EQ(Background(w.transparentColourLabel), Background(&w));
+    EXPECT_TRUE(w.pictureBox->dots().empty());
+    EXPECT_TRUE(w.undoButton->isHidden());
+    EXPECT_TRUE(w.transparencyCheck->isChecked());
     run.ok();
     const Bytes icon = run.icon();
     const Bytes bitmap = ReadAll(run.path);
@@ -319,9 +319,9 @@ TEST(IconWindow, BackgroundColouredBitmapStaysOpaqueAfterUndoToNoPick) {
     Pelcor run(TestBitmap(16, [](int c, int) { return static_cast<std::uint8_t>(c < 8 ? 9 : 30); }, colours));
     IconWindow& w = *run.window;
     run.pick(12, 0);
-    EXPECT_EQ(w.Image1->dots().size(), 8u * 16);
+    EXPECT_EQ(w.pictureBox->dots().size(), 8u * 16);
     run.undo();
-    EXPECT_TRUE(w.Image1->dots().empty()) << "the system colour matches no pixel, even of its own RGB";
+    EXPECT_TRUE(w.pictureBox->dots().empty()) << "the system colour matches no pixel, even of its own RGB";
     run.ok();
     const Bytes icon = run.icon();
     EXPECT_EQ(Entry(icon, 62, 9), Entry(ReadAll(run.path), 54, 9));
@@ -332,42 +332,42 @@ TEST(IconWindow, BackgroundColouredBitmapStaysOpaqueAfterUndoToNoPick) {
 TEST(IconWindow, SwatchBeforeAnyPickOnlyChangesThePen) {
     Pelcor run(GroundWithSpots(16, {{QPoint(4, 4), 70}}));
     IconWindow& w = *run.window;
-    QTest::mouseClick(w.Label5[5], Qt::LeftButton);
+    QTest::mouseClick(w.colourSwatches[5], Qt::LeftButton);
     EXPECT_FALSE(w.penInvert());
     EXPECT_EQ(w.penColour(), QColor(0, 0, 255));
-    EXPECT_TRUE(w.Image1->dots().empty());
-    EXPECT_TRUE(w.Command1->isHidden());
-    EXPECT_FALSE(w.Check1->isChecked());
+    EXPECT_TRUE(w.pictureBox->dots().empty());
+    EXPECT_TRUE(w.undoButton->isHidden());
+    EXPECT_FALSE(w.transparencyCheck->isChecked());
     run.pick(4, 4);
-    ASSERT_EQ(w.Image1->dots().size(), 1u);
-    EXPECT_EQ(w.Image1->dots()[0].colour, QColor(0, 0, 255));
-    EXPECT_FALSE(w.Image1->dots()[0].invert);
-    EXPECT_EQ(OnScreen(w.Image1, CellPixel(4, 4, 16)), 0x0000FFu);
+    ASSERT_EQ(w.pictureBox->dots().size(), 1u);
+    EXPECT_EQ(w.pictureBox->dots()[0].colour, QColor(0, 0, 255));
+    EXPECT_FALSE(w.pictureBox->dots()[0].invert);
+    EXPECT_EQ(OnScreen(w.pictureBox, CellPixel(4, 4, 16)), 0x0000FFu);
 }
 
 TEST(IconWindow, SwatchWhileMarkedRedrawsTheDotsInTheNewColour) {
     Pelcor run(GroundWithSpots(16, {{QPoint(4, 4), 70}, {QPoint(10, 12), 70}}));
     IconWindow& w = *run.window;
     run.pick(4, 4);
-    QTest::mouseClick(w.Label5[3], Qt::LeftButton);
-    ASSERT_EQ(w.Image1->dots().size(), 2u);
-    for (const Dot& dot : w.Image1->dots()) {
+    QTest::mouseClick(w.colourSwatches[3], Qt::LeftButton);
+    ASSERT_EQ(w.pictureBox->dots().size(), 2u);
+    for (const Dot& dot : w.pictureBox->dots()) {
         EXPECT_EQ(dot.colour, QColor(255, 0, 0));
         EXPECT_FALSE(dot.invert);
     }
-    EXPECT_FALSE(w.Command1->isHidden());
-    QTest::mouseClick(w.Label5[0], Qt::LeftButton);
-    EXPECT_EQ(w.Image1->dots().at(0).colour, Background(&w)) << "swatch 0 draws in the window's background";
+    EXPECT_FALSE(w.undoButton->isHidden());
+    QTest::mouseClick(w.colourSwatches[0], Qt::LeftButton);
+    EXPECT_EQ(w.pictureBox->dots().at(0).colour, Background(&w)) << "swatch 0 draws in the window's background";
 }
 
 TEST(IconWindow, UncheckingAfterAPickKeepsTheDotsButWritesAnOpaqueIcon) {
     Pelcor run(GroundWithSpots(16, {{QPoint(4, 4), 70}}));
     IconWindow& w = *run.window;
     run.pick(4, 4);
-    QTest::mouseClick(w.Check1, Qt::LeftButton);
-    EXPECT_FALSE(w.Check1->isChecked());
+    QTest::mouseClick(w.transparencyCheck, Qt::LeftButton);
+    EXPECT_FALSE(w.transparencyCheck->isChecked());
     EXPECT_EQ(w.transparencyOn(), 0);
-    EXPECT_EQ(w.Image1->dots().size(), 1u);
+    EXPECT_EQ(w.pictureBox->dots().size(), 1u);
     EXPECT_EQ(w.transparentColour(), Colour(70));
     run.ok();
     const Bytes icon = run.icon();
@@ -378,7 +378,7 @@ TEST(IconWindow, UncheckingAfterAPickKeepsTheDotsButWritesAnOpaqueIcon) {
 TEST(IconWindow, CheckingByHandFollowsTheBoxButNeedsAPick) {
     Pelcor run(GroundWithSpots(16, {{QPoint(4, 4), 70}}));
     IconWindow& w = *run.window;
-    QTest::mouseClick(w.Check1, Qt::LeftButton);
+    QTest::mouseClick(w.transparencyCheck, Qt::LeftButton);
     EXPECT_EQ(w.transparencyOn(), 1);
     run.ok();
     const Bytes icon = run.icon();
@@ -387,8 +387,8 @@ TEST(IconWindow, CheckingByHandFollowsTheBoxButNeedsAPick) {
 
     Pelcor again(GroundWithSpots(16, {{QPoint(4, 4), 70}}));
     again.pick(4, 4);
-    QTest::mouseClick(again.window->Check1, Qt::LeftButton);
-    QTest::mouseClick(again.window->Check1, Qt::LeftButton);
+    QTest::mouseClick(again.window->transparencyCheck, Qt::LeftButton);
+    QTest::mouseClick(again.window->transparencyCheck, Qt::LeftButton);
     EXPECT_EQ(again.window->transparencyOn(), 1) << "checked again, the pick counts again";
     again.ok();
     EXPECT_TRUE(MaskBit(again.icon(), 16, 4, 4));
@@ -406,7 +406,7 @@ TEST(IconWindow, EveryCellIsShownInItsOwnColourAndCornersGetOneDotEach) {
         };
         Pelcor run(TestBitmap(size, index, DistinctColour));
         IconWindow& w = *run.window;
-        const QImage rendering = w.Image1->renderClean();
+        const QImage rendering = w.pictureBox->renderClean();
         for (int r = 0; r < size; ++r)
             for (int c = 0; c < size; ++c) {
                 const QRgb expected = Colour(index(c, r));
@@ -420,9 +420,9 @@ TEST(IconWindow, EveryCellIsShownInItsOwnColourAndCornersGetOneDotEach) {
             run.pick(corner.x(), corner.y());
             EXPECT_EQ(w.pickColumn(), corner.x());
             EXPECT_EQ(w.pickRow(), corner.y());
-            ASSERT_EQ(w.Image1->dots().size(), 1u) << size;
-            EXPECT_EQ(w.Image1->dots()[0].centre, DotCentre(corner.x(), corner.y(), size));
-            EXPECT_EQ(w.Image1->dots()[0].width, PenWidthFor(size));
+            ASSERT_EQ(w.pictureBox->dots().size(), 1u) << size;
+            EXPECT_EQ(w.pictureBox->dots()[0].centre, DotCentre(corner.x(), corner.y(), size));
+            EXPECT_EQ(w.pictureBox->dots()[0].width, PenWidthFor(size));
         }
     }
 }
@@ -434,14 +434,14 @@ TEST(IconWindow, OkWritesTheIconTheUserPicked) {
     Pelcor run(TestBitmap(48, index, colours));
     IconWindow& w = *run.window;
     run.pick(0, 0);
-    EXPECT_EQ(w.Image1->dots().size(), 12u * 48);
+    EXPECT_EQ(w.pictureBox->dots().size(), 12u * 48);
     run.ok();
     EXPECT_TRUE(run.desktop.ended);
     EXPECT_EQ(run.desktop.exitStatus, 0);
     EXPECT_TRUE(run.desktop.messages.empty());
     EXPECT_EQ(run.desktop.busyChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(w.Line[6]->isHidden());
-    EXPECT_TRUE(w.Line[7]->isHidden());
+    EXPECT_TRUE(w.cornerMarks[6]->isHidden());
+    EXPECT_TRUE(w.cornerMarks[7]->isHidden());
     EXPECT_FALSE(fs::exists(w.scratchPath())) << "the scratch file is gone";
     const Bytes icon = run.icon();
     const Bytes bitmap = ReadAll(run.path);
@@ -462,7 +462,7 @@ TEST(IconWindow, OkDuringAPendingPickStopsItAndReadsACleanPicture) {
     run.ok();
     EXPECT_EQ(run.timers[1].interval(), 0);
     EXPECT_EQ(run.timers[2].interval(), 0);
-    EXPECT_TRUE(w.Image1->dots().empty());
+    EXPECT_TRUE(w.pictureBox->dots().empty());
     EXPECT_EQ(w.transparentColour(), Colour(80)) << "the pending pick never happened";
     const Bytes icon = run.icon();
     EXPECT_TRUE(MaskBit(icon, 16, 2, 2));
@@ -513,10 +513,10 @@ TEST(IconWindow, ClosingTheWindowEndsWithoutWriting) {
 TEST(IconWindow, APressOnAnEdgeCellUnderACornerLineStillPicks) {
     Pelcor run(GroundWithSpots(32, {}));
     IconWindow& w = *run.window;
-    const QPoint corners[] = {{56, 312}, {312, 56}, {312, 312}};  // where Line2, Line6 and Line7/8 cross the picture
+    const QPoint corners[] = {{56, 312}, {312, 56}, {312, 312}};  // where corner marks 2, 6 and 7/8 cross the picture
     const std::pair<int, int> cells[] = {{0, 31}, {31, 0}, {31, 31}};
     for (int i = 0; i < 3; ++i) {
-        ASSERT_EQ(w.childAt(corners[i]), w.Image1) << i;
+        ASSERT_EQ(w.childAt(corners[i]), w.pictureBox) << i;
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, corners[i]);
         EXPECT_EQ(std::pair(w.pickColumn(), w.pickRow()), cells[i]) << i;
     }

@@ -16,7 +16,7 @@ namespace {
 
 QStringList Captions(const HotSpotEditor& editor) {
     QStringList captions;
-    for (QLabel* label : editor.Label3) captions << label->text();
+    for (QLabel* label : editor.valueLabels) captions << label->text();
     return captions;
 }
 
@@ -50,49 +50,49 @@ TEST(HotSpotEditor, OpensWithSizesAndZeroHotSpot) {
     const HotSpotEditor& editor = *open.editor;
     EXPECT_EQ(Captions(editor), (QStringList{" 32", " 32", " 0", " 0"}));
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Převod ikony na kurzor myši"));
-    EXPECT_EQ(editor.Label2[2]->text(), QStringLiteral("Klik X:"));
-    EXPECT_TRUE(editor.Command1->isEnabled());
-    EXPECT_EQ(editor.Image1->geometry(), QRect(16, 64, 185, 185));
+    EXPECT_EQ(editor.valueNames[2]->text(), QStringLiteral("Klik X:"));
+    EXPECT_TRUE(editor.okButton->isEnabled());
+    EXPECT_EQ(editor.enlargedPicture->geometry(), QRect(16, 64, 185, 185));
     EXPECT_FALSE(open.desktop.ended);
 }
 
 TEST(HotSpotEditor, DraggingFollowsThePointerAndStopsAtBothEnds) {
     EditorOnFile open(TestIcon(32, 32));
     HotSpotEditor& editor = *open.editor;
-    Drag(editor.svisly, QPoint(500, 0));
+    Drag(editor.verticalLine, QPoint(500, 0));
     EXPECT_EQ(editor.verticalLineLeftTwips(), 240 + 2775 - 70);
-    EXPECT_EQ(editor.Label3[2]->text(), " 31");
-    Drag(editor.svisly, QPoint(-500, 0));
+    EXPECT_EQ(editor.valueLabels[2]->text(), " 31");
+    Drag(editor.verticalLine, QPoint(-500, 0));
     EXPECT_EQ(editor.verticalLineLeftTwips(), 240);
-    EXPECT_EQ(editor.Label3[2]->text(), " 0");
+    EXPECT_EQ(editor.valueLabels[2]->text(), " 0");
 
-    Drag(editor.vodorovny, QPoint(0, 84));  // 1260 twips: 31 * 1260 / 2700 = 14.47
+    Drag(editor.horizontalLine, QPoint(0, 84));  // 1260 twips: 31 * 1260 / 2700 = 14.47
     EXPECT_EQ(editor.horizontalLineTopTwips(), 960 + 1260);
-    EXPECT_EQ(editor.Label3[3]->text(), " 14");
-    EXPECT_EQ(editor.svisly->x(), 16) << "a drag of one line leaves the other";
+    EXPECT_EQ(editor.valueLabels[3]->text(), " 14");
+    EXPECT_EQ(editor.verticalLine->x(), 16) << "a drag of one line leaves the other";
 
     // A move without a pressed button changes nothing.
     QMouseEvent idle(QEvent::MouseMove, QPointF(40, 1), QPointF(40, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(editor.svisly, &idle);
+    QApplication::sendEvent(editor.verticalLine, &idle);
     EXPECT_EQ(editor.verticalLineLeftTwips(), 240);
 }
 
 TEST(HotSpotEditor, NonSquareIconScalesEachAxis) {
     EditorOnFile open(TestIcon(48, 32));
     HotSpotEditor& editor = *open.editor;
-    Drag(editor.svisly, QPoint(500, 0));
-    Drag(editor.vodorovny, QPoint(0, 500));
+    Drag(editor.verticalLine, QPoint(500, 0));
+    Drag(editor.horizontalLine, QPoint(0, 500));
     EXPECT_EQ(Captions(editor), (QStringList{" 48", " 32", " 47", " 31"}));
 }
 
 TEST(HotSpotEditor, OkWritesTheCursorWithTheHotSpotShown) {
     EditorOnFile open(TestIcon(16, 16), "SIPKA.ICO");
     HotSpotEditor& editor = *open.editor;
-    Drag(editor.svisly, QPoint(84, 0));  // 1260 twips: column 7
-    Drag(editor.vodorovny, QPoint(0, 36));
-    const int shownRow = editor.Label3[3]->text().toInt();
-    EXPECT_EQ(editor.Label3[2]->text(), " 7");
-    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    Drag(editor.verticalLine, QPoint(84, 0));  // 1260 twips: column 7
+    Drag(editor.horizontalLine, QPoint(0, 36));
+    const int shownRow = editor.valueLabels[3]->text().toInt();
+    EXPECT_EQ(editor.valueLabels[2]->text(), " 7");
+    QTest::mouseClick(editor.okButton, Qt::LeftButton);
     const Bytes cursor = ReadAll(open.folder.path("SIPKA.cur"));
     Bytes expected = TestIcon(16, 16);
     expected[2] = 2, expected[10] = 7, expected[12] = static_cast<std::uint8_t>(shownRow);
@@ -125,10 +125,10 @@ TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {
     EditorOnFile open(garbage);
     HotSpotEditor& editor = *open.editor;
     EXPECT_FALSE(open.desktop.ended);
-    EXPECT_FALSE(editor.Command1->isEnabled());
+    EXPECT_FALSE(editor.okButton->isEnabled());
     EXPECT_EQ(Captions(editor), (QStringList{"?", "?", "?", "?"}));
-    EXPECT_EQ(editor.Image1->picture().size(), QSize(192, 192));
-    Drag(editor.svisly, QPoint(500, 0));  // with the sizes 0 the far end gives -1
+    EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(192, 192));
+    Drag(editor.verticalLine, QPoint(500, 0));  // with the sizes 0 the far end gives -1
     EXPECT_EQ(Captions(editor), (QStringList{" 0", " 0", "-1", " 0"}));
 }
 
@@ -155,15 +155,15 @@ TEST(HotSpotEditor, SizeByteZeroMeans256) {
     const QImage picture(8, 8, QImage::Format_RGB32);
     HotSpotEditor editor(folder.path("big.ico").string(), desktop,
                          [&](const QString&) { return desktop::LoadedPicture{desktop::PictureLoadOutcome::Loaded, picture}; });
-    EXPECT_EQ(editor.Label3[0]->text(), " 256");
-    Drag(editor.svisly, QPoint(500, 0));
-    EXPECT_EQ(editor.Label3[2]->text(), " 255");
+    EXPECT_EQ(editor.valueLabels[0]->text(), " 256");
+    Drag(editor.verticalLine, QPoint(500, 0));
+    EXPECT_EQ(editor.valueLabels[2]->text(), " 255");
 }
 
 TEST(HotSpotEditor, FailedWriteGivesTheFileErrorReport) {
     EditorOnFile open(TestIcon(32, 32));
     std::filesystem::create_directory(open.folder.path("sipka.cur"));
-    QTest::mouseClick(open.editor->Command1, Qt::LeftButton);
+    QTest::mouseClick(open.editor->okButton, Qt::LeftButton);
     ASSERT_EQ(open.desktop.messages.size(), 1u);
     EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Critical);
     EXPECT_EQ(open.desktop.exitStatus, 1);
@@ -178,7 +178,7 @@ TEST(HotSpotEditor, PathWithoutRoomIsRefusedAtOk) {
     WriteAll(path, TestIcon(32, 32));
     ScriptedDesktop desktop;
     HotSpotEditor editor(path, desktop);
-    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    QTest::mouseClick(editor.okButton, Qt::LeftButton);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_TRUE(desktop.messages[0].text.contains(QString::fromStdString(path)));
     EXPECT_FALSE(std::filesystem::exists(folder.path("dcur")));
@@ -199,8 +199,8 @@ TEST(HotSpotEditor, ShowsAnIconWhosePlanesAndBitCountTheToolkitRefuses) {
     icon[10] = 7, icon[12] = 9;  // a hot spot left in the planes and bit-count fields
     EditorOnFile open(icon);
     const HotSpotEditor& editor = *open.editor;
-    EXPECT_EQ(editor.Image1->picture().size(), QSize(32, 32)) << "the icon, not the placeholder";
-    EXPECT_TRUE(editor.Command1->isEnabled());
+    EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(32, 32)) << "the icon, not the placeholder";
+    EXPECT_TRUE(editor.okButton->isEnabled());
     EXPECT_EQ(Captions(editor), (QStringList{" 32", " 32", " 0", " 0"}));
 }
 
@@ -208,21 +208,21 @@ TEST(HotSpotEditor, ArrowKeysReachEveryColumnOfA256PixelIconWhateverHasFocus) {
     EditorOnFile open(TestIcon(256, 256));
     HotSpotEditor& editor = *open.editor;
     ASSERT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
-    editor.Command1->setFocus();
-    QTest::keyClick(editor.Command1, Qt::Key_Right);
-    QTest::keyClick(editor.Command1, Qt::Key_Right);
-    EXPECT_EQ(editor.Label3[2]->text(), " 2") << "between two whole screen pixels of the mouse";
+    editor.okButton->setFocus();
+    QTest::keyClick(editor.okButton, Qt::Key_Right);
+    QTest::keyClick(editor.okButton, Qt::Key_Right);
+    EXPECT_EQ(editor.valueLabels[2]->text(), " 2") << "between two whole screen pixels of the mouse";
     EXPECT_EQ(editor.verticalLineLeftTwips(), 240 + 16);
-    EXPECT_EQ(editor.focusWidget(), editor.Command1) << "the arrows do not move the focus";
-    QTest::keyClick(editor.Command2, Qt::Key_End);
+    EXPECT_EQ(editor.focusWidget(), editor.okButton) << "the arrows do not move the focus";
+    QTest::keyClick(editor.cancelButton, Qt::Key_End);
     EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 255", " 255"}));
     QTest::keyClick(&editor, Qt::Key_Up);
     QTest::keyClick(&editor, Qt::Key_Home);
     EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
-        QTest::keyClick(editor.Command1, key);
+        QTest::keyClick(editor.okButton, key);
     EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 2", " 3"}));
-    QTest::mouseClick(editor.Command1, Qt::LeftButton);
+    QTest::mouseClick(editor.okButton, Qt::LeftButton);
     const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
     ASSERT_GT(cursor.size(), 13u);
     EXPECT_EQ(cursor[10], 2);
@@ -243,18 +243,18 @@ TEST(HotSpotEditor, OverTheValuesThePointerIsTheIconWithTheHotSpotShown) {
         ASSERT_EQ(pointer.shape(), Qt::BitmapCursor) << twips.x() << "," << twips.y();
         EXPECT_EQ(pointer.hotSpot(), QPoint(40, 7));
         EXPECT_EQ(pointer.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-                  editor.Image1->picture().convertToFormat(QImage::Format_ARGB32));
+                  editor.enlargedPicture->picture().convertToFormat(QImage::Format_ARGB32));
     }
     QWidget* beside = editor.childAt(desktop::TwipsPoint(2900, 4450));
     EXPECT_EQ((beside ? beside : &editor)->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(editor.Command1->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(editor.okButton->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(HotSpotEditor, TransparentPixelsShowTheCheckerboard) {
     // Every byte of the test icon's mask is 7: columns 5, 6 and 7 of each eight are transparent.
     for (int size : {16, 32}) {
         EditorOnFile open(TestIcon(size, size));
-        const QImage shown = open.editor->Image1->grab().toImage();
+        const QImage shown = open.editor->enlargedPicture->grab().toImage();
         const double cell = shown.width() / static_cast<double>(size);
         const auto at = [&](double column, int row) { return shown.pixel(static_cast<int>(column * cell), static_cast<int>((row + 0.5) * cell)) & 0xFFFFFFu; };
         EXPECT_EQ(at(0.5, 0), qRgb(0, 0, 7) & 0xFFFFFFu) << "opaque pixels as before";

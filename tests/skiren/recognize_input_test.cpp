@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 #include "skiren_files.h"
 #include "support/scripted_desktop.h"
 

@@ -18,7 +18,7 @@ private:
     int interval_ = 0;
 };
 
-// Hands out scripted timers in creation order: Timer1, Timer2, ...
+// Hands out scripted timers in creation order: the first made is timers[0], and so on
 struct TimerRig {
     std::vector<ScriptedTimer*> made;
     desktop::TimerFactory factory() {

@@ -8,7 +8,7 @@
 #include "iconfile/icon_directory.h"
 #include "wizard_files.h"
 
-using animace::Form1;
+using animace::CursorPicker;
 
 namespace {
 
@@ -41,10 +41,11 @@ TEST(CursorPicker, StartUpFolderFollowsTheCommandLine) {
     };
     for (const Case& c : cases) {
         ScriptedDesktop desktop;
-        Form1 form(c.commandLine, desktop, Native(scratch.path("obr.tmp")), {QStringLiteral("/")});
-        EXPECT_EQ(form.Dir1->path(), c.folder) << c.commandLine.toStdString();
-        EXPECT_EQ(form.File1->folder(), c.folder) << c.commandLine.toStdString();
-        EXPECT_EQ(form.Drive1->drive(), QStringLiteral("/"));
+        animace::WizardAnimation animation;
+        CursorPicker form(animation, c.commandLine, desktop, Native(scratch.path("obr.tmp")), {QStringLiteral("/")});
+        EXPECT_EQ(form.folderList->path(), c.folder) << c.commandLine.toStdString();
+        EXPECT_EQ(form.fileList->folder(), c.folder) << c.commandLine.toStdString();
+        EXPECT_EQ(form.driveList->drive(), QStringLiteral("/"));
         EXPECT_EQ(desktop.beeps, 0);
     }
 }
@@ -59,41 +60,42 @@ TEST(CursorPicker, ADriveWithoutTheWorkingDirectoryOpensAtItsRoot) {
     const WorkingDirectory inWorking(working);
     ScriptedDesktop desktop;
     // The folder part is missing, so the folder stays where the drive change put it.
-    Form1 form(Native(disk / "chybi" / "pes.cur"), desktop, Native(scratch.path("obr.tmp")),
+    animace::WizardAnimation animation;
+    CursorPicker form(animation, Native(disk / "chybi" / "pes.cur"), desktop, Native(scratch.path("obr.tmp")),
                {QStringLiteral("/"), Clean(disk)});
-    EXPECT_EQ(form.Drive1->drive(), Clean(disk));
-    EXPECT_EQ(form.Dir1->path(), Clean(disk));
+    EXPECT_EQ(form.driveList->drive(), Clean(disk));
+    EXPECT_EQ(form.folderList->path(), Clean(disk));
 }
 
 TEST(CursorPicker, ADriveThatCannotBeOpenedBeepsAndIsSetBack) {
     PickerOnFolder open;
     const QString gone = Clean(open.folder.path("odpojeny"));
     open.open(Native(open.cursors() / "#"), {QStringLiteral("/"), gone});
-    open.form->Drive1->setCurrentIndex(1);
+    open.form->driveList->setCurrentIndex(1);
     EXPECT_EQ(open.desktop.beeps, 1);
-    EXPECT_EQ(open.form->Drive1->drive(), QStringLiteral("/"));
-    EXPECT_EQ(open.form->Dir1->path(), Clean(open.cursors()));
+    EXPECT_EQ(open.form->driveList->drive(), QStringLiteral("/"));
+    EXPECT_EQ(open.form->folderList->path(), Clean(open.cursors()));
 }
 
 TEST(CursorPicker, WindowMatchesItsControlTable) {
     PickerOnFolder open;
-    Form1& form = *open.form;
+    CursorPicker& form = *open.form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Průvodce vytvořením nové animace"));
     EXPECT_EQ(form.size(), QSize(354, 346));
-    EXPECT_EQ(form.Command1->text(), QStringLiteral("&Přidat"));
-    EXPECT_EQ(form.Command2->text(), QStringLiteral("&Ubrat"));
-    EXPECT_EQ(form.Command3->text(), QStringLiteral("&Další >"));
-    EXPECT_EQ(form.Command4->text(), QStringLiteral("Z&rušit"));
-    EXPECT_EQ(form.Command5->text(), QStringLiteral("&O programu..."));
-    EXPECT_EQ(form.Command3->geometry(), QRect(152, 312, 89, 25));
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D1"))->geometry(), QRect(8, 248, 337, 33));
-    EXPECT_EQ(form.HScroll1->geometry(), QRect(8, 280, 337, 17));
-    EXPECT_TRUE(form.Command1->isEnabled());
-    EXPECT_FALSE(form.Command3->isEnabled());
-    EXPECT_FALSE(form.HScroll1->isEnabled());
-    EXPECT_FALSE(form.Image2->hasPicture());
-    EXPECT_EQ(form.File1->count(), 2);
-    Click(form.Command5);
+    EXPECT_EQ(form.addButton->text(), QStringLiteral("&Přidat"));
+    EXPECT_EQ(form.removeButton->text(), QStringLiteral("&Ubrat"));
+    EXPECT_EQ(form.nextButton->text(), QStringLiteral("&Další >"));
+    EXPECT_EQ(form.cancelButton->text(), QStringLiteral("Z&rušit"));
+    EXPECT_EQ(form.aboutButton->text(), QStringLiteral("&O programu..."));
+    EXPECT_EQ(form.nextButton->geometry(), QRect(152, 312, 89, 25));
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("frameViewport"))->geometry(), QRect(8, 248, 337, 33));
+    EXPECT_EQ(form.frameScrollBar->geometry(), QRect(8, 280, 337, 17));
+    EXPECT_TRUE(form.addButton->isEnabled());
+    EXPECT_FALSE(form.nextButton->isEnabled());
+    EXPECT_FALSE(form.frameScrollBar->isEnabled());
+    EXPECT_FALSE(form.preview->hasPicture());
+    EXPECT_EQ(form.fileList->count(), 2);
+    Click(form.aboutButton);
     ASSERT_EQ(open.desktop.messages.size(), 1u);
     EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Information);
     EXPECT_TRUE(open.desktop.messages[0].title->contains(QStringLiteral("Tarvelo")));
@@ -102,7 +104,7 @@ TEST(CursorPicker, WindowMatchesItsControlTable) {
 
 TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytes) {
     PickerOnFolder open;
-    Form1& form = *open.form;
+    CursorPicker& form = *open.form;
     WriteAll(open.cursors() / "dva.cur", TestIcon(32, 32, 2, 2));
     WriteAll(open.cursors() / "ikona.cur", TestIcon(32, 32, 1, 1));
     WriteAll(open.cursors() / "mnoho.cur", TestIcon(32, 32, 2, 257));
@@ -114,16 +116,16 @@ TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytes) {
     for (const Case c : {Case{"dva.cur", false}, Case{"kolo1.cur", true}, Case{"ikona.cur", false},
                          Case{"mnoho.cur", true}, Case{"kratky.cur", false}}) {
         open.select(QString::fromLatin1(c.name));
-        EXPECT_EQ(form.Command1->isEnabled(), c.accepted) << c.name;
-        EXPECT_EQ(form.Image2->hasPicture(), c.accepted) << c.name;
+        EXPECT_EQ(form.addButton->isEnabled(), c.accepted) << c.name;
+        EXPECT_EQ(form.preview->hasPicture(), c.accepted) << c.name;
     }
     // The preview comes from a copy whose type byte says icon.
     open.select(QStringLiteral("kolo1.cur"));
     Bytes expected = TestCursor();
     expected[2] = 1;
     EXPECT_EQ(ReadAll(open.temporaryFile()), expected);
-    EXPECT_EQ(form.Image2->size(), QSize(32, 32));
-    EXPECT_FALSE(form.Image2->showsSamePicture(form.chyba->picture()));
+    EXPECT_EQ(form.preview->size(), QSize(32, 32));
+    EXPECT_FALSE(form.preview->showsSamePicture(form.errorPicture->picture()));
     EXPECT_EQ(open.desktop.messages.size(), 0u);
 }
 
@@ -134,9 +136,9 @@ TEST(CursorPicker, ACursorWithItsHotSpotInTheMiddleIsPreviewed) {
     cursor[12] = 16;
     WriteAll(open.cursors() / "stred.cur", cursor);
     open.select(QStringLiteral("stred.cur"));
-    EXPECT_TRUE(open.form->Image2->hasPicture());
-    EXPECT_FALSE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
-    EXPECT_EQ(open.form->Image2->size(), QSize(32, 32));
+    EXPECT_TRUE(open.form->preview->hasPicture());
+    EXPECT_FALSE(open.form->preview->showsSamePicture(open.form->errorPicture->picture()));
+    EXPECT_EQ(open.form->preview->size(), QSize(32, 32));
     cursor[2] = 1;
     EXPECT_EQ(ReadAll(open.temporaryFile()), cursor);
 }
@@ -147,10 +149,10 @@ TEST(CursorPicker, AnUnreadableCursorShowsTheErrorPictureAndCanStillBePicked) {
     broken.resize(8);
     WriteAll(open.cursors() / "rozbity.cur", broken);
     open.pick(QStringLiteral("rozbity.cur"));
-    EXPECT_TRUE(open.form->Command1->isEnabled());
-    EXPECT_TRUE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
+    EXPECT_TRUE(open.form->addButton->isEnabled());
+    EXPECT_TRUE(open.form->preview->showsSamePicture(open.form->errorPicture->picture()));
     EXPECT_EQ(open.form->frameCount(), 1);
-    EXPECT_TRUE(open.form->CheckUndisplayable());
+    EXPECT_TRUE(open.form->hasUndisplayableFrame());
 }
 
 TEST(CursorPicker, AHugeCursorIsNotCopiedForThePreview) {
@@ -162,8 +164,8 @@ TEST(CursorPicker, AHugeCursorIsNotCopiedForThePreview) {
     WriteAll(huge, TestCursor());
     std::filesystem::resize_file(huge, iconfile::kLargestIconFile + 1);
     open.select(QStringLiteral("obri.cur"));
-    EXPECT_TRUE(open.form->Command1->isEnabled());
-    EXPECT_TRUE(open.form->Image2->showsSamePicture(open.form->chyba->picture()));
+    EXPECT_TRUE(open.form->addButton->isEnabled());
+    EXPECT_TRUE(open.form->preview->showsSamePicture(open.form->errorPicture->picture()));
     EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
     // A file of exactly the limit is still copied and tried.
     std::filesystem::resize_file(huge, iconfile::kLargestIconFile);
@@ -174,26 +176,26 @@ TEST(CursorPicker, AHugeCursorIsNotCopiedForThePreview) {
 
 TEST(CursorPicker, FilesThatCannotBeReadAreTurnedAwayQuietly) {
     PickerOnFolder open;
-    Form1& form = *open.form;
+    CursorPicker& form = *open.form;
     open.pick(QStringLiteral("kolo1.cur"), 2);
     // Vanished between listing and selection.
-    form.File1->setFolder(form.File1->folder());
+    form.fileList->setFolder(form.fileList->folder());
     std::filesystem::remove(open.cursors() / "kolo2.cur");
-    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("kolo2.cur")));
-    EXPECT_FALSE(form.Command1->isEnabled());
-    EXPECT_FALSE(form.Image2->hasPicture());
+    ASSERT_TRUE(form.fileList->selectFile(QStringLiteral("kolo2.cur")));
+    EXPECT_FALSE(form.addButton->isEnabled());
+    EXPECT_FALSE(form.preview->hasPicture());
     // Replaced by a FIFO after listing: it must not hang the wizard.
     WriteAll(open.cursors() / "roura.cur", TestCursor());
-    form.File1->setFolder(form.File1->folder());
+    form.fileList->setFolder(form.fileList->folder());
     std::filesystem::remove(open.cursors() / "roura.cur");
     ASSERT_EQ(::mkfifo((open.cursors() / "roura.cur").c_str(), 0600), 0);
-    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("roura.cur")));
-    EXPECT_FALSE(form.Command1->isEnabled());
+    ASSERT_TRUE(form.fileList->selectFile(QStringLiteral("roura.cur")));
+    EXPECT_FALSE(form.addButton->isEnabled());
     if (!IsRoot()) {
         WriteAll(open.cursors() / "zamceny.cur", TestCursor());
         std::filesystem::permissions(open.cursors() / "zamceny.cur", std::filesystem::perms::none);
         open.select(QStringLiteral("zamceny.cur"));
-        EXPECT_FALSE(form.Command1->isEnabled());
+        EXPECT_FALSE(form.addButton->isEnabled());
     }
     EXPECT_EQ(form.frameCount(), 2);
     EXPECT_EQ(open.desktop.messages.size(), 0u);
@@ -204,71 +206,76 @@ TEST(CursorPicker, ATemporaryCopyThatCannotBeWrittenRejectsTheFile) {
     TestApplication();
     PickerOnFolder open;
     ScriptedDesktop desktop;
-    Form1 form(Native(open.cursors() / "#"), desktop, Native(open.folder.path("chybi") / "obr.tmp"), {"/"});
-    ASSERT_TRUE(form.File1->selectFile(QStringLiteral("kolo1.cur")));
-    EXPECT_FALSE(form.Command1->isEnabled());
-    EXPECT_FALSE(form.Image2->hasPicture());
+    animace::WizardAnimation animation;
+    CursorPicker form(animation, Native(open.cursors() / "#"), desktop, Native(open.folder.path("chybi") / "obr.tmp"), {"/"});
+    ASSERT_TRUE(form.fileList->selectFile(QStringLiteral("kolo1.cur")));
+    EXPECT_FALSE(form.addButton->isEnabled());
+    EXPECT_FALSE(form.preview->hasPicture());
     EXPECT_FALSE(desktop.ended);
 }
 
 TEST(CursorPicker, ThreePicksOfOneFileMakeThreeFramesSharingOnePicture) {
     PickerOnFolder open;
-    Form1& form = *open.form;
+    CursorPicker& form = *open.form;
     open.pick(QStringLiteral("kolo1.cur"), 2);
-    QTest::keyClick(form.File1, Qt::Key_Return);
+    QTest::keyClick(form.fileList, Qt::Key_Return);
     const QString path = Clean(open.cursors()) + QStringLiteral("/kolo1.cur");
-    EXPECT_EQ(form.List1, QStringList({path, path, path}));
+    EXPECT_EQ(open.animation().frames, std::vector<std::string>(3, path.toStdString()));
+    ASSERT_EQ(open.animation().pictures.size(), 3u);
+    EXPECT_TRUE(form.preview->showsSamePicture(open.animation().pictures[2].picture));
+    EXPECT_EQ(open.animation().pictures[2].hotSpot, form.preview->hotSpot());
     EXPECT_EQ(form.frameCount(), 3);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_TRUE(form.Image1(k)->showsSamePicture(form.Image2->picture()));
-        EXPECT_EQ(form.Image1(k)->geometry(), QRect(32 * (k - 1), 0, 32, 32));
+        EXPECT_TRUE(form.frame(k)->showsSamePicture(form.preview->picture()));
+        EXPECT_EQ(form.frame(k)->geometry(), QRect(32 * (k - 1), 0, 32, 32));
     }
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->width(), 96);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("frameStrip"))->width(), 96);
 }
 
 TEST(CursorPicker, TheEleventhFrameScrollsTheStripAndItsRemovalUndoesIt) {
     PickerOnFolder open;
-    Form1& form = *open.form;
-    QWidget* strip = form.findChild<QWidget*>(QStringLiteral("Panel3D2"));
+    CursorPicker& form = *open.form;
+    QWidget* strip = form.findChild<QWidget*>(QStringLiteral("frameStrip"));
     open.pick(QStringLiteral("kolo1.cur"), 10);
-    EXPECT_FALSE(form.HScroll1->isEnabled());
-    Click(form.Command1);
-    EXPECT_TRUE(form.HScroll1->isEnabled());
-    EXPECT_EQ(form.HScroll1->value(), 1);
-    EXPECT_EQ(form.HScroll1->maximum(), 10);
+    EXPECT_FALSE(form.frameScrollBar->isEnabled());
+    Click(form.addButton);
+    EXPECT_TRUE(form.frameScrollBar->isEnabled());
+    EXPECT_EQ(form.frameScrollBar->value(), 1);
+    EXPECT_EQ(form.frameScrollBar->maximum(), 10);
     EXPECT_EQ(strip->x(), -32);
-    form.HScroll1->setValue(0);
+    form.frameScrollBar->setValue(0);
     EXPECT_EQ(strip->x(), 0);
-    form.HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(form.HScroll1->value(), 4);
+    form.frameScrollBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.frameScrollBar->value(), 4);
     EXPECT_EQ(strip->x(), -128);
-    Click(form.Command2);
-    EXPECT_FALSE(form.HScroll1->isEnabled());
+    Click(form.removeButton);
+    EXPECT_FALSE(form.frameScrollBar->isEnabled());
     EXPECT_EQ(strip->x(), 0);
     // Picked again, the 11th frame is again the last whole cell in view.
-    Click(form.Command1);
-    EXPECT_EQ(form.HScroll1->value(), 1);
+    Click(form.addButton);
+    EXPECT_EQ(form.frameScrollBar->value(), 1);
     EXPECT_EQ(strip->x(), -32);
 }
 
 TEST(CursorPicker, NextIsEnabledFromTheSecondFrameAndRemovingBeepsWhenEmpty) {
     PickerOnFolder open;
-    Form1& form = *open.form;
-    Click(form.Command1);  // nothing selected
+    CursorPicker& form = *open.form;
+    Click(form.addButton);  // nothing selected
     EXPECT_EQ(open.desktop.beeps, 1);
-    Click(form.Command2);  // no frames
+    Click(form.removeButton);  // no frames
     EXPECT_EQ(open.desktop.beeps, 2);
     open.pick(QStringLiteral("kolo1.cur"));
-    EXPECT_FALSE(form.Command3->isEnabled());
-    Click(form.Command1);
-    EXPECT_TRUE(form.Command3->isEnabled());
-    Click(form.Command2);
-    EXPECT_FALSE(form.Command3->isEnabled());
-    EXPECT_EQ(form.List1.size(), 1);
+    EXPECT_FALSE(form.nextButton->isEnabled());
+    Click(form.addButton);
+    EXPECT_TRUE(form.nextButton->isEnabled());
+    Click(form.removeButton);
+    EXPECT_FALSE(form.nextButton->isEnabled());
+    EXPECT_EQ(open.animation().frames.size(), 1u);
+    EXPECT_EQ(open.animation().pictures.size(), 1u);
     // A folder change empties the preview: adding then beeps.
-    ASSERT_TRUE(form.Dir1->setPath(Native(open.folder.root())));
-    EXPECT_FALSE(form.Image2->hasPicture());
-    QTest::keyClick(form.File1, Qt::Key_Return);
+    ASSERT_TRUE(form.folderList->setPath(Native(open.folder.root())));
+    EXPECT_FALSE(form.preview->hasPicture());
+    QTest::keyClick(form.fileList, Qt::Key_Return);
     EXPECT_EQ(open.desktop.beeps, 3);
     EXPECT_EQ(form.frameCount(), 1);
 }
@@ -277,7 +284,7 @@ TEST(CursorPicker, CancelDeletesTheTemporaryFileAndEnds) {
     PickerOnFolder open;
     open.select(QStringLiteral("kolo1.cur"));
     ASSERT_TRUE(std::filesystem::exists(open.temporaryFile()));
-    Click(open.form->Command4);
+    Click(open.form->cancelButton);
     EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
     EXPECT_TRUE(open.desktop.ended);
     EXPECT_EQ(open.desktop.exitStatus, 0);
@@ -285,21 +292,23 @@ TEST(CursorPicker, CancelDeletesTheTemporaryFileAndEnds) {
 
 TEST(CursorPicker, NextHandsFramesOnAndDeletesTheTemporaryFile) {
     PickerOnFolder open;
-    Form1& form = *open.form;
+    CursorPicker& form = *open.form;
     form.move(40, 30);
     open.pick(QStringLiteral("kolo1.cur"));
     open.pick(QStringLiteral("kolo2.cur"), 2);
-    animace::Form2* sequence = open.toSequence();
+    animace::SequenceStep* sequence = open.toSequence();
     ASSERT_NE(sequence, nullptr);
     EXPECT_FALSE(std::filesystem::exists(open.temporaryFile()));
-    EXPECT_EQ(form.HScroll1->maximum(), 3);
+    EXPECT_EQ(form.frameScrollBar->maximum(), 3);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(sequence->isVisible());
     EXPECT_EQ(sequence->pos(), form.pos());
     EXPECT_EQ(sequence->frameCount(), 3);
-    EXPECT_EQ(sequence->List1, form.List1);
-    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(sequence->Image1(k)->showsSamePicture(form.Image1(k)->picture()));
-    EXPECT_EQ(sequence->je, QStringLiteral(" 0"));
+    const std::string folder = Clean(open.cursors()).toStdString();
+    EXPECT_EQ(open.animation().frames,
+              (std::vector<std::string>{folder + "/kolo1.cur", folder + "/kolo2.cur", folder + "/kolo2.cur"}));
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(sequence->frame(k)->showsSamePicture(form.frame(k)->picture()));
+    EXPECT_FALSE(open.animation().undisplayable);
     EXPECT_FALSE(open.desktop.ended);
 }
 
@@ -310,18 +319,17 @@ TEST(CursorPicker, OnlyTheLastFrameUndisplayableReachesTheTimingStep) {
     WriteAll(open.cursors() / "rozbity.cur", broken);
     open.pick(QStringLiteral("kolo1.cur"), 2);
     open.pick(QStringLiteral("rozbity.cur"));
-    animace::Form2* sequence = open.toSequence();
-    EXPECT_EQ(sequence->je, QStringLiteral(" 1"));
-    Click(sequence->Command2);
-    animace::Form3* timing = open.toTiming();
+    animace::SequenceStep* sequence = open.toSequence();
+    EXPECT_TRUE(open.animation().undisplayable);
+    Click(sequence->everyOnceButton);
+    animace::TimingStep* timing = open.toTiming();
     ASSERT_NE(timing, nullptr);
-    EXPECT_EQ(timing->je, QStringLiteral(" 1"));
-    EXPECT_EQ(timing->undisplayableCaption(), QStringLiteral(" 1"));
+    EXPECT_TRUE(open.animation().undisplayable) << "the steps in between keep the flag";
 }
 
 TEST(PictureStrip, ADisabledScrollBarDrawsNoThumbWhateverItsMaximum) {
     PickerOnFolder open;
-    QScrollBar* bar = open.form->HScroll1;
+    QScrollBar* bar = open.form->frameScrollBar;
     ASSERT_FALSE(bar->isEnabled());
     bar->setMaximum(5);  // as "&Další >" leaves it
     const QImage atStart = bar->grab().toImage();

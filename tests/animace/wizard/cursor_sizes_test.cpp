@@ -45,11 +45,11 @@ void ExpectPointerIs(const QCursor& pointer, const QPixmap& picture, QPoint hotS
 
 TEST(AnySize, EveryFrameIsOneCellShowingItsWholePicture) {
     SizesOnFolder open;
-    animace::Form1& form = *open.form;
+    animace::CursorPicker& form = *open.form;
     for (int size : kSizes) open.pick(CursorName(size));
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->width(), 128);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("frameStrip"))->width(), 128);
     for (int k = 1; k <= 4; ++k) {
-        animace::ImageBox* cell = form.Image1(k);
+        animace::ImageBox* cell = form.frame(k);
         EXPECT_EQ(cell->geometry(), QRect(32 * (k - 1), 0, 32, 32)) << k;
         EXPECT_EQ(cell->picture().width(), kSizes[k - 1]) << "the box keeps the picture itself";
         // Larger pictures are scaled down to the whole cell; smaller ones stand in its middle.
@@ -62,22 +62,22 @@ TEST(AnySize, EveryFrameIsOneCellShowingItsWholePicture) {
         }
     }
     // The preview is a cell of its own beside the file list.
-    EXPECT_EQ(form.Image2->geometry(), QRect(304, 16, 32, 32));
-    EXPECT_EQ(ShownAt(form.Image2, {0, 0}), kRed);
-    EXPECT_EQ(ShownAt(form.Image2, {31, 31}), kGreen);
+    EXPECT_EQ(form.preview->geometry(), QRect(304, 16, 32, 32));
+    EXPECT_EQ(ShownAt(form.preview, {0, 0}), kRed);
+    EXPECT_EQ(ShownAt(form.preview, {31, 31}), kGreen);
 }
 
 TEST(AnySize, EverySizeScrollsFromTheEleventhFrameAsThirtyTwoPixelsDo) {
     for (int size : {16, 48, 128}) {
         SizesOnFolder open;
-        animace::Form1& form = *open.form;
+        animace::CursorPicker& form = *open.form;
         open.pick(CursorName(size), 10);
-        EXPECT_FALSE(form.HScroll1->isEnabled()) << size;
-        Click(form.Command1);
-        EXPECT_TRUE(form.HScroll1->isEnabled()) << size;
-        EXPECT_EQ(form.HScroll1->value(), 1) << size;
-        EXPECT_EQ(form.HScroll1->maximum(), 10) << size;
-        EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Panel3D2"))->x(), -32) << size;
+        EXPECT_FALSE(form.frameScrollBar->isEnabled()) << size;
+        Click(form.addButton);
+        EXPECT_TRUE(form.frameScrollBar->isEnabled()) << size;
+        EXPECT_EQ(form.frameScrollBar->value(), 1) << size;
+        EXPECT_EQ(form.frameScrollBar->maximum(), 10) << size;
+        EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("frameStrip"))->x(), -32) << size;
     }
 }
 
@@ -85,56 +85,57 @@ TEST(AnySize, EveryFrameCanBeClickedAndEveryStepTimed) {
     SizesOnFolder open;
     for (int i = 0; i < 3; ++i)
         for (int size : kSizes) open.pick(CursorName(size));
-    animace::Form2* sequence = open.toSequence();
+    animace::SequenceStep* sequence = open.toSequence();
     ASSERT_TRUE(sequence);
     // A click where frame k shows, the strip scrolled to it, appends step k.
     for (int k = 1; k <= 12; ++k) {
-        sequence->HScroll1->setValue(k - 1);
-        animace::ImageBox* frame = sequence->Image1(k);
+        sequence->frameScrollBar->setValue(k - 1);
+        animace::ImageBox* frame = sequence->frame(k);
         const QPoint middle = frame->mapTo(sequence, QPoint(16, 16));
         ASSERT_EQ(sequence->childAt(middle), frame) << k;
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(16, 16));
-        EXPECT_EQ(sequence->List2.back(), QStringLiteral(" %1").arg(k));
+        EXPECT_EQ(open.animation().steps.back().frame, k - 1);
     }
-    animace::Form3* timing = open.toTiming();
+    animace::TimingStep* timing = open.toTiming();
     ASSERT_TRUE(timing);
-    QWidget* viewport = timing->findChild<QWidget*>(QStringLiteral("Panel3D1"));
+    QWidget* viewport = timing->findChild<QWidget*>(QStringLiteral("stepViewport"));
     for (int k = 1; k <= 12; ++k) {
-        EXPECT_EQ(timing->VScroll1(k)->geometry(), QRect(32 * (k - 1), 32, 32, 111)) << k;
-        EXPECT_EQ(timing->Label2(k)->geometry(), QRect(32 * (k - 1) - 5, 144, 32, 13)) << k;
+        EXPECT_EQ(timing->timeSlider(k)->geometry(), QRect(32 * (k - 1), 32, 32, 111)) << k;
+        EXPECT_EQ(timing->timeLabel(k)->geometry(), QRect(32 * (k - 1) - 5, 144, 32, 13)) << k;
         // Scrolled so that step k is the last whole cell in view, its slider lies in the viewport
         // and takes a click on its upper arrow.
-        timing->HScroll1->setValue(std::max(0, k - 10));
-        animace::TimeSlider* slider = timing->VScroll1(k);
+        timing->stepScrollBar->setValue(std::max(0, k - 10));
+        animace::TimeSlider* slider = timing->timeSlider(k);
         const QRect shown(slider->mapTo(viewport, QPoint(0, 0)), slider->size());
         EXPECT_TRUE(viewport->rect().contains(shown)) << k;
         ASSERT_EQ(timing->childAt(slider->mapTo(timing, QPoint(16, 4))), slider) << k;
         QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(16, 4));
         EXPECT_EQ(slider->time(), 21) << k;
-        EXPECT_EQ(timing->stepHotSpot(k), QPoint(40, 7)) << "the hot spot travels with the picture";
+        EXPECT_EQ(timing->step(k)->hotSpot(), QPoint(40, 7)) << "the hot spot travels with the picture";
+        EXPECT_EQ(open.animation().stepPicture(k - 1).hotSpot, QPoint(40, 7));
     }
 }
 
 TEST(PointerTrial, OverThePickerPreviewThePointerIsTheSelectedCursor) {
     SizesOnFolder open;
-    animace::Form1& form = *open.form;
+    animace::CursorPicker& form = *open.form;
     open.select(CursorName(48));
-    ExpectPointerIs(PointerOver(form.Image2), form.Image2->picture(), {40, 7});
-    EXPECT_EQ(PointerOver(form.File1).shape(), Qt::ArrowCursor);
+    ExpectPointerIs(PointerOver(form.preview), form.preview->picture(), {40, 7});
+    EXPECT_EQ(PointerOver(form.fileList).shape(), Qt::ArrowCursor);
     // A hot spot beyond a 16-pixel picture is moved into it.
     open.select(CursorName(16));
-    ExpectPointerIs(PointerOver(form.Image2), form.Image2->picture(), {15, 7});
+    ExpectPointerIs(PointerOver(form.preview), form.preview->picture(), {15, 7});
     // The error picture and a refused file leave the normal pointer.
     Bytes broken = TestCursor();
     broken.resize(30);
     WriteAll(open.cursors() / "rozbity.cur", broken);
     open.select(QStringLiteral("rozbity.cur"));
-    ASSERT_TRUE(form.Image2->showsSamePicture(form.chyba->picture()));
-    EXPECT_EQ(PointerOver(form.Image2).shape(), Qt::ArrowCursor);
+    ASSERT_TRUE(form.preview->showsSamePicture(form.errorPicture->picture()));
+    EXPECT_EQ(PointerOver(form.preview).shape(), Qt::ArrowCursor);
     open.select(CursorName(128));
     WriteAll(open.cursors() / "dva.cur", TestIcon(32, 32, 2, 2));
     open.select(QStringLiteral("dva.cur"));
-    EXPECT_EQ(PointerOver(form.Image2).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(PointerOver(form.preview).shape(), Qt::ArrowCursor);
 }
 
 TEST(PointerTrial, OverTheFinishPreviewThePointerIsTheAnimation) {
@@ -146,25 +147,25 @@ TEST(PointerTrial, OverTheFinishPreviewThePointerIsTheAnimation) {
     open.pick(CursorName(48));
     open.pick(QStringLiteral("druhy.cur"));
     open.pick(QStringLiteral("rozbity.cur"));
-    animace::Form2* sequence = open.toSequence();
-    for (int frame : {1, 2, 3, 1}) Click(sequence->Image1(frame));
-    animace::Form3* timing = open.toTiming();
-    Click(timing->Command3);
-    animace::Form4* finish = open.wizard->finish();
+    animace::SequenceStep* sequence = open.toSequence();
+    for (int frame : {1, 2, 3, 1}) Click(sequence->frame(frame));
+    animace::TimingStep* timing = open.toTiming();
+    Click(timing->nextButton);
+    animace::FinishStep* finish = open.wizard->finish();
     ASSERT_TRUE(finish);
-    finish->Timer1->setInterval(0);
+    finish->previewTimer->setInterval(0);
     // Before the first tick the built-in picture leaves the normal pointer.
-    EXPECT_EQ(PointerOver(finish->Image1).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(PointerOver(finish->preview).shape(), Qt::ArrowCursor);
     const QPoint hotSpots[] = {{40, 7}, {3, 12}};
     for (int step = 1; step <= 5; ++step) {
-        finish->Timer1->onTick();
-        const int frame = sequence->List2[(step - 1) % 4].toInt();
+        finish->previewTimer->onTick();
+        const int frame = open.animation().steps[static_cast<std::size_t>((step - 1) % 4)].frame + 1;
         if (frame == 3) {
-            EXPECT_EQ(PointerOver(finish->Image1).shape(), Qt::ArrowCursor) << step;
+            EXPECT_EQ(PointerOver(finish->preview).shape(), Qt::ArrowCursor) << step;
             continue;
         }
-        const QCursor pointer = PointerOver(finish->Image1);
-        ExpectPointerIs(pointer, timing->stepPicture((step - 1) % 4 + 1), hotSpots[frame - 1]);
+        const QCursor pointer = PointerOver(finish->preview);
+        ExpectPointerIs(pointer, timing->step((step - 1) % 4 + 1)->picture(), hotSpots[frame - 1]);
     }
-    EXPECT_EQ(PointerOver(finish->Text1).shape(), Qt::IBeamCursor);
+    EXPECT_EQ(PointerOver(finish->nameBox).shape(), Qt::IBeamCursor);
 }

@@ -71,33 +71,34 @@ public:
         form = wizard->picker();
         wizard->start();
     }
+    const animace::WizardAnimation& animation() const { return wizard->animation(); }
     std::filesystem::path cursors() const { return folder.path("Kurzory"); }
     std::filesystem::path temporaryFile() const { return folder.path("obr.tmp"); }
 
     // Selects `name` in the file list (a fresh selection, so the file is tested again).
     void select(const QString& name) {
-        form->File1->setCurrentRow(-1);
-        form->File1->setFolder(form->File1->folder());
-        ASSERT_TRUE(form->File1->selectFile(name)) << name.toStdString();
+        form->fileList->setCurrentRow(-1);
+        form->fileList->setFolder(form->fileList->folder());
+        ASSERT_TRUE(form->fileList->selectFile(name)) << name.toStdString();
     }
     void pick(const QString& name, int times = 1) {
         select(name);
-        for (int i = 0; i < times; ++i) Click(form->Command1);
+        for (int i = 0; i < times; ++i) Click(form->addButton);
     }
 
-    animace::Form2* toSequence() {
-        Click(form->Command3);
+    animace::SequenceStep* toSequence() {
+        Click(form->nextButton);
         return wizard->sequence();
     }
-    animace::Form3* toTiming() {
-        Click(wizard->sequence()->Command3);
+    animace::TimingStep* toTiming() {
+        Click(wizard->sequence()->nextButton);
         return wizard->timing();
     }
 
     ScratchFolder folder;
     ScriptedDesktop desktop;
     std::unique_ptr<animace::Wizard> wizard;
-    animace::Form1* form = nullptr;
+    animace::CursorPicker* form = nullptr;
 };
 
 // The sequence step opened on `frames` picks of one 32-pixel cursor.
@@ -106,17 +107,22 @@ struct SequenceOnFrames {
         picker.pick(QStringLiteral("kolo1.cur"), frames);
         sequence = picker.toSequence();
     }
-    QStringList steps() const { return sequence->List2; }
+    // The frame numbers from 1 of the animation's steps.
+    std::vector<int> steps() const {
+        std::vector<int> frames;
+        for (const animace::AnimationStep& step : picker.animation().steps) frames.push_back(step.frame + 1);
+        return frames;
+    }
     PickerOnFolder picker;
-    animace::Form2* sequence = nullptr;
+    animace::SequenceStep* sequence = nullptr;
 };
 
 // The timing step opened on `steps` steps ("Každý jednou" on as many frames).
 struct TimingOnSteps {
     explicit TimingOnSteps(int steps) : base(steps) {
-        Click(base.sequence->Command2);
+        Click(base.sequence->everyOnceButton);
         timing = base.picker.toTiming();
     }
     SequenceOnFrames base;
-    animace::Form3* timing = nullptr;
+    animace::TimingStep* timing = nullptr;
 };

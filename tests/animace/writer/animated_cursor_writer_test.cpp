@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "desktop/folder_separator.h"
+#include "iconfile/folder_separator.h"
 #include "iconfile/little_endian.h"
 #include "support/scripted_file_operations.h"
 #include "writer_files.h"
@@ -22,22 +22,23 @@ std::string TextAt(const Bytes& bytes, std::size_t at, std::size_t count) {
                        bytes.begin() + static_cast<std::ptrdiff_t>(at + count));
 }
 
-// Frame files A, B, ... in a scratch folder, and the input that names them.
-struct Animation {
+// Frame files A, B, ... in a scratch folder, and the animation that shows them.
+struct FrameFiles {
     ScratchFolder folder;
-    AnimationInput input;
+    animace::Animation input;
     std::vector<Bytes> contents;
     std::string output = folder.path("out.ani").string();
 
-    Animation(const std::vector<std::size_t>& lengths, std::vector<std::string> sequence, std::vector<int> times) {
+    // `frameOfStep` holds frame indexes from 0, `times` the steps' twentieths.
+    FrameFiles(const std::vector<std::size_t>& lengths, const std::vector<int>& frameOfStep, const std::vector<int>& times) {
         for (std::size_t i = 0; i < lengths.size(); ++i) {
             contents.push_back(Pattern(lengths[i], static_cast<std::uint8_t>(17 * i + 1)));
             const fs::path path = folder.path(std::string(1, static_cast<char>('A' + i)) + ".cur");
             WriteAll(path, contents.back());
             input.frames.push_back(path.string());
         }
-        input.sequence = std::move(sequence);
-        input.stepTimes = std::move(times);
+        for (std::size_t step = 0; step < frameOfStep.size(); ++step)
+            input.steps.push_back({frameOfStep[step], times.at(step)});
     }
     WriteOutcome write(User& user, iconfile::FileOperations& files) {
         return WriteAnimatedCursor(input, output, user.overwrite(), user.retry(), files);
@@ -79,7 +80,7 @@ TEST(NameRules, NameGetsTheExtensionUnlessItsFourthLastCharacterIsADot) {
 }
 
 TEST(NameRules, FolderGetsOneTrailingSeparator) {
-    const std::string sep(1, desktop::kFolderSeparator);
+    const std::string sep(1, iconfile::kFolderSeparator);
     EXPECT_EQ(NormalizeOutputFolder(sep + "home" + sep + "kurzory"), sep + "home" + sep + "kurzory" + sep);
     EXPECT_EQ(NormalizeOutputFolder(sep), sep);
     EXPECT_EQ(NormalizeOutputFolder(sep + "tmp" + sep), sep + "tmp" + sep);
@@ -87,7 +88,7 @@ TEST(NameRules, FolderGetsOneTrailingSeparator) {
 }
 
 TEST(WriteAnimatedCursor, WorkedExampleByteForByte) {
-    Animation a({326, 326}, {" 1", " 2", " 1"}, {20, 10, 20});
+    FrameFiles a({326, 326}, {0, 1, 0}, {20, 10, 20});
     User user;
     ASSERT_EQ(a.write(user), WriteOutcome::Written);
     const Bytes file = a.written();
@@ -122,7 +123,7 @@ TEST(WriteAnimatedCursor, WorkedExampleByteForByte) {
 
 TEST(WriteAnimatedCursor, EveryPickedFrameIsStoredOnceWhateverTheSequence) {
     // Frame 2 at three steps, frames 1 and 3 at none; the odd frame gets a 0 inside its chunk.
-    Animation a({11, 0, 40}, {" 2", " 2", "2"}, {1, 20, 40});
+    FrameFiles a({11, 0, 40}, {1, 1, 1}, {1, 20, 40});
     User user;
     ASSERT_EQ(a.write(user), WriteOutcome::Written);
     const Bytes file = a.written();
@@ -135,7 +136,7 @@ TEST(WriteAnimatedCursor, EveryPickedFrameIsStoredOnceWhateverTheSequence) {
 }
 
 TEST(WriteAnimatedCursor, ExistingFilesAreReplacedOnlyWhenEmptyOrAgreed) {
-    Animation a({5, 6}, {" 1", " 2"}, {20, 20});
+    FrameFiles a({5, 6}, {0, 1}, {20, 20});
     const Bytes expected = ExpectedAnimation(a.contents, {0, 1}, {60, 60});
 
     WriteAll(a.output, Bytes{});
@@ -158,7 +159,7 @@ TEST(WriteAnimatedCursor, ExistingFilesAreReplacedOnlyWhenEmptyOrAgreed) {
 }
 
 TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkRetryContinuesCancelLeavesTheOldFile) {
-    Animation a({30, 31, 32}, {" 3", " 1"}, {20, 10});
+    FrameFiles a({30, 31, 32}, {2, 0}, {20, 10});
     const Bytes complete = ExpectedAnimation(a.contents, {2, 0}, {60, 30});
     fs::remove(a.input.frames[1]);
 
@@ -191,7 +192,7 @@ TEST(WriteAnimatedCursor, MissingFrameStopsBeforeItsChunkRetryContinuesCancelLea
 
 TEST(WriteAnimatedCursor, FailureInTheMiddleBlockOfALargeFrameIsRetriedAtItsOffset) {
     const std::size_t big = 2 * 1024 * 1024 + 4097;
-    Animation a({7, big}, {" 2", " 1"}, {20, 20});
+    FrameFiles a({7, big}, {1, 0}, {20, 20});
     const Bytes complete = ExpectedAnimation(a.contents, {1, 0}, {60, 60});
     const std::size_t bigDataAt = 84 + 16 + 8 + 8 + 8;
     for (const std::string& failing : {std::string("read 1048576"), "write " + std::to_string(bigDataAt + 1048576)}) {
@@ -216,7 +217,7 @@ TEST(WriteAnimatedCursor, FailureInTheMiddleBlockOfALargeFrameIsRetriedAtItsOffs
 }
 
 TEST(WriteAnimatedCursor, FullDiskKeepsTheOldFileUntilSpaceIsBack) {
-    Animation a({300, 301}, {" 1", " 2", " 1"}, {4, 5, 6});
+    FrameFiles a({300, 301}, {0, 1, 0}, {4, 5, 6});
     const Bytes complete = ExpectedAnimation(a.contents, {0, 1, 0}, {12, 15, 18});
     const Bytes old = Pattern(4608, 1);
     for (FailureAnswer answer : {FailureAnswer::Cancel, FailureAnswer::Retry}) {
@@ -241,7 +242,7 @@ TEST(WriteAnimatedCursor, FullDiskKeepsTheOldFileUntilSpaceIsBack) {
 }
 
 TEST(WriteAnimatedCursor, FailureLineFollowsTheLoopCounter) {
-    Animation a({4, 4}, {" 1", " 2", " 2"}, {20, 20, 20});
+    FrameFiles a({4, 4}, {0, 1, 1}, {20, 20, 20});
     auto frameLineWhenFailing = [&](const std::string& entry) {
         fs::remove(a.output);
         SystemFileOperations real;
@@ -264,22 +265,22 @@ TEST(WriteAnimatedCursor, FailureLineFollowsTheLoopCounter) {
 }
 
 TEST(WriteAnimatedCursor, BadNumbersFailOnEveryRetryAndLeaveNoFile) {
-    for (const char* entry : {" 0", " -1", " 3", "x", " 1.5"}) {
-        Animation a({4, 4}, {" 1", entry}, {20, 20});
+    for (const int entry : {-1, 2, -2147483647 - 1}) {
+        FrameFiles a({4, 4}, {0, entry}, {20, 20});
         User user;
         user.failureAnswers = {FailureAnswer::Retry, FailureAnswer::Retry};
         EXPECT_EQ(a.write(user), WriteOutcome::Cancelled) << entry;
         EXPECT_EQ(user.failures.size(), 3u) << entry;
         EXPECT_EQ(a.files(), 2u) << entry;
     }
-    Animation negativeTime({4}, {" 1"}, {-2});
+    FrameFiles negativeTime({4}, {0}, {-2});
     User user;
     EXPECT_EQ(negativeTime.write(user), WriteOutcome::Cancelled);
     EXPECT_FALSE(fs::exists(negativeTime.output));
 }
 
 TEST(WriteAnimatedCursor, FailedFlushOrCloseStartsTheTemporaryFileAgain) {
-    Animation a({5, 4}, {" 1", " 2"}, {20, 20});
+    FrameFiles a({5, 4}, {0, 1}, {20, 20});
     const Bytes complete = ExpectedAnimation(a.contents, {0, 1}, {60, 60});
     for (const char* step : {"sync", "close"}) {
         fs::remove(a.output);
@@ -305,7 +306,7 @@ TEST(WriteAnimatedCursor, FailedFlushOrCloseStartsTheTemporaryFileAgain) {
 }
 
 TEST(WriteAnimatedCursor, ReplacesThroughATemporaryFileFlushedBeforeAndAfterTheRename) {
-    Animation a({3}, {" 1"}, {20});
+    FrameFiles a({3}, {0}, {20});
     WriteAll(a.output, Bytes{});
     SystemFileOperations real;
     ScriptedFileOperations files(real);
@@ -325,7 +326,7 @@ TEST(WriteAnimatedCursor, ReplacesThroughATemporaryFileFlushedBeforeAndAfterTheR
 }
 
 TEST(WriteAnimatedCursor, ReplacesALinksTargetAndKeepsPermissionBits) {
-    Animation a({6}, {" 1"}, {20});
+    FrameFiles a({6}, {0}, {20});
     const std::string target = a.folder.path("target.ani").string();
     WriteAll(target, Bytes{});
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -339,7 +340,7 @@ TEST(WriteAnimatedCursor, ReplacesALinksTargetAndKeepsPermissionBits) {
 }
 
 TEST(WriteAnimatedCursor, OutputThatCannotBeReplacedFailsAtTheFirstOperation) {
-    Animation a({4}, {" 1"}, {20});
+    FrameFiles a({4}, {0}, {20});
     ASSERT_EQ(::mkfifo(a.output.c_str(), 0600), 0);
     User fifo;
     EXPECT_EQ(a.write(fifo), WriteOutcome::Cancelled);
@@ -370,7 +371,7 @@ TEST(WriteAnimatedCursor, OutputThatCannotBeReplacedFailsAtTheFirstOperation) {
 }
 
 TEST(WriteAnimatedCursor, RefusesAFrameThatIsTheOutputOrToExceedTheLongRange) {
-    Animation a({20, 20}, {" 1", " 2"}, {20, 20});
+    FrameFiles a({20, 20}, {0, 1}, {20, 20});
     const std::string alias = a.folder.path("alias.ani").string();
     fs::create_hard_link(a.input.frames[1], alias);
     User user;
@@ -380,7 +381,7 @@ TEST(WriteAnimatedCursor, RefusesAFrameThatIsTheOutputOrToExceedTheLongRange) {
     EXPECT_EQ(ReadAll(a.input.frames[1]), a.contents[1]);
 
     // A frame that names the output before it exists, spelled another way.
-    AnimationInput self = a.input;
+    animace::Animation self = a.input;
     self.frames.push_back((a.folder.root() / "." / "out.ani").string());
     EXPECT_EQ(WriteAnimatedCursor(self, a.output, user.overwrite(), user.retry()), WriteOutcome::OutputIsFrame);
     EXPECT_FALSE(fs::exists(a.output));
@@ -442,10 +443,9 @@ TEST(WriteAnimatedCursor, WritesTheCommittedWorkedExampleFromItsTwoCursors) {
     EXPECT_EQ(fixture, ExpectedAnimation({first, second}, {0, 1, 0}, {60, 30, 60}));
 
     ScratchFolder folder;
-    AnimationInput input;
+    animace::Animation input;
     input.frames = {TestData("worked_example_1.cur").string(), TestData("worked_example_2.cur").string()};
-    input.sequence = {" 1", " 2", " 1"};
-    input.stepTimes = {20, 10, 20};
+    input.steps = {{0, 20}, {1, 10}, {0, 20}};
     User user;
     ASSERT_EQ(WriteAnimatedCursor(input, folder.path("a.ani").string(), user.overwrite(), user.retry()),
               WriteOutcome::Written);

@@ -46,7 +46,7 @@ Bytes CursorPixels(const std::string& path) {
 // has one byte more, so its chunk is odd: later frames must still be found.
 void ExpectPlayedAsWritten(const std::vector<int>& frameOfStep, bool oddFirstFrame) {
     ScratchFolder folder;
-    AnimationInput input;
+    Animation input;
     for (const char* name : {"kolo1.cur", "kolo2.cur", "kolo3.cur"}) {
         const auto copy = folder.path(name);
         std::filesystem::copy_file(std::filesystem::path(KURZORY_SAMPLES_DIR) / name, copy);
@@ -58,9 +58,9 @@ void ExpectPlayedAsWritten(const std::vector<int>& frameOfStep, bool oddFirstFra
         first.push_back(0x5A);
         WriteAll(input.frames[0], first);
     }
-    for (int frame : frameOfStep) input.sequence.push_back(" " + std::to_string(frame));
-    input.stepTimes = {1, 20, 7, 40, 3, 10, 2};
-    input.stepTimes.resize(frameOfStep.size(), 5);
+    std::vector<int> times = {1, 20, 7, 40, 3, 10, 2};
+    times.resize(frameOfStep.size(), 5);
+    for (std::size_t step = 0; step < frameOfStep.size(); ++step) input.steps.push_back({frameOfStep[step] - 1, times[step]});
     const std::string output = folder.path("kolo.ani").string();
     User user;
     ASSERT_EQ(WriteAnimatedCursor(input, output, user.overwrite(), user.retry()), WriteOutcome::Written);
@@ -85,7 +85,7 @@ void ExpectPlayedAsWritten(const std::vector<int>& frameOfStep, bool oddFirstFra
                       framePixels[static_cast<std::size_t>(frameOfStep[step] - 1)])
                 << "round " << round << " step " << step + 1;
             const int delay = gdk_pixbuf_animation_iter_get_delay_time(iter.get());
-            EXPECT_EQ(delay, input.stepTimes[step] * 50) << "step " << step + 1;
+            EXPECT_EQ(delay, input.steps[step].twentieths * 50) << "step " << step + 1;
             g_time_val_add(&now, static_cast<glong>(delay) * 1000);
             gdk_pixbuf_animation_iter_advance(iter.get(), &now);
         }

@@ -1,5 +1,5 @@
 #pragma once
-// Where a subcommand prints, and its one-line failures.
+// The five subcommands of kurzory, and the console they print to and fail through.
 #include <ostream>
 #include <span>
 #include <string>

@@ -1,4 +1,4 @@
-#include "skiren/cotoje.h"
+#include "skiren/input_recognition.h"
 
 #include "desktop/blocked_termination_signals.h"
 #include "desktop/file_error_report.h"

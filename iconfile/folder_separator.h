@@ -1,7 +1,7 @@
 #pragma once
 // The platform's folder separator, the one character every path rule of the suite splits on.
 
-namespace desktop {
+namespace iconfile {
 
 #ifdef _WIN32
 inline constexpr char kFolderSeparator = '\\';
@@ -9,4 +9,4 @@ inline constexpr char kFolderSeparator = '\\';
 inline constexpr char kFolderSeparator = '/';
 #endif
 
-}  // namespace desktop
+}  // namespace iconfile

@@ -12,8 +12,8 @@ struct Recognition {
     enum class Kind {
         OpenEditor,       // an icon: the hot-spot editor takes over
         CursorConverted,  // a cursor: its icon twin has been written (or writing failed)
-        NotIconOrCursor,  // message A
-        ChangedMeanwhile, // message B
+        NotIconOrCursor,  // neither an icon nor a cursor of one image
+        ChangedMeanwhile, // the file changed between its two readings
         NoRoomForSuffix,  // the path's ending cannot be replaced without leaving its folder
     };
     Kind kind;

@@ -1,4 +1,4 @@
-#include "iconfile/header_byte.h"
+#include "iconfile/regular_file.h"
 
 namespace iconfile {
 

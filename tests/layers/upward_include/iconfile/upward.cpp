@@ -1,0 +1,2 @@
+// A format file that reaches up into the platform layer: the layer check must refuse it.
+#include "desktop/fonts.h"

@@ -229,6 +229,7 @@ std::string LoaderNoteText(animace::LoaderNote note) {
         case OddChunkWithoutPad: return "za blokem liché délky chybí bajt výplně";
         case ReadsPastEnd: return "čte za koncem souboru (soubor je uříznutý nebo velikosti bloků lžou)";
         case TintedMonoFrame: return "jednobitový obrázek s jinými barvami než černou a bílou ukáže černobíle";
+        case HeaderPictureSize: return "snímky udělá tak velké, jak udává hlavička „anih“, tady přes 256 bodů";
         case NoImages: break;
     }
     return "soubor nemá žádný obrázek";

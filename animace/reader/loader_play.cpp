@@ -6,22 +6,30 @@
 #include "iconfile/little_endian.h"
 
 namespace animace {
+namespace {
+
+// Reads only what lies inside the source: a model asks about bytes past the end on purpose.
+bool ReadInside(ByteSource& source, std::uint64_t offset, std::span<std::uint8_t> into) {
+    return offset <= source.Length() && into.size() <= source.Length() - offset && source.ReadAt(offset, into);
+}
+
+}  // namespace
 
 std::optional<std::uint32_t> U32At(ByteSource& source, std::uint64_t offset) {
     std::array<std::uint8_t, 4> bytes{};
-    if (!source.ReadAt(offset, bytes)) return std::nullopt;
+    if (!ReadInside(source, offset, bytes)) return std::nullopt;
     return iconfile::ReadU32(bytes, 0);
 }
 
 std::optional<std::uint16_t> U16At(ByteSource& source, std::uint64_t offset) {
     std::array<std::uint8_t, 2> bytes{};
-    if (!source.ReadAt(offset, bytes)) return std::nullopt;
+    if (!ReadInside(source, offset, bytes)) return std::nullopt;
     return iconfile::ReadU16(bytes, 0);
 }
 
 bool FourCcAt(ByteSource& source, std::uint64_t offset, const char (&id)[5]) {
     std::array<std::uint8_t, 4> bytes{};
-    return source.ReadAt(offset, bytes) && std::memcmp(bytes.data(), id, 4) == 0;
+    return ReadInside(source, offset, bytes) && std::memcmp(bytes.data(), id, 4) == 0;
 }
 
 FramePicture InspectImage(ByteSource& source, std::uint64_t image, std::uint64_t available) {
@@ -56,7 +64,7 @@ FramePicture InspectFramePicture(ByteSource& source, std::uint64_t offset, std::
     std::uint64_t entry = offset + 6;
     for (std::uint16_t i = 0; i < *count; ++i) {
         std::array<std::uint8_t, 1> width{};
-        if (source.ReadAt(offset + 6 + 16 * std::uint64_t{i}, width) && (width[0] == 0 ? 256 : width[0]) == preferredSize) {
+        if (ReadInside(source, offset + 6 + 16 * std::uint64_t{i}, width) && (width[0] == 0 ? 256 : width[0]) == preferredSize) {
             entry = offset + 6 + 16 * std::uint64_t{i};
             break;
         }

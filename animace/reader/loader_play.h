@@ -43,6 +43,7 @@ enum class LoaderNote {
     OddChunkWithoutPad,           // an odd chunk without its pad byte
     ReadsPastEnd,                 // the loader reads past the end of the file
     NoImages,                     // an icon or cursor without images
+    HeaderPictureSize,            // Wine makes the frames as large as "anih" says, here over 256
     TintedMonoFrame,              // gdk-pixbuf shows a 1-bit picture black and white, whatever its colours
 };
 

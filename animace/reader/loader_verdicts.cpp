@@ -190,8 +190,8 @@ FileVerdicts JudgeIconFile(ByteSource& source) {
         wineCut = wineCut || offset + size > source.Length();
         const bool compressed = FourCcAt(source, offset, "\x89PNG");
         allCompressed = allCompressed && compressed;
-        std::array<std::uint8_t, 1> width{};
-        const int pixels = source.ReadAt(entry, width) ? (width[0] == 0 ? 256 : width[0]) : 0;
+        const int widthByte = U16At(source, entry).value_or(0) & 0xFF;
+        const int pixels = widthByte == 0 ? 256 : widthByte;
         if (pixels > largest) {
             largest = pixels;
             largestCompressed = compressed;

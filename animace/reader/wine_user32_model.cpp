@@ -79,6 +79,9 @@ LoaderPlay Play(ByteSource& file) {
     // The 36 header bytes are copied whatever the chunk's size says.
     const std::uint32_t frames = Read32(view, *anih + 12);
     std::uint64_t steps = Read32(view, *anih + 16);
+    // Frames are made at the header's size when it gives both sides.
+    const std::uint32_t width = Read32(view, *anih + 20), height = Read32(view, *anih + 24);
+    const bool oddSize = width != 0 && height != 0 && (width > 256 || height > 256);
     const std::uint32_t defaultRate = Read32(view, *anih + 36);
     const std::uint32_t flags = Read32(view, *anih + 40);
     if ((flags & 1u) == 0) return play.Refuse(LoaderNote::FlagsWithoutIconBit);
@@ -119,7 +122,7 @@ LoaderPlay Play(ByteSource& file) {
         at = data + size;
     }
     if (frames == 1 || steps <= 1) {
-        play.steps = {{frames == 0 ? kOtherPicture : 0, 0}};
+        play.steps = {{frames == 0 || oddSize ? kOtherPicture : 0, 0}};
         return play;
     }
     if (steps > kMostSteps) return play.Refuse(LoaderNote::HeaderCounts);
@@ -146,8 +149,9 @@ LoaderPlay Play(ByteSource& file) {
         }
         const auto [known, fresh] = firstTime.emplace(frame, time);
         if (!fresh && known->second != time) play.Note(LoaderNote::RepeatedFrameKeepsFirstRate);
-        play.steps.push_back({frame, known->second});
+        play.steps.push_back({oddSize ? kOtherPicture : frame, known->second});
     }
+    if (oddSize) play.Note(LoaderNote::HeaderPictureSize);
     return play;
 }
 

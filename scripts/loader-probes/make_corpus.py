@@ -132,6 +132,7 @@ class Ani:
         self.seq = list(range(self.steps)) if seq == "identity" else seq
         self.rates = rates
         self.header_size = 36
+        self.header_picture = (0, 0, 32, 1)  # anih width, height, bit count, planes
         self.header_chunk = None       # bytes of the anih chunk's data, when not the usual 36
         self.order = ["anih", "rate", "seq ", "fram"]
         self.extra = {}                # chunk name in order -> raw bytes
@@ -143,8 +144,9 @@ class Ani:
         self.wine_ref = False          # the fields contradict each other
 
     def anih(self):
-        return (u32(self.header_size) + u32(self.header_frames) + u32(self.steps) + u32(0) * 2 + u32(32) + u32(1)
-                + u32(self.rate) + u32(self.flags))
+        width, height, bits, planes = self.header_picture
+        return (u32(self.header_size) + u32(self.header_frames) + u32(self.steps) + u32(width) + u32(height)
+                + u32(bits) + u32(planes) + u32(self.rate) + u32(self.flags))
 
     def build(self):
         body = b""
@@ -387,6 +389,13 @@ def corpus():
     mixed = Ani()
     mixed.frames = [cursor("bgra", 0, 32), cursor("bgra", 1, 48), cursor("bgra", 2, 16)]
     add("frames_mixed_sizes", mixed)
+    for size in (16, 64):
+        sized = Ani()
+        sized.frames = [cursor("bgra", i, size) for i in range(3)]
+        add("frames_%d" % size, sized)
+    add("anih_size_64", header_picture=(64, 64, 32, 1))
+    add("anih_size_16", header_picture=(16, 16, 8, 1))
+    add("anih_fields_garbage", header_picture=(0xFFFF, 3, 0, 0))
     many = Ani(frames=3)
     many.frames = [(icon_file([(image("bgra", i)[0], 32), (image("bgra", i, 16)[0], 16)]), image("bgra", i)[1])
                    for i in range(3)]

@@ -7,14 +7,14 @@
 namespace animace {
 namespace {
 
-// Images read before the reader is taken to loop for good.
-constexpr std::uint64_t kMostImages = 1u << 16;
-
-std::vector<std::uint32_t> ReadEntries(ByteSource& source, std::uint64_t at, std::uint32_t size) {
-    std::vector<std::uint32_t> entries(size / 4);
-    for (std::size_t i = 0; i < entries.size(); ++i) entries[i] = U32At(source, at + 4 * i).value_or(0);
-    return entries;
-}
+// A "rate" or "seq " chunk's entries, read from the file when needed.
+struct Entries {
+    std::uint64_t offset = 0;
+    std::uint64_t count = 0;
+    bool empty() const { return count == 0; }
+    std::uint64_t size() const { return count; }
+    std::uint32_t At(ByteSource& source, std::uint64_t index) const { return U32At(source, offset + 4 * index).value_or(0); }
+};
 
 }  // namespace
 
@@ -24,8 +24,9 @@ LoaderPlay PlayInKde(ByteSource& source) {
     const std::uint32_t riffSize = U32At(source, 4).value_or(0);
     if (riffSize == 0) return play.Refuse(LoaderNote::RiffSizeUnusable);
     std::uint32_t steps = 0, frames = 0, rate = 0;
-    std::vector<std::uint32_t> rates, sequence;
-    std::vector<std::uint64_t> frameOffsets;  // of each "icon" chunk's header
+    Entries rates, sequence;
+    std::vector<std::uint64_t> frameOffsets;  // of the first "icon" chunks' headers
+    std::uint64_t frameCount = 0;
     bool frameListRead = false;
     bool frameListCut = false;
     bool frameChunkBeforeList = false;
@@ -49,15 +50,14 @@ LoaderPlay PlayInKde(ByteSource& source) {
         } else if (FourCcAt(source, at, "rate") || FourCcAt(source, at, "seq ")) {
             if (data + *size > length) return play.Refuse(LoaderNote::ReadsPastEnd);
             if (*size % 4 != 0) return play.Refuse(LoaderNote::ListSize);
-            if (*size / 4 > kMostImages) return play.Refuse(LoaderNote::HeaderCounts);
-            std::vector<std::uint32_t> entries = ReadEntries(source, data, *size);
+            const Entries entries{data, *size / 4};
             if (FourCcAt(source, at, "rate")) {
-                rates = std::move(entries);
+                rates = entries;
             } else {
                 // A sequence that only counts up is dropped, as if there were none.
                 bool counting = true;
-                for (std::size_t i = 0; i < entries.size(); ++i) counting = counting && entries[i] == i;
-                if (!counting) sequence = std::move(entries);
+                for (std::uint64_t i = 0; i < entries.size() && counting; ++i) counting = entries.At(source, i) == i;
+                if (!counting) sequence = entries;
             }
         } else if (FourCcAt(source, at, "icon")) {
             frameChunkBeforeList = true;
@@ -80,7 +80,8 @@ LoaderPlay PlayInKde(ByteSource& source) {
                         frameListCut = true;
                         break;
                     }
-                    frameOffsets.push_back(frame);
+                    if (frameOffsets.size() < kMostModelledSteps) frameOffsets.push_back(frame);
+                    ++frameCount;
                     frame += 8 + std::uint64_t{*frameSize};
                     read += 8 + std::uint64_t{*frameSize};
                 }
@@ -94,14 +95,14 @@ LoaderPlay PlayInKde(ByteSource& source) {
     if (!rates.empty() && rates.size() != steps) return play.Refuse(LoaderNote::ListSize);
     if (!sequence.empty() && sequence.size() != steps) return play.Refuse(LoaderNote::ListSize);
     if (sequence.empty() && steps != frames) return play.Refuse(LoaderNote::StepsDifferFromFrames);
-    if (!sequence.empty() && frames > frameOffsets.size()) return play.Refuse(LoaderNote::FrameCountAboveFrameChunks);
+    if (!sequence.empty() && frames > frameCount) return play.Refuse(LoaderNote::FrameCountAboveFrameChunks);
     if (frameChunkBeforeList) return play.Refuse(LoaderNote::ChunkOrder);
     if (frameOffsets.empty()) return play.Refuse(LoaderNote::NoFrameList);
 
     // Reading: the first image is always the first stored frame; after each image the reader
     // seeks to the frame the sequence names next, or reads on to the next chunk.
     std::uint64_t position = frameOffsets.front();
-    for (std::uint64_t image = 0; image < kMostImages; ++image) {
+    for (std::uint64_t image = 0; image < kMostModelledSteps; ++image) {
         if (!FourCcAt(source, position, "icon")) break;
         const std::uint32_t size = U32At(source, position + 4).value_or(0);
         if (size == 0) break;
@@ -116,24 +117,26 @@ LoaderPlay PlayInKde(ByteSource& source) {
         const std::int64_t frame = stored == frameOffsets.end() ? kOtherPicture : stored - frameOffsets.begin();
         const std::uint64_t next = image + 1;
         double delay = WholeMilliseconds(rate);
-        if (!rates.empty()) delay = image < rates.size() ? WholeMilliseconds(rates[image]) : 0;
+        if (!rates.empty()) delay = image < rates.size() ? WholeMilliseconds(rates.At(source, image)) : 0;
         if (sequence.empty()) {
             position = data + size;
         } else if (next < sequence.size()) {
-            if (sequence[next] > frameOffsets.size()) {
+            const std::uint64_t named = sequence.At(source, next);
+            if (named > frameCount) {
                 // The image is read but the reader reports failure, so it is never shown.
                 play.Note(LoaderNote::SequenceBeyondFrames);
                 break;
             }
-            if (sequence[next] == frameOffsets.size()) play.Note(LoaderNote::SequenceBeyondFrames);
-            position = sequence[next] == frameOffsets.size() ? length : frameOffsets[sequence[next]];
+            if (named == frameCount) play.Note(LoaderNote::SequenceBeyondFrames);
+            // Past the frames this model keeps, the reader is taken to find nothing more.
+            position = named < frameOffsets.size() ? frameOffsets[named] : length;
         } else {
             position = length;
         }
         play.steps.push_back({frame, delay});
     }
     if (play.steps.empty()) return play.Refuse(play.notes.empty() ? LoaderNote::FrameDamaged : play.notes.front());
-    if (!sequence.empty() && sequence.front() != 0) play.Note(LoaderNote::FirstStepShowsFrameOne);
+    if (!sequence.empty() && sequence.At(source, 0) != 0) play.Note(LoaderNote::FirstStepShowsFrameOne);
     return play;
 }
 

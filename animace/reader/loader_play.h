@@ -47,7 +47,10 @@ enum class LoaderNote {
     TintedMonoFrame,              // gdk-pixbuf shows a 1-bit picture black and white, whatever its colours
 };
 
-inline constexpr std::int64_t kOtherPicture = -1;  // a picture that is none of the stored frames
+inline constexpr std::int64_t kOtherPicture = -1;
+// Steps a model keeps and compares, so that memory stays small whatever the file declares; files
+// with more steps are compared on their first ones.
+inline constexpr std::size_t kMostModelledSteps = 2048;  // a picture that is none of the stored frames
 
 struct ShownStep {
     std::int64_t frame = 0;  // stored frame index, or kOtherPicture

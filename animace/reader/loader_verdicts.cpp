@@ -11,9 +11,6 @@
 namespace animace {
 namespace {
 
-// Steps beyond this are not compared; no loader keeps that many.
-constexpr std::uint64_t kMostComparedSteps = 1u << 20;
-
 bool TimesMatch(double shown, double intended) {
     // Within 1.5 ms, or the loader's own rounding of jiffies down to whole milliseconds.
     return std::abs(shown - intended) <= 1.5 || std::floor(shown) == std::floor(intended);
@@ -47,7 +44,7 @@ std::vector<Irregularity> FindIrregularities(const AnimatedCursorLayout& layout)
 std::vector<ReferenceStep> IntendedSteps(ByteSource& source, const AnimatedCursorLayout& layout, bool& open) {
     const AnimatedCursorHeader& header = layout.header;
     const bool sequenced = (header.flags & kFlagSequence) != 0 && layout.sequenceChunk;
-    const std::uint64_t steps = std::min<std::uint64_t>(header.steps, kMostComparedSteps);
+    const std::uint64_t steps = std::min<std::uint64_t>(header.steps, kMostModelledSteps);
     std::vector<ReferenceStep> intended(steps);
     for (std::uint64_t i = 0; i < steps; ++i) {
         ReferenceStep& step = intended[i];
@@ -106,7 +103,9 @@ bool PlaysAsIntended(const std::vector<ShownStep>& shown, const std::vector<Refe
         });
     }
     if (visible.empty()) return false;
-    const std::size_t length = 2 * std::max(timed.size(), visible.size());
+    // Two loops of the longer play; a play cut at the modelled steps is compared as far as it goes.
+    const bool cut = reference.size() >= kMostModelledSteps || shown.size() >= kMostModelledSteps;
+    const std::size_t length = cut ? std::min(timed.size(), visible.size()) : 2 * std::max(timed.size(), visible.size());
     for (std::size_t i = 0; i < length; ++i) {
         const ReferenceStep& want = timed[i % timed.size()];
         const ShownStep& got = visible[i % visible.size()];
@@ -143,23 +142,25 @@ FileVerdicts JudgeAnimatedCursor(ByteSource& source, const AnimatedCursorLayout&
     verdicts.irregularities = FindIrregularities(layout);
     bool open = false;
     std::vector<ReferenceStep> reference = IntendedSteps(source, layout, open);
-    const LoaderPlay wine = PlayInWine(source);
     const bool irregular = !verdicts.irregularities.empty();
-    if ((open || FieldsContradict(layout)) && wine.outcome == LoaderOutcome::Shows) {
-        // Where the fields leave the play open or contradict each other, Wine's reading is the
-        // reference, except for pictures that are no stored frame and delays from outside "rate".
-        reference.clear();
-        bool wrong = wine.timeFromOutsideFile;
-        for (const ShownStep& step : wine.steps) {
-            ReferenceStep& added = reference.emplace_back();
-            if (step.frame != kOtherPicture) added.frame = step.frame;
-            else wrong = true;
-            added.milliseconds = step.milliseconds;
+    {
+        const LoaderPlay wine = PlayInWine(source);
+        if ((open || FieldsContradict(layout)) && wine.outcome == LoaderOutcome::Shows) {
+            // Where the fields leave the play open or contradict each other, Wine's reading is the
+            // reference, except for pictures that are no stored frame and delays from outside "rate".
+            reference.clear();
+            bool wrong = wine.timeFromOutsideFile;
+            for (const ShownStep& step : wine.steps) {
+                ReferenceStep& added = reference.emplace_back();
+                if (step.frame != kOtherPicture) added.frame = step.frame;
+                else wrong = true;
+                added.milliseconds = step.milliseconds;
+            }
+            const Verdict played = irregular || !wine.notes.empty() ? Verdict::Copes : Verdict::Plays;
+            verdicts.wine = {wrong ? Verdict::Misplays : played, wine.notes};
+        } else {
+            verdicts.wine = Judge(wine, reference, irregular);
         }
-        verdicts.wine = {wrong ? Verdict::Misplays : (irregular || !wine.notes.empty() ? Verdict::Copes : Verdict::Plays),
-                         wine.notes};
-    } else {
-        verdicts.wine = Judge(wine, reference, irregular);
     }
     verdicts.gdkPixbuf = Judge(PlayInGdkPixbuf(source), reference, irregular);
     verdicts.kde = Judge(PlayInKde(source), reference, irregular);

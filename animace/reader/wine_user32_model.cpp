@@ -3,7 +3,6 @@
 #include "animace/reader/wine_user32_model.h"
 
 #include <algorithm>
-#include <map>
 
 namespace animace {
 namespace {
@@ -130,8 +129,8 @@ LoaderPlay Play(ByteSource& file) {
 
     const std::uint64_t sequenceEntries = sequence ? Read32(view, *sequence + 4) / 4 : 0;
     const std::uint64_t rateEntries = rate ? Read32(view, *rate + 4) / 4 : 0;
-    std::map<std::int64_t, double> firstTime;
-    for (std::uint64_t i = 0; i < steps; ++i) {
+    std::vector<ShownStep> firstTimes;  // each frame's delay, from its first step
+    for (std::uint64_t i = 0; i < std::min<std::uint64_t>(steps, kMostModelledSteps); ++i) {
         std::int64_t frame = static_cast<std::int64_t>(i);
         if (sequence) {
             frame = Read32(view, *sequence + 8 + 4 * i);
@@ -147,9 +146,10 @@ LoaderPlay Play(ByteSource& file) {
             play.Note(LoaderNote::RateShort);
             play.timeFromOutsideFile = true;
         }
-        const auto [known, fresh] = firstTime.emplace(frame, time);
-        if (!fresh && known->second != time) play.Note(LoaderNote::RepeatedFrameKeepsFirstRate);
-        play.steps.push_back({oddSize ? kOtherPicture : frame, known->second});
+        auto known = std::find_if(firstTimes.begin(), firstTimes.end(), [&](const ShownStep& s) { return s.frame == frame; });
+        if (known == firstTimes.end()) known = firstTimes.insert(firstTimes.end(), {frame, time});
+        else if (known->milliseconds != time) play.Note(LoaderNote::RepeatedFrameKeepsFirstRate);
+        play.steps.push_back({oddSize ? kOtherPicture : frame, known->milliseconds});
     }
     if (oddSize) play.Note(LoaderNote::HeaderPictureSize);
     return play;

@@ -70,6 +70,13 @@ TEST(LoaderModels, GiveWhatTheRealLoadersDid) {
         {"cut inside the last frame", [](AnimationParts& p) { p.cutFromEnd = 3000; }, "misplays misplays misplays"},
         {"every step of zero time", [](AnimationParts& p) { p.rates = {0, 0, 0}; }, "plays crashes plays"},
         {"LIST INFO before anih", [](AnimationParts& p) { p.infoBeforeHeader = true; }, "plays refuses plays"},
+        // More steps than the models keep: compared on the first ones.
+        {"3000 steps",
+         [](AnimationParts& p) {
+             p.sequence = std::vector<std::uint32_t>(3000);
+             for (std::uint32_t i = 0; i < 3000; ++i) (*p.sequence)[i] = i % 3;
+         },
+         "plays refuses plays"},
     };
     for (const ModelCase& c : cases) {
         AnimationParts parts = ThreeFrames();

@@ -36,6 +36,7 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
     std::uint64_t at = 12;
     bool stoppedAtForeignChunk = false;
     bool previousOdd = false;
+    bool cutFrameWithDirectory = false;
     while (at < window && at + 8 <= length) {
         std::uint64_t id = at;
         std::uint64_t size = U32At(source, at + 4).value_or(0);
@@ -62,8 +63,11 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
             const std::uint64_t available = std::min<std::uint64_t>(size, at < length ? length - at : 0);
             const FramePicture picture = InspectFramePicture(source, at, available, 256);
             if (picture == FramePicture::Compressed) return play.Refuse(LoaderNote::CompressedFrame);
+            // A bitmap that is none fails the whole file; one cut off by the file's end is left out.
+            if (picture == FramePicture::Garbage) return play.Refuse(LoaderNote::FrameDamaged);
             if (picture != FramePicture::Bitmap && picture != FramePicture::TintedMono) {
                 play.Note(LoaderNote::FrameDamaged);
+                cutFrameWithDirectory = available >= 22;
                 break;
             }
             animation->loaded[index] = true;
@@ -121,9 +125,15 @@ LoaderPlay PlayInGdkPixbuf(ByteSource& source) {
     }
     if (!animation) return play.Refuse(stoppedAtForeignChunk ? LoaderNote::ForeignChunk : LoaderNote::ReadsPastEnd);
     const auto loaded = std::find(animation->loaded.begin(), animation->loaded.end(), true);
-    // Failing without a loaded frame, the loader reports no error and gdk-pixbuf aborts.
-    if (loaded == animation->loaded.end())
+    if (loaded == animation->loaded.end()) {
+        // With the directory of a cut frame the animation loads, and shows nothing.
+        if (cutFrameWithDirectory) {
+            play.steps.assign(animation->steps, {kOtherPicture, animation->delays.front()});
+            return play;
+        }
+        // Otherwise the loader fails without an error, and gdk-pixbuf aborts.
         return play.Crash(stoppedAtForeignChunk ? LoaderNote::ForeignChunk : LoaderNote::NoFrameList);
+    }
     double total = 0;
     for (double delay : animation->delays) total += delay;
     if (total <= 0) return play.Crash(LoaderNote::ZeroTotalTime);

@@ -46,6 +46,8 @@ std::vector<ReferenceStep> IntendedSteps(ByteSource& source, const AnimatedCurso
     const bool sequenced = (header.flags & kFlagSequence) != 0 && layout.sequenceChunk;
     const std::uint64_t steps = std::min<std::uint64_t>(header.steps, kMostModelledSteps);
     std::vector<ReferenceStep> intended(steps);
+    // Frames a cut file lost are still the ones it intends.
+    const std::uint64_t intendedFrames = std::max<std::uint64_t>(layout.frameChunks, layout.chunkPassesEnd ? header.frames : 0);
     for (std::uint64_t i = 0; i < steps; ++i) {
         ReferenceStep& step = intended[i];
         std::optional<std::int64_t> frame = static_cast<std::int64_t>(i);
@@ -55,7 +57,7 @@ std::vector<ReferenceStep> IntendedSteps(ByteSource& source, const AnimatedCurso
                 if (const std::optional<std::uint32_t> entry = U32At(source, layout.sequenceChunk->dataOffset() + 4 * i))
                     frame = *entry;
         }
-        if (frame && static_cast<std::uint64_t>(*frame) < layout.frameChunks) step.frame = frame;
+        if (frame && static_cast<std::uint64_t>(*frame) < intendedFrames) step.frame = frame;
         if (!layout.rateChunk) step.milliseconds = JiffiesInMilliseconds(header.rate);
         else if (4 * i + 4 <= layout.rateChunk->availableSize)
             if (const std::optional<std::uint32_t> rate = U32At(source, layout.rateChunk->dataOffset() + 4 * i))
@@ -69,7 +71,8 @@ std::vector<ReferenceStep> IntendedSteps(ByteSource& source, const AnimatedCurso
 bool FieldsContradict(const AnimatedCursorLayout& layout) {
     const AnimatedCursorHeader& header = layout.header;
     return ((header.flags & kFlagSequence) != 0) != layout.sequenceChunk.has_value() ||
-           header.frames != layout.frameChunks || layout.repeatedChunk || layout.frameChunkOutsideList ||
+           (header.frames != layout.frameChunks && !layout.chunkPassesEnd) || layout.repeatedChunk ||
+           layout.frameChunkOutsideList ||
            layout.headerChunk->declaredSize < 36 || layout.riffEndsInsideChunk;
 }
 

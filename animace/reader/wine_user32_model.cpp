@@ -57,6 +57,28 @@ constexpr std::uint32_t Id(const char (&text)[5]) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(text[3])) << 24;
 }
 
+enum class FrameLoad { Loaded, Failed, Crashed };
+
+// One frame as user32 takes it, with its directory read from the mapped file whatever the bytes
+// the frame has: a directory with another first word fails; one announcing no image, running
+// past the file, or naming an image past the file makes user32 crash; a bitmap that is no bitmap
+// or is cut off fails.
+FrameLoad LoadFrame(MappedFile& view, std::uint64_t data, std::uint64_t fileLength) {
+    if (data + 6 > view.Length()) throw Fault{};
+    if (U16At(view, data).value_or(1) != 0) return FrameLoad::Failed;
+    const std::uint16_t count = U16At(view, data + 4).value_or(0);
+    const std::uint64_t directoryEnd = data + 6 + 16 * std::uint64_t{count};
+    if (count == 0 || directoryEnd > fileLength) return FrameLoad::Crashed;
+    std::uint64_t chosen = data + 6;
+    for (std::uint64_t entry = data + 6; entry < directoryEnd; entry += 16) {
+        if (data + Read32(view, entry + 12) >= fileLength) return FrameLoad::Crashed;
+        if (U16At(view, entry).value_or(0) == 32) chosen = entry;
+    }
+    const std::uint64_t image = data + Read32(view, chosen + 12);
+    const FramePicture picture = InspectImage(view, image, fileLength - image);
+    return picture == FramePicture::Damaged || picture == FramePicture::Garbage ? FrameLoad::Failed : FrameLoad::Loaded;
+}
+
 // Why the frame chain went wrong at `at`, for the note.
 LoaderNote FrameChainNote(MappedFile& view, std::uint64_t at, std::uint64_t listEnd, std::uint64_t fileLength) {
     if (at >= listEnd || at >= fileLength) return LoaderNote::FrameCountAboveFrameChunks;
@@ -105,12 +127,9 @@ LoaderPlay Play(ByteSource& file) {
     for (; loaded < frames; ++loaded) {
         const std::uint64_t size = Read32(view, at + 4);
         const std::uint64_t data = at + 8;
-        const std::uint64_t available = data < file.Length() ? file.Length() - data : 0;
-        if (data + 6 > view.Length()) throw Fault{};
-        const FramePicture picture = InspectFramePicture(view, data, available, 32);
-        if (picture == FramePicture::NoImages || picture == FramePicture::Garbage)
-            return play.Crash(FrameChainNote(view, at, listEnd, file.Length()));
-        if (picture == FramePicture::Damaged) {
+        const FrameLoad load = LoadFrame(view, data, file.Length());
+        if (load == FrameLoad::Crashed) return play.Crash(FrameChainNote(view, at, listEnd, file.Length()));
+        if (load == FrameLoad::Failed) {
             const LoaderNote note = FrameChainNote(view, at, listEnd, file.Length());
             if (loaded == 0) return play.Refuse(note);
             // What was decoded before the bad frame stays: the first frame, shown still.

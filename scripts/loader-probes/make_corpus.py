@@ -364,6 +364,8 @@ def corpus():
     add("cut_before_frames", cut=length - 88)
     add("cut_in_list_header", cut=length - 60)
     add("cut_in_anih", Ani(), cut=length - 30)
+    for kept in (20, 44, 60, 80, 92, 100, 112, 130, 2000, 4390, 4402, 4420, 6000, 8690, 8720, 10000):
+        add("cut_to_%d" % kept, Ani(rates=[6, 12, 18]), cut=len(Ani(rates=[6, 12, 18]).build()) - kept)
     add("trailing_zeros", trailing=bytes(16))
     add("trailing_garbage", trailing=b"garbage!\x01\x02\x03")
     add("trailing_chunk", trailing=chunk(b"LIST", b"fram" + chunk(b"icon", cursor("bgra", 9)[0])))
@@ -403,6 +405,16 @@ def corpus():
     add("many_steps", Ani(frames=2, steps=40, seq=[i % 2 for i in range(40)], rates=[3] * 40))
     add("steps_1024", Ani(frames=2, steps=1024, seq=[i % 2 for i in range(1024)]))
     add("frames_1024_declared", Ani(), header_frames=1024)
+
+    # Directory entries that lie about their image.
+    for name, change in [("entry_size_big", lambda e: e[:8] + u32(struct.unpack("<I", e[8:12])[0] + 1000) + e[12:]),
+                         ("entry_size_small", lambda e: e[:8] + u32(100) + e[12:]),
+                         ("entry_offset_far", lambda e: e[:12] + u32(100000)),
+                         ("entry_offset_inside", lambda e: e[:12] + u32(60))]:
+        lying = Ani()
+        data, samples = lying.frames[1]
+        lying.frames[1] = (data[:6] + change(data[6:22]) + data[22:], samples)
+        add(name, lying)
 
     # Frames stored as icons, not cursors.
     icons = Ani()

@@ -107,18 +107,26 @@ void PaintAnimace(QPainter& painter, int size) {
 
 }  // namespace
 
-QImage DrawProgramIcon(const QString& desktopId, int size) {
+bool PaintProgramIcon(QPainter& painter, const QString& desktopId, int size) {
     void (*paint)(QPainter&, int) = nullptr;
     if (desktopId == QLatin1String("cz.kurzory.Skiren")) paint = PaintSkiren;
     else if (desktopId == QLatin1String("cz.kurzory.Pelcor")) paint = PaintPelcor;
     else if (desktopId == QLatin1String("cz.kurzory.animace")) paint = PaintAnimace;
-    if (!paint || size <= 0) return {};
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    if (!paint || size <= 0) return false;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / kCanvas, size / kCanvas);
     paint(painter, size);
+    painter.restore();
+    return true;
+}
+
+QImage DrawProgramIcon(const QString& desktopId, int size) {
+    if (size <= 0) return {};
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    if (!PaintProgramIcon(painter, desktopId, size)) return {};
     return image;
 }
 

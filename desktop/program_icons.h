@@ -3,6 +3,7 @@
 // time come from the same drawing.
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <array>
 
 namespace desktop {
@@ -12,6 +13,10 @@ inline constexpr std::array<int, 7> kProgramIconSizes{16, 24, 32, 48, 64, 128, 2
 // The picture of the program with that desktop id at size x size pixels; a null image for an
 // unknown id.
 QImage DrawProgramIcon(const QString& desktopId, int size);
+
+// Paints that picture onto a device of size x size pixels (a picture, a scalable drawing); false
+// for an unknown id.
+bool PaintProgramIcon(QPainter& painter, const QString& desktopId, int size);
 
 QIcon ProgramIcon(const QString& desktopId);
 

@@ -19,7 +19,9 @@ extern "C" void NoteSignal(int signalNumber) {
     const int savedErrno = errno;
     if (received == 0) received = signalNumber;
     const char byte = static_cast<char>(signalNumber);
-    static_cast<void>(::write(signalPipe[1], &byte, 1));
+    // A full pipe already holds a wake-up, so a failed write loses nothing.
+    if (::write(signalPipe[1], &byte, 1) < 0) {
+    }
     errno = savedErrno;
 }
 

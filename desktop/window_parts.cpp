@@ -7,6 +7,14 @@
 
 namespace desktop {
 
+QPushButton* PlaceButton(QWidget* parent, const QString& caption, const QString& name, int left, int top, int width,
+                         int height) {
+    auto* button = Place(new QPushButton(caption, parent), name, left, top, width, height);
+    // Outside a dialog Qt leaves Enter to the window; the programs' users expect it to press.
+    button->setAutoDefault(true);
+    return button;
+}
+
 void SetBackground(QWidget* control, const QColor& colour) {
     control->setAutoFillBackground(true);
     QPalette palette = control->palette();

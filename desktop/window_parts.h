@@ -22,6 +22,10 @@ Control* Place(Control* control, const QString& name, int left, int top, int wid
     return control;
 }
 
+// A button placed as above that Enter (or Return) presses while it has the focus, as Space does.
+QPushButton* PlaceButton(QWidget* parent, const QString& caption, const QString& name, int left, int top, int width,
+                         int height);
+
 // Fills the control's background with `colour`.
 void SetBackground(QWidget* control, const QColor& colour);
 

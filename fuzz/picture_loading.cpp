@@ -10,6 +10,7 @@
 #include "fuzz_input.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
+#include "iconfile/image_check.h"
 #include "iconfile/patched_copy.h"
 #include "support/memory_file_operations.h"
 
@@ -57,6 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(directory.firstHeightByte == ByteAt(file, iconfile::offsets::kHeight));
     }
     FUZZ_CHECK(!directory.header || directory.entries.size() <= directory.header->imageCount);
+    // Every image checked: the file and its bytes in memory get one verdict; a sound image lies inside.
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path.toStdString());
+    FUZZ_CHECK(checked.fault == iconfile::CheckIconBytes(file).fault);
+    for (const iconfile::CheckedImage& image : checked.images)
+        FUZZ_CHECK(!image.sound() || image.offset() + image.length() <= file.size());
 
     QString shown = path;
     if (asCursor) {

@@ -1,5 +1,6 @@
-// Skiren's start-up: any file on the command line is recognised, and a cursor is silently
-// converted into its icon twin, which differs from it only in the three patched bytes.
+// Skiren's start-up: any file on the command line is recognised; a sound cursor is silently
+// converted into its icon twin, which differs from it only in the three patched bytes, unless an
+// icon with other bytes is there, and a cut or damaged one is refused.
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -7,6 +8,7 @@
 
 #include "fuzz_input.h"
 #include "iconfile/icon_records.h"
+#include "iconfile/image_check.h"
 #include "skiren/input_recognition.h"
 #include "support/memory_file_operations.h"
 
@@ -48,6 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (type == 1) FUZZ_CHECK(recognition.kind == Kind::OpenEditor);
     if (type != 1 && type != 2) FUZZ_CHECK(recognition.kind == Kind::NotIconOrCursor);
     if (type != 2) return 0;
+    if (!iconfile::CheckIconBytes(cursor).sound()) {
+        FUZZ_CHECK(recognition.kind == Kind::NotIconOrCursor);
+        FUZZ_CHECK(files.files.size() == (setting % 4 == 1 ? 2u : 1u));
+        return 0;
+    }
+    if (setting % 4 == 1) {
+        FUZZ_CHECK(recognition.kind == Kind::ReplaceQuestion);
+        FUZZ_CHECK(files.files.at(iconPath) == oldIcon);
+        return 0;
+    }
     FUZZ_CHECK(recognition.kind == Kind::CursorConverted);
     if (setting % 4 >= 2) {
         FUZZ_CHECK(!recognition.conversion.succeeded());

@@ -1,6 +1,8 @@
 #include "iconfile/icon_conversions.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "iconfile/icon_records.h"
 #include "iconfile/output_path.h"
@@ -10,8 +12,34 @@ namespace iconfile {
 
 namespace {
 
-constexpr std::array<BytePatch, 3> IconPatches() {
-    return {{{offsets::kPlanesOrHotSpotXLow, 0}, {offsets::kBitCountOrHotSpotYLow, 0}, {offsets::kResourceTypeLow, 1}}};
+// How many directory entries the cursor announces and wholly holds; 1 when that cannot be read.
+std::size_t EntriesToClear(const std::string& inputPath, FileOperations& files) {
+    std::size_t count = 1;
+    FileHandle handle = 0;
+    if (!files.OpenForReading(inputPath, handle).succeeded()) return count;
+    std::int64_t length = 0;
+    std::array<std::uint8_t, 2> announced{};
+    if (files.Length(handle, length).succeeded() &&
+        files.ReadAt(handle, static_cast<std::int64_t>(offsets::kImageCountLow), announced).succeeded()) {
+        const auto present = static_cast<std::size_t>(std::max<std::int64_t>(
+            0, (length - static_cast<std::int64_t>(IconFileHeader::kSize)) / static_cast<std::int64_t>(IconDirEntry::kSize)));
+        count = std::clamp<std::size_t>(announced[0] | announced[1] << 8, 1, std::max<std::size_t>(present, 1));
+    }
+    (void)files.Close(handle);
+    return count;
+}
+
+// The first entry's hot-spot low bytes cleared and the type byte set to icon; a cursor of several
+// sizes holds a hot spot in every entry, and each is cleared alike, or the icon's later entries
+// would keep them as planes and bit count.
+std::vector<BytePatch> IconPatches(const std::string& inputPath, FileOperations& files) {
+    std::vector<BytePatch> patches;
+    for (std::size_t entry = 0; entry < EntriesToClear(inputPath, files); ++entry) {
+        patches.push_back({offsets::kPlanesOrHotSpotXLow + IconDirEntry::kSize * entry, 0});
+        patches.push_back({offsets::kBitCountOrHotSpotYLow + IconDirEntry::kSize * entry, 0});
+    }
+    patches.push_back({offsets::kResourceTypeLow, 1});
+    return patches;
 }
 
 std::array<BytePatch, 3> CursorPatches(std::uint8_t column, std::uint8_t row) {
@@ -23,11 +51,21 @@ std::array<BytePatch, 3> CursorPatches(std::uint8_t column, std::uint8_t row) {
 std::optional<FileOutcome> ConvertCursorToIcon(const std::string& inputPath, FileOperations& files) {
     const std::optional<std::string> outputPath = OutputPathFor(inputPath, "ico");
     if (!outputPath) return std::nullopt;
-    return PatchedCopy(inputPath, *outputPath, IconPatches(), files);
+    return ConvertCursorToIcon(inputPath, *outputPath, files);
+}
+
+bool IconTwinReplacesOtherFile(const std::string& inputPath, const std::string& outputPath, FileOperations& files) {
+    if (files.Status(outputPath).kind != FileKind::Regular || files.SameFile(inputPath, outputPath)) return false;
+    return !HoldsPatchedCopy(outputPath, inputPath, IconPatches(inputPath, files), files);
+}
+
+FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath, FileOperations& files) {
+    return PatchedCopy(inputPath, outputPath, IconPatches(inputPath, files), files);
 }
 
 FileOutcome ConvertCursorToIcon(const std::string& inputPath, const std::string& outputPath) {
-    return PatchedCopy(inputPath, outputPath, IconPatches());
+    SystemFileOperations files;
+    return ConvertCursorToIcon(inputPath, outputPath, files);
 }
 
 FileOutcome ConvertIconToCursor(const std::string& inputPath, const std::string& outputPath, std::uint8_t column,

@@ -27,25 +27,24 @@ bool ReadDirectoryBytes(std::ifstream& file, std::vector<std::uint8_t>& bytes) {
     return ReadMore(file, IconDirEntry::kSize * announced, bytes);
 }
 
-int ByteAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+int ByteAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return offset < bytes.size() ? bytes[offset] : 0;
 }
 
 // The directory as far as `bytes`, the start of the file, holds it.
-void DecodeDirectory(const std::vector<std::uint8_t>& bytes, IconDirectory& directory) {
+void DecodeDirectory(std::span<const std::uint8_t> bytes, IconDirectory& directory) {
     directory.resourceTypeLow = ByteAt(bytes, offsets::kResourceTypeLow);
     directory.imageCountLow = ByteAt(bytes, offsets::kImageCountLow);
     directory.firstWidthByte = ByteAt(bytes, offsets::kWidth);
     directory.firstHeightByte = ByteAt(bytes, offsets::kHeight);
     directory.status = DirectoryRead::TooShort;
     if (bytes.size() < IconFileHeader::kSize) return;
-    const std::span<const std::uint8_t> all(bytes);
-    directory.header = IconFileHeader::Decode(all.first<IconFileHeader::kSize>());
+    directory.header = IconFileHeader::Decode(bytes.first<IconFileHeader::kSize>());
     const std::size_t announced = directory.header->imageCount;
     const std::size_t present = (bytes.size() - IconFileHeader::kSize) / IconDirEntry::kSize;
     for (std::size_t i = 0; i < std::min(announced, present); ++i)
         directory.entries.push_back(IconDirEntry::Decode(
-            all.subspan(IconDirEntry::kFirstEntryOffset + i * IconDirEntry::kSize).first<IconDirEntry::kSize>()));
+            bytes.subspan(IconDirEntry::kFirstEntryOffset + i * IconDirEntry::kSize).first<IconDirEntry::kSize>()));
     if (present >= announced) directory.status = DirectoryRead::Read;
 }
 
@@ -73,11 +72,24 @@ IconDirectory ReadIconDirectory(const std::filesystem::path& path) {
     return ReadStart(path, std::nullopt, bytes);
 }
 
-std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path) {
+IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes) {
+    IconDirectory directory;
+    directory.fileLength = bytes.size();
+    DecodeDirectory(bytes, directory);
+    return directory;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeIconFile(const std::filesystem::path& path) {
     std::vector<std::uint8_t> bytes;
     const IconDirectory directory = ReadStart(path, static_cast<std::size_t>(kLargestIconFile) + 1, bytes);
-    if (directory.status != DirectoryRead::Read) return std::nullopt;
-    return DecoderFriendlyBytes(std::move(bytes));
+    if (directory.status != DirectoryRead::Read || bytes.size() > kLargestIconFile) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> DecoderFriendlyCopy(const std::filesystem::path& path) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeIconFile(path);
+    if (!bytes) return std::nullopt;
+    return DecoderFriendlyBytes(std::move(*bytes));
 }
 
 std::optional<std::vector<std::uint8_t>> DecoderFriendlyBytes(std::vector<std::uint8_t> bytes) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "iconfile/icon_records.h"
@@ -37,11 +38,17 @@ struct IconDirectory {
 };
 
 IconDirectory ReadIconDirectory(const std::filesystem::path& path);
+// The same for a whole file's bytes already in memory, such as a frame inside an animated cursor.
+IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes);
 
 // The frame picker's cursor test, by the low bytes: a cursor (type 2) holding exactly one image.
 inline bool IsOneImageCursor(const IconDirectory& directory) {
     return directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
 }
+
+// The whole file's bytes when its header and directory are whole and it holds at most
+// kLargestIconFile bytes; nothing otherwise or when it cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadWholeIconFile(const std::filesystem::path& path);
 
 // The file's bytes with every entry's planes set to 1 and bit count to 0 (taken from the image's
 // own bitmap header), for picture readers that refuse a cursor's hot spot in those fields.

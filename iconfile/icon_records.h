@@ -70,6 +70,9 @@ struct PaletteEntry {
     bool operator==(const PaletteEntry&) const = default;
 };
 
+// The size a directory's width or height byte stands for: 0 is the format's way of writing 256.
+constexpr int SizeFromDirectoryByte(int directoryByte) { return directoryByte == 0 ? 256 : directoryByte; }
+
 // Bytes in one stored row of `bits` bits: rows are padded to whole 32-bit words.
 constexpr std::size_t RowBytes(std::size_t bits) { return 4 * ((bits + 31) / 32); }
 

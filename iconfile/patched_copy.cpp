@@ -48,7 +48,47 @@ FileOutcome ApplyPatches(FileOperations& files, ReplacementFile& replacement, st
     return FileOutcome::Success();
 }
 
+// Reads both files block by block; the input's block gets its patches and, past its end, zeros.
+bool SameBlocks(FileOperations& files, FileHandle existing, FileHandle input, std::int64_t inputLength,
+                std::int64_t length, std::span<const BytePatch> patches) {
+    std::vector<std::uint8_t> expected(static_cast<std::size_t>(std::min(length, kBlockSize)));
+    std::vector<std::uint8_t> found(expected.size());
+    for (std::int64_t done = 0; done < length; done += static_cast<std::int64_t>(expected.size())) {
+        const auto size = static_cast<std::size_t>(std::min(kBlockSize, length - done));
+        expected.assign(size, 0);
+        found.resize(size);
+        const auto fromInput = static_cast<std::size_t>(std::clamp<std::int64_t>(inputLength - done, 0, kBlockSize));
+        if (fromInput > 0 && !files.ReadAt(input, done, std::span(expected).first(std::min(size, fromInput))).succeeded())
+            return false;
+        for (const BytePatch& patch : patches)
+            if (patch.offset >= static_cast<std::uint64_t>(done) && patch.offset - static_cast<std::uint64_t>(done) < size)
+                expected[static_cast<std::size_t>(patch.offset - static_cast<std::uint64_t>(done))] = patch.value;
+        if (!files.ReadAt(existing, done, found).succeeded() || found != expected) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool HoldsPatchedCopy(const fs::path& existing, const fs::path& input, std::span<const BytePatch> patches,
+                      FileOperations& files) {
+    if (files.Status(existing.string()).kind != FileKind::Regular || files.Status(input.string()).kind != FileKind::Regular)
+        return false;
+    FileHandle existingHandle = 0, inputHandle = 0;
+    if (!files.OpenForReading(existing.string(), existingHandle).succeeded()) return false;
+    bool same = files.OpenForReading(input.string(), inputHandle).succeeded();
+    std::int64_t existingLength = 0, inputLength = 0;
+    if (same) {
+        same = files.Length(existingHandle, existingLength).succeeded() && files.Length(inputHandle, inputLength).succeeded();
+        std::int64_t length = inputLength;
+        for (const BytePatch& patch : patches)
+            length = std::max(length, static_cast<std::int64_t>(std::min<std::uint64_t>(patch.offset, INT64_MAX - 1)) + 1);
+        same = same && existingLength == length && SameBlocks(files, existingHandle, inputHandle, inputLength, length, patches);
+        (void)files.Close(inputHandle);
+    }
+    (void)files.Close(existingHandle);
+    return same;
+}
 
 FileOutcome PatchedCopy(const fs::path& input, const fs::path& output, std::span<const BytePatch> patches,
                         FileOperations& files) {

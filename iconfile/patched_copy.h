@@ -21,4 +21,9 @@ FileOutcome PatchedCopy(const std::filesystem::path& input, const std::filesyste
 FileOutcome PatchedCopy(const std::filesystem::path& input, const std::filesystem::path& output,
                         std::span<const BytePatch> patches);
 
+// Whether `existing` already holds exactly the bytes PatchedCopy would write from `input`. False
+// when either cannot be read or is no regular file.
+bool HoldsPatchedCopy(const std::filesystem::path& existing, const std::filesystem::path& input,
+                      std::span<const BytePatch> patches, FileOperations& files);
+
 }  // namespace iconfile

@@ -111,4 +111,18 @@ FileOutcome ReplacementFile::Abandon(const FileOutcome& failure) {
     return Named(failure);
 }
 
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes, FileOperations& files) {
+    ReplacementFile replacement(path, files);
+    if (FileOutcome checked = replacement.CheckTarget(); !checked.succeeded()) return checked;
+    if (FileOutcome created = replacement.Create(); !created.succeeded()) return created;
+    if (FileOutcome written = files.WriteAt(replacement.handle(), 0, bytes); !written.succeeded())
+        return replacement.Abandon(written);
+    return replacement.Commit();
+}
+
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    SystemFileOperations files;
+    return ReplaceWithBytes(path, bytes, files);
+}
+
 }  // namespace iconfile

@@ -4,6 +4,7 @@
 // target, and the folder is flushed too. Until the rename the old target stays untouched, and a
 // temporary file that is not renamed is removed.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "iconfile/file_operations.h"
@@ -54,5 +55,9 @@ private:
     FileHandle handle_ = 0;
     bool open_ = false;
 };
+
+// Writes `bytes` as the whole new content of `path` through a replacement file.
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes, FileOperations& files);
+FileOutcome ReplaceWithBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace iconfile

@@ -39,6 +39,11 @@ const std::string* ParsedArguments::Value(const std::string& name) const {
     return found == values.end() ? nullptr : &found->second;
 }
 
+std::vector<std::string> ParsedArguments::Values(const std::string& name) const {
+    const auto found = allValues.find(name);
+    return found == allValues.end() ? std::vector<std::string>() : found->second;
+}
+
 std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words, std::span<const OptionSpec> options,
                                               std::string& error) {
     ParsedArguments parsed;
@@ -81,11 +86,12 @@ std::optional<ParsedArguments> ParseArguments(std::span<const std::string> words
             error = MissingValueText(name);
             return std::nullopt;
         }
-        if (parsed.values.contains(name)) {
+        if (parsed.values.contains(name) && !spec->repeatable) {
             error = RepeatedOptionText(name);
             return std::nullopt;
         }
-        parsed.values[name] = value;
+        parsed.values.emplace(name, value);
+        parsed.allValues[name].push_back(value);
     }
     return parsed;
 }
@@ -123,6 +129,16 @@ std::optional<std::pair<int, int>> PointText(const std::string& text) {
     const std::optional<long long> y = WholeNumber(parts[1]);
     if (!x || !y || *x > 65535 || *y > 65535) return std::nullopt;
     return std::pair<int, int>(static_cast<int>(*x), static_cast<int>(*y));
+}
+
+std::optional<SizedPoint> SizedPointText(const std::string& text) {
+    const std::size_t colon = text.find(':');
+    const std::optional<std::pair<int, int>> point = PointText(colon == std::string::npos ? text : text.substr(colon + 1));
+    if (!point) return std::nullopt;
+    if (colon == std::string::npos) return SizedPoint{std::nullopt, *point};
+    const std::optional<long long> size = WholeNumber(std::string_view(text).substr(0, colon));
+    if (!size || *size < 1 || *size > 256) return std::nullopt;
+    return SizedPoint{static_cast<int>(*size), *point};
 }
 
 }  // namespace kurzory

@@ -1,18 +1,18 @@
 // kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
 // input's kind is told by its content.
 #include <QString>
-#include <cstdlib>
 #include <fstream>
 
 #include "desktop/picture_loader.h"
 #include "iconfile/regular_file.h"
-#include "iconfile/icon_directory.h"
 #include "iconfile/icon_conversions.h"
+#include "iconfile/image_check.h"
 #include "iconfile/output_path.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/scratch_folder.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_builder.h"
@@ -24,26 +24,6 @@ namespace kurzory {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A private folder for Pelcor's scratch file, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code error;
-        std::string pattern = (fs::temp_directory_path(error) / "kurzory-XXXXXX").string();
-        if (!error && ::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
@@ -83,11 +63,10 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     return 0;
 }
 
-int IconOfCursor(const std::string& input, const iconfile::IconDirectory& directory, const ParsedArguments& parsed,
+int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& checked, const ParsedArguments& parsed,
                  const Console& console) {
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
-    // Only the first image's hot spot is cleared: a second image would keep its hot spot as planes.
-    if (directory.imageCountLow != 1) return console.Fail(skiren::MoreThanOneImageMessage(input).toStdString());
+    if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
     if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
@@ -106,9 +85,9 @@ int RunIco(Words words, const Console& console) {
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(input);
-    if (directory.status == iconfile::DirectoryRead::Read && directory.resourceTypeLow == 2 && !directory.entries.empty())
-        return IconOfCursor(input, directory, *parsed, console);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(input);
+    if (checked.directory.opened() && checked.directory.resourceTypeLow == 2)
+        return IconOfCursor(input, checked, *parsed, console);
     if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
     return console.Fail(NotCursorOrBitmapText(input));
 }

@@ -8,6 +8,7 @@
 #include "animace/reader/loader_verdicts.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
 #include "kurzory/json_text.h"
 #include "kurzory/messages.h"
@@ -26,6 +27,15 @@ std::string FlagsText(std::uint32_t flags) {
     if ((flags & animace::kFlagSequence) != 0) meanings.emplace_back("platí pořadí „seq “");
     for (std::size_t i = 0; i < meanings.size(); ++i) text += (i == 0 ? " (" : ", ") + meanings[i];
     return meanings.empty() ? text : text + ")";
+}
+
+// Every image of a frame that is a sound cursor; nothing for any other frame.
+std::vector<iconfile::CheckedImage> FrameImages(animace::ByteSource& source, const animace::FrameEntry& frame) {
+    if (!frame.headerRead || frame.length > iconfile::kLargestIconFile) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frame.length));
+    if (!source.ReadAt(frame.dataOffset, bytes)) return {};
+    iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
+    return checked.sound() ? std::move(checked.images) : std::vector<iconfile::CheckedImage>();
 }
 
 // The file's description: the text lines, or the JSON members after "status".
@@ -75,19 +85,31 @@ int DescribeAnimatedCursor(Report& report, animace::ByteSource& source, const Co
     std::ostringstream frames, steps;
     const animace::AnimatedCursorHeader& header = layout.header;
     const bool framesRead = animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {
+        const std::vector<iconfile::CheckedImage> sizes = FrameImages(source, frame);
         if (report.json) {
             frames << (frame.index == 0 ? "" : ", ") << "{\"bytes\": " << frame.length;
             if (frame.headerRead)
                 frames << ", \"width\": " << frame.width << ", \"height\": " << frame.height << ", \"hotspot\": ["
                        << frame.hotSpotX << ", " << frame.hotSpotY << "]";
-            frames << "}";
+            frames << ", \"sizes\": [";
+            for (std::size_t i = 0; i < sizes.size(); ++i)
+                frames << (i == 0 ? "" : ", ") << "{\"width\": " << sizes[i].width << ", \"height\": " << sizes[i].height
+                       << ", \"hotspot\": [" << sizes[i].entry.hotSpotX() << ", " << sizes[i].entry.hotSpotY() << "]}";
+            frames << "]}";
             return true;
         }
         frames << "  snímek " << frame.index + 1 << ": ";
-        if (!frame.headerRead) frames << "neúplný, ";
-        else
+        if (!frame.headerRead) {
+            frames << "neúplný, ";
+        } else if (sizes.size() > 1) {
+            frames << sizes.size() << (sizes.size() < 5 ? " velikosti: " : " velikostí: ");
+            for (const iconfile::CheckedImage& image : sizes)
+                frames << image.width << " × " << image.height << " bodů s aktivním bodem " << image.entry.hotSpotX()
+                       << ", " << image.entry.hotSpotY() << "; ";
+        } else {
             frames << frame.width << " × " << frame.height << " bodů, aktivní bod " << frame.hotSpotX << ", "
                    << frame.hotSpotY << ", ";
+        }
         frames << frame.length << " bajtů\n";
         return true;
     });
@@ -126,7 +148,8 @@ int DescribeAnimatedCursor(Report& report, animace::ByteSource& source, const Co
 }
 
 int DescribeIconFile(Report& report, animace::ByteSource& source, const Console& console) {
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(report.path);
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(report.path);
+    const iconfile::IconDirectory& directory = checked.directory;
     const bool cursor = directory.resourceTypeLow == 2;
     const std::string kind = cursor ? "cur" : "ico";
     if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
@@ -135,12 +158,6 @@ int DescribeIconFile(Report& report, animace::ByteSource& source, const Console&
         return 2;
     }
     animace::FileVerdicts verdicts = animace::JudgeIconFile(source);
-    if (directory.status != iconfile::DirectoryRead::Read) {
-        console.Fail(FileFailureText(report.path, "soubor je kratší, než udává jeho hlavička."));
-        verdicts = {};
-        if (report.json) PrintVerdicts(report, kind, verdicts);
-        return 2;
-    }
     std::ostream& out = report.out;
     std::ostringstream images;
     if (!report.json)
@@ -162,8 +179,12 @@ int DescribeIconFile(Report& report, animace::ByteSource& source, const Console&
         if (cursor) out << ", aktivní bod " << entry.hotSpotX() << ", " << entry.hotSpotY();
         out << ", " << entry.imageSize << " bajtů\n";
     }
+    // A file whose images are cut off or lie about themselves cannot be read, whatever each
+    // loader makes of it.
+    if (!checked.sound()) verdicts.readable = false;
     if (report.json) report.members = ", \"images\": [" + images.str() + "]";
     PrintVerdicts(report, kind, verdicts);
+    if (!checked.sound()) console.Fail(FileFailureText(report.path, iconfile::FaultText(checked)));
     return verdicts.ExitStatus();
 }
 

@@ -23,8 +23,8 @@ std::string MainHelp() {
            "Převody Kurzorových nástrojů z příkazové řádky.\n"
            "\n"
            "Příkazy:\n"
-           "  ani      sestaví animovaný kurzor (.ani) ze statických kurzorů\n"
-           "  cur      převede ikonu na kurzor s daným aktivním bodem\n"
+           "  ani      sestaví animovaný kurzor (.ani) ze statických kurzorů nebo obrázků PNG\n"
+           "  cur      převede ikonu nebo obrázky PNG na kurzor s daným aktivním bodem\n"
            "  ico      převede kurzor nebo 256-barevný obrázek na ikonu\n"
            "  info     vypíše obsah ikon, kurzorů a animovaných kurzorů a jejich problémy\n"
            "  xcursor  převede kurzor do formátu kurzorů X11 pro plochy Linuxu\n"
@@ -33,21 +33,31 @@ std::string MainHelp() {
 }
 
 std::string AniHelp() {
-    return "Použití: kurzory ani -o VÝSTUP.ani [--sequence 1,2,3,2] [--times 1,.5,1,.5] [--force] SNÍMEK.cur...\n"
+    return "Použití: kurzory ani -o VÝSTUP.ani [--sequence 1,2,3,2] [--times 1,.5,1,.5] [--hotspot X,Y] [--force]\n"
+           "                    SNÍMEK.cur|SNÍMEK.png...\n"
            "Sestaví animovaný kurzor tak, jak ho zapíše průvodce animace.\n"
            "  -o VÝSTUP        výstupní soubor, použije se tak, jak je zadán\n"
            "  --sequence SEZ   čísla snímků v pořadí kroků (snímky se číslují od 1 v pořadí zadání);\n"
            "                   bez volby se každý snímek ukáže jednou\n"
            "  --times SEZ      doba zobrazení v sekundách (0.05 až 1638.35, desetinná tečka), jedna pro\n"
            "                   všechny kroky nebo jedna pro každý krok; bez volby 1 s\n"
+           "  --hotspot X,Y    aktivní bod snímků PNG (i VELIKOST:X,Y jako u kurzory cur); kurzor má vlastní\n"
+           "                   aktivní bod\n"
            "  --force          přepíše existující výstupní soubor\n"
-           "Snímků i kroků musí být aspoň dva; každý snímek musí být kurzor s jediným obrázkem.\n";
+           "Snímků i kroků musí být aspoň dva. Snímek je kurzor nebo čtvercový obrázek PNG; kurzor může\n"
+           "mít více velikostí, ale všechny snímky musí mít tytéž velikosti.\n";
 }
 
 std::string CurHelp() {
     return "Použití: kurzory cur --hotspot X,Y [-o VÝSTUP.cur] [--force] VSTUP.ico\n"
-           "Převede ikonu s jediným obrázkem na kurzor jako Skiren.\n"
-           "  --hotspot X,Y    aktivní bod: sloupec a řádek uvnitř ikony, počítáno od levého horního rohu\n"
+           "         kurzory cur --hotspot X,Y [--hotspot VELIKOST:X,Y]... [-o VÝSTUP.cur] [--force] OBRÁZEK.png...\n"
+           "Převede ikonu na kurzor jako Skiren; z ikony více velikostí udělá kurzor všech velikostí (z\n"
+           "obrázků jedné velikosti ten s nejvíce barvami). Z obrázků PNG jednoho kurzoru v různých\n"
+           "velikostech (čtvercových, nejvýš 256 bodů) udělá jeden kurzor všech velikostí.\n"
+           "  --hotspot X,Y    aktivní bod v prvním obrázku (PNG nebo ikony): sloupec a řádek od levého\n"
+           "                   horního rohu; pro ostatní velikosti se přepočte (polovina k sudému)\n"
+           "  --hotspot VELIKOST:X,Y\n"
+           "                   aktivní bod obrázku dané velikosti, např. 48:6,7; lze zadat víckrát\n"
            "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu s příponou cur místo posledních\n"
            "                   tří znaků\n"
            "  --force          přepíše existující výstupní soubor\n";
@@ -65,8 +75,9 @@ std::string IcoHelp() {
 
 std::string InfoHelp() {
     return "Použití: kurzory info [--json] SOUBOR...\n"
-           "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky, kroky, příznaky, snímek\n"
-           "a dobu každého kroku, a pro každý program (Wine, gdk-pixbuf, KDE), co se souborem udělá:\n"
+           "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky (s velikostmi), kroky,\n"
+           "příznaky, snímek a dobu každého kroku, a pro každý program (Wine, gdk-pixbuf, KDE), co se\n"
+           "souborem udělá:\n"
            "plays (přehraje, jak soubor zamýšlí), copes (přehraje tak i přes nepravidelnost),\n"
            "misplays (přehraje jinak), refuses (odmítne ho), crashes (spadne), i s důvody.\n"
            "  --json   jeden objekt JSON na řádek pro každý soubor:\n"
@@ -74,7 +85,7 @@ std::string InfoHelp() {
            "            \"loaders\": {\"wine\"|\"gdk-pixbuf\"|\"kde\": {\"verdict\": SLOVO, \"problems\": [TEXT...]}},\n"
            "            \"status\": N, ...}; dále u animovaného kurzoru \"bytes\", \"declared_frames\",\n"
            "           \"declared_steps\", \"flags\", \"default_jiffies\", \"frames\" (bytes, width, height,\n"
-           "           hotspot) a \"steps\" (frame od 1, jiffies = 1/60 s), u ikony a kurzoru \"images\".\n"
+           "           hotspot, sizes) a \"steps\" (frame od 1, jiffies = 1/60 s), u ikony a kurzoru \"images\".\n"
            "           Nečitelný soubor má \"readable\": false a jeho chyba jde na chybový výstup.\n"
            "Návratový kód: 0, když ho každý program přehraje, jak soubor zamýšlí; 2, když ho některý\n"
            "přehraje jinak, odmítne nebo na něm spadne, nebo když soubor nejde přečíst; jinak (některý\n"
@@ -84,7 +95,9 @@ std::string InfoHelp() {
 std::string XcursorHelp() {
     return "Použití: kurzory xcursor [-o VÝSTUP] [--force] VSTUP.ani|VSTUP.cur\n"
            "         kurzory xcursor --theme SLOŽKA --name JMÉNO [--force] VSTUP.ani|VSTUP.cur\n"
-           "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu.\n"
+           "Zapíše týž kurzor ve formátu kurzorů X11, který používají plochy Linuxu, se všemi\n"
+           "velikostmi každého snímku. Invertující body černobílého kurzoru formát X11 neumí: zůstanou\n"
+           "průhledné a příkaz na to upozorní.\n"
            "  -o VÝSTUP        výstupní soubor; bez volby jméno vstupu bez přípony\n"
            "  --theme SLOŽKA   zapíše SLOŽKA/cursors/JMÉNO a SLOŽKA/index.theme (chybí-li)\n"
            "  --name JMÉNO     jméno kurzoru v motivu, např. left_ptr\n"
@@ -128,11 +141,22 @@ std::string OptionNeededText(const std::string& option) { return "Chybí povinn�
 std::string OptionNotForText(const std::string& option, const std::string& path) {
     return path + ": volba " + option + " platí jen pro rastrový obrázek.";
 }
+std::string HotSpotOptionText(const std::string& text) {
+    return "Neplatná hodnota " + Quoted(text) +
+           " volby --hotspot: zadejte X,Y, nebo VELIKOST:X,Y pro obrázek dané velikosti (1 až 256).";
+}
+std::string NoPictureOfSizeText(int size) {
+    return "Volba --hotspot " + std::to_string(size) + ":…: žádný obrázek nemá velikost " + std::to_string(size) +
+           " bodů.";
+}
+std::string HotSpotOnlyForPngText() {
+    return "Volba --hotspot platí jen pro snímky PNG; kurzor má svůj aktivní bod.";
+}
 std::string ThemeNameText() { return "Volby --theme a --name se zadávají spolu a bez volby -o."; }
 
 std::string FileFailureText(const std::string& path, const std::string& reason) { return path + ": " + reason; }
-std::string NotOneImageCursorText(const std::string& path) {
-    return path + ": soubor není kurzor s jediným obrázkem.";
+std::string NotCursorFrameText(const std::string& path) {
+    return path + ": soubor není kurzor ani obrázek PNG.";
 }
 std::string OutputExistsText(const std::string& path) {
     return path + ": soubor už existuje; přepíše se jen s volbou --force.";
@@ -150,7 +174,7 @@ std::string NotCursorOrBitmapText(const std::string& path) {
     return path + ": soubor není kurzor ani 256-barevný obrázek.";
 }
 std::string HotSpotOutsideText(const std::string& path, int width, int height) {
-    return path + ": aktivní bod musí ležet uvnitř ikony, ve sloupci 0 až " + std::to_string(width - 1) +
+    return path + ": aktivní bod musí ležet uvnitř obrázku, ve sloupci 0 až " + std::to_string(width - 1) +
            " a v řádku 0 až " + std::to_string(height - 1) + ".";
 }
 std::string PickOutsideText(const std::string& path, int size) {
@@ -161,6 +185,9 @@ std::string NotAnimatedCursorText(const std::string& path) {
 }
 std::string UnreadableFrameText(const std::string& path, std::uint64_t frame) {
     return path + ": snímek " + std::to_string(frame + 1) + " nejde přečíst jako kurzor.";
+}
+std::string DamagedFrameText(const std::string& path, std::uint64_t frame, const std::string& fault) {
+    return path + ": snímek " + std::to_string(frame + 1) + ": " + fault;
 }
 
 std::string NotCursorText(const std::string& path) {
@@ -174,6 +201,40 @@ std::string UnknownFileKindText(const std::string& path) {
 }
 std::string TooManyImagesText(const std::string& path) {
     return path + ": kroků a velkých snímků je tolik, že by se obrázky kurzoru X11 nevešly do paměti.";
+}
+std::string TooLargeIconText(const std::string& path) {
+    return path + ": soubor je větší než 16 MiB; takovou ikonu ani kurzor žádný program nenačte.";
+}
+std::string UnreadableImageText(const std::string& path, std::size_t image) {
+    return path + ": obrázek " + std::to_string(image + 1) + " nejde přečíst.";
+}
+std::string NotSquareText(const std::string& path, int width, int height) {
+    return path + ": obrázek má " + std::to_string(width) + " × " + std::to_string(height) +
+           " bodů; kurzor potřebuje čtvercový obrázek.";
+}
+std::string PictureTooLargeText(const std::string& path, int size) {
+    return path + ": obrázek má " + std::to_string(size) + " × " + std::to_string(size) +
+           " bodů; kurzor může mít nejvýš 256 × 256 bodů.";
+}
+std::string UnreadablePictureText(const std::string& path) {
+    return path + ": soubor nejde přečíst jako obrázek PNG.";
+}
+std::string SizeTwiceText(const std::string& path, int size) {
+    return path + ": velikost " + std::to_string(size) + " × " + std::to_string(size) +
+           " bodů už má jiný obrázek; každá velikost smí být jen jednou.";
+}
+std::string MixedInputText(const std::string& path) {
+    return path + ": soubor není obrázek PNG; více vstupů musí být samé obrázky PNG.";
+}
+std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t> frame, const std::string& sizes,
+                           const std::string& firstSizes) {
+    return path + ": snímek " + (frame ? std::to_string(*frame + 1) + " " : std::string()) + "má velikosti " + sizes +
+           ", ale první snímek " + firstSizes +
+           "; všechny snímky musí mít tytéž velikosti.";
+}
+std::string InvertedPixelsText(const std::string& path, std::uint64_t count) {
+    return path + ": varování: formát X11 neumí invertující body (XOR) černobílého kurzoru; počet bodů, které " +
+           "zůstanou průhledné: " + std::to_string(count) + ".";
 }
 std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every text kurzory prints: the help pages and the one-line Czech errors.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "animace/reader/loader_verdicts.h"
@@ -31,10 +32,13 @@ std::string PointOptionText(const std::string& option, const std::string& text);
 std::string OptionNeededText(const std::string& option);
 std::string OptionNotForText(const std::string& option, const std::string& path);
 std::string ThemeNameText();
+std::string HotSpotOptionText(const std::string& text);
+std::string NoPictureOfSizeText(int size);
+std::string HotSpotOnlyForPngText();
 
 // Refusals and failures, each naming the file.
 std::string FileFailureText(const std::string& path, const std::string& reason);
-std::string NotOneImageCursorText(const std::string& path);
+std::string NotCursorFrameText(const std::string& path);
 std::string OutputExistsText(const std::string& path);
 std::string OutputIsFrameText(const std::string& path);
 std::string TooLargeText(const std::string& path);
@@ -44,11 +48,23 @@ std::string HotSpotOutsideText(const std::string& path, int width, int height);
 std::string PickOutsideText(const std::string& path, int size);
 std::string NotAnimatedCursorText(const std::string& path);
 std::string UnreadableFrameText(const std::string& path, std::uint64_t frame);
+std::string DamagedFrameText(const std::string& path, std::uint64_t frame, const std::string& fault);
 std::string NotCursorText(const std::string& path);
 std::string OutputIsInputText(const std::string& path);
 std::string UnknownFileKindText(const std::string& path);
 std::string NoFilesText();
 std::string TooManyImagesText(const std::string& path);
+std::string TooLargeIconText(const std::string& path);
+std::string UnreadableImageText(const std::string& path, std::size_t image);
+std::string NotSquareText(const std::string& path, int width, int height);
+std::string PictureTooLargeText(const std::string& path, int size);
+std::string UnreadablePictureText(const std::string& path);
+std::string SizeTwiceText(const std::string& path, int size);
+std::string MixedInputText(const std::string& path);
+// `frame` (from 0) for a frame inside an animated cursor `path`, nothing for a frame file.
+std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t> frame, const std::string& sizes,
+                           const std::string& firstSizes);
+std::string InvertedPixelsText(const std::string& path, std::uint64_t count);
 
 // The lines of `info`.
 std::string LoaderKey(animace::CursorLoader loader);      // "wine", "gdk-pixbuf", "kde"

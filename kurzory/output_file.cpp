@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "iconfile/file_operations.h"
 #include "iconfile/replacement_file.h"
 
 #include "kurzory/messages.h"
@@ -30,13 +29,7 @@ bool SameExistingFile(const std::string& first, const std::string& second) {
 }
 
 iconfile::FileOutcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    iconfile::SystemFileOperations files;
-    iconfile::ReplacementFile replacement(path, files);
-    if (iconfile::FileOutcome checked = replacement.CheckTarget(); !checked.succeeded()) return checked;
-    if (iconfile::FileOutcome created = replacement.Create(); !created.succeeded()) return created;
-    if (iconfile::FileOutcome written = files.WriteAt(replacement.handle(), 0, bytes); !written.succeeded())
-        return replacement.Abandon(written);
-    return replacement.Commit();
+    return iconfile::ReplaceWithBytes(path, bytes);
 }
 
 }  // namespace kurzory

@@ -1,6 +1,5 @@
 // kurzory xcursor: the same cursor in the X11 cursor format of Linux desktops, written by
 // libxcursor: one image per step with its frame's hot spot and time.
-#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <array>
@@ -17,11 +16,14 @@
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_records.h"
+#include "iconfile/image_check.h"
+#include "iconfile/inverted_pixels.h"
+#include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "skiren/hot_spot.h"
+#include "kurzory/picture_sizes.h"
 
 // Last: Xlib defines macros (Success, None, Bool) that clash with names in the headers above.
 #include <X11/Xcursor/Xcursor.h>
@@ -39,31 +41,50 @@ struct ImagesDeleter {
 };
 using Images = std::unique_ptr<XcursorImages, ImagesDeleter>;
 
-struct DecodedFrame {
+// One size of a cursor, decoded.
+struct DecodedSize {
     QImage picture;  // premultiplied ARGB
     int hotSpotX = 0;
     int hotSpotY = 0;
 };
 
-// Decodes one frame's bytes as the wizard's preview does: the type byte set to icon first.
-std::optional<DecodedFrame> DecodeFrame(animace::ByteSource& source, std::uint64_t offset, std::uint64_t length,
-                                        int hotSpotX, int hotSpotY) {
-    if (length < iconfile::IconFileHeader::kSize || length > iconfile::kLargestIconFile) return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(length), '\0');
-    if (!source.ReadAt(offset, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size())))
+// Every size of one cursor: per size its deepest image, in the cursor's order.
+struct DecodedCursor {
+    std::vector<DecodedSize> images;
+    std::vector<iconfile::CheckedImage> kept;  // the directory's word on each
+    std::vector<PictureSize> sizes;             // from the smallest
+    std::uint64_t invertedPixels = 0;           // lost in X11's format, which has no XOR
+};
+
+// Decodes every size of a cursor's bytes as the wizard's preview decodes one: as an icon. A cursor
+// whose images fail their check is not decoded; `fault` then tells what is wrong.
+std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes, std::string& fault) {
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return std::nullopt;
+    if (!checked.sound()) {
+        fault = iconfile::FaultText(checked);
         return std::nullopt;
-    bytes[static_cast<qsizetype>(iconfile::offsets::kResourceTypeLow)] = 1;
-    const desktop::LoadedPicture loaded = desktop::LoadPictureFromBytes(bytes);
-    if (loaded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
-    DecodedFrame frame;
-    frame.picture = loaded.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // A hot spot outside the picture would make the pointer click beside itself.
-    frame.hotSpotX = std::clamp(hotSpotX, 0, frame.picture.width() - 1);
-    frame.hotSpotY = std::clamp(hotSpotY, 0, frame.picture.height() - 1);
-    return frame;
+    }
+    DecodedCursor cursor;
+    cursor.sizes = SizesOf(checked);
+    for (std::size_t index : iconfile::DeepestImagePerSize(checked)) {
+        const iconfile::CheckedImage& image = checked.images[index];
+        const desktop::LoadedPicture decoded = desktop::LoadIconImage(bytes, image);
+        if (decoded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
+        DecodedSize& made = cursor.images.emplace_back();
+        made.picture = decoded.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // A hot spot outside the picture would make the pointer click beside itself.
+        made.hotSpotX = std::clamp<int>(image.entry.hotSpotX(), 0, made.picture.width() - 1);
+        made.hotSpotY = std::clamp<int>(image.entry.hotSpotY(), 0, made.picture.height() - 1);
+        cursor.kept.push_back(image);
+        if (image.encoding == iconfile::ImageEncoding::Bitmap)
+            cursor.invertedPixels += iconfile::InvertedPixelCount(
+                bytes.subspan(static_cast<std::size_t>(image.offset()), static_cast<std::size_t>(image.length())));
+    }
+    return cursor;
 }
 
-XcursorImage* ImageOf(const DecodedFrame& frame, int nominalSize, unsigned delay) {
+XcursorImage* ImageOf(const DecodedSize& frame, int nominalSize, unsigned delay) {
     XcursorImage* image = XcursorImageCreate(frame.picture.width(), frame.picture.height());
     if (image == nullptr) return nullptr;
     image->size = static_cast<XcursorDim>(nominalSize);
@@ -77,24 +98,51 @@ XcursorImage* ImageOf(const DecodedFrame& frame, int nominalSize, unsigned delay
     return image;
 }
 
+// The size X11 asks a cursor image by: its longer side.
+int NominalSize(const iconfile::CheckedImage& image) { return std::max(image.width, image.height); }
+
 // Milliseconds of a time in jiffies of 1/60 s, rounded.
 unsigned Milliseconds(std::uint32_t jiffies) {
     return static_cast<unsigned>((std::uint64_t{jiffies} * 1000 + 30) / 60);
 }
 
-// The images of an animated cursor, or a refusal line.
-std::variant<Images, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source) {
+// The images libxcursor writes, and the count of pixels they cannot keep.
+struct MadeImages {
+    Images images;
+    std::uint64_t invertedPixels = 0;
+};
+
+// Appends one image per size of `cursor` for a step of `delay` ms, each of `nominalSize`, or with 0
+// of its own; a failure line or an empty text.
+std::string AppendImages(const std::string& path, const DecodedCursor& cursor, int nominalSize,
+                         unsigned delay, std::uint64_t& imageBytes, XcursorImages& images) {
+    for (std::size_t i = 0; i < cursor.images.size(); ++i) {
+        const QImage& picture = cursor.images[i].picture;
+        // A frame may decode larger than its directory says.
+        imageBytes += 4 * std::uint64_t(picture.width()) * std::uint64_t(picture.height());
+        if (imageBytes > kMostImageBytes) return TooManyImagesText(path);
+        XcursorImage* image = ImageOf(cursor.images[i], nominalSize != 0 ? nominalSize : NominalSize(cursor.kept[i]), delay);
+        if (image == nullptr) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
+        images.images[images.nimage++] = image;
+    }
+    return {};
+}
+
+// The images of an animated cursor, or a refusal line. Frames of one image each share one nominal
+// size, the largest, so a loader asking any size plays every step; frames of several sizes must
+// all hold the same sizes, each kept as its own.
+std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source) {
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
     if (!animace::JudgeAnimatedCursor(source, layout).readable) return NotAnimatedCursorText(path);
     std::vector<animace::FrameEntry> frames;
-    int nominalSize = 0;
+    int largestSide = 0;
     animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {
         frames.push_back(frame);
-        nominalSize = std::max({nominalSize, frame.width, frame.height});
+        largestSide = std::max({largestSide, frame.width, frame.height});
         return true;
     });
     // Each step becomes an image of its own: their pixels together must fit in memory.
-    const std::uint64_t largestImage = 4 * std::uint64_t(nominalSize) * std::uint64_t(nominalSize);
+    const std::uint64_t largestImage = 4 * std::uint64_t(largestSide) * std::uint64_t(largestSide);
     if (layout.PlayableSteps() * largestImage > kMostImageBytes) return TooManyImagesText(path);
     std::vector<animace::StepEntry> steps;
     if (!animace::ForEachStep(source, layout, [&](const animace::StepEntry& step) {
@@ -103,45 +151,63 @@ std::variant<Images, std::string> AnimatedImages(const std::string& path, animac
         }))
         return NotAnimatedCursorText(path);
     if (steps.empty()) return NotAnimatedCursorText(path);
-    Images images(XcursorImagesCreate(static_cast<int>(steps.size())));
-    std::map<std::uint32_t, DecodedFrame> decoded;
-    std::uint64_t imageBytes = 0;
+
+    std::map<std::uint32_t, DecodedCursor> decoded;
     for (const animace::StepEntry& step : steps) {
         if (step.frame >= frames.size()) return UnreadableFrameText(path, step.frame);
-        auto found = decoded.find(step.frame);
-        if (found == decoded.end()) {
-            const animace::FrameEntry& frame = frames[step.frame];
-            std::optional<DecodedFrame> picture =
-                frame.headerRead && frame.resourceType == 2 && frame.imageCount >= 1
-                    ? DecodeFrame(source, frame.dataOffset, frame.length, frame.hotSpotX, frame.hotSpotY)
-                    : std::nullopt;
-            if (!picture) return UnreadableFrameText(path, step.frame);
-            found = decoded.emplace(step.frame, std::move(*picture)).first;
+        if (decoded.contains(step.frame)) continue;
+        const animace::FrameEntry& frame = frames[step.frame];
+        std::optional<DecodedCursor> cursor;
+        std::string fault;
+        if (frame.length <= iconfile::kLargestIconFile) {
+            std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frame.length));
+            if (source.ReadAt(frame.dataOffset, bytes)) cursor = DecodeCursor(bytes, fault);
         }
-        // A frame may decode larger than its directory says.
-        imageBytes += 4 * std::uint64_t(found->second.picture.width()) * std::uint64_t(found->second.picture.height());
-        if (imageBytes > kMostImageBytes) return TooManyImagesText(path);
-        XcursorImage* image = ImageOf(found->second, nominalSize, Milliseconds(step.jiffies));
-        if (image == nullptr) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
-        images->images[images->nimage++] = image;
+        if (!fault.empty()) return DamagedFrameText(path, step.frame, fault);
+        if (!cursor) return UnreadableFrameText(path, step.frame);
+        decoded.emplace(step.frame, std::move(*cursor));
     }
-    return images;
+    const DecodedCursor& first = decoded.begin()->second;
+    const bool oneSizeEach = std::all_of(decoded.begin(), decoded.end(), [](const auto& d) { return d.second.images.size() == 1; });
+    int nominalSize = 0;
+    for (const auto& [index, cursor] : decoded) {
+        if (!oneSizeEach && cursor.sizes != first.sizes)
+            return FrameSizesText(path, index, SizesText(cursor.sizes),
+                                  SizesText(first.sizes));
+        nominalSize = std::max(nominalSize, NominalSize(cursor.kept.front()));
+    }
+
+    std::size_t imageCount = 0;
+    for (const animace::StepEntry& step : steps) imageCount += decoded.at(step.frame).images.size();
+    MadeImages made{Images(XcursorImagesCreate(static_cast<int>(imageCount))), 0};
+    if (!made.images) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
+    std::uint64_t imageBytes = 0;
+    for (const animace::StepEntry& step : steps) {
+        if (std::string failure = AppendImages(path, decoded.at(step.frame), oneSizeEach ? nominalSize : 0,
+                                               Milliseconds(step.jiffies),
+                                               imageBytes, *made.images);
+            !failure.empty())
+            return failure;
+    }
+    for (const auto& [index, cursor] : decoded) made.invertedPixels += cursor.invertedPixels;
+    return made;
 }
 
-std::variant<Images, std::string> CursorImages(const std::string& path, animace::ByteSource& source) {
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (directory.status != iconfile::DirectoryRead::Read || directory.resourceTypeLow != 2 || directory.entries.empty())
-        return NotCursorText(path);
-    const iconfile::IconDirEntry& entry = directory.entries.front();
-    const int nominalSize = std::max(skiren::IconSizeFromByte(entry.width), skiren::IconSizeFromByte(entry.height));
-    std::optional<DecodedFrame> picture =
-        DecodeFrame(source, 0, source.Length(), entry.hotSpotX(), entry.hotSpotY());
-    if (!picture) return UnreadableFrameText(path, 0);
-    Images images(XcursorImagesCreate(1));
-    XcursorImage* image = ImageOf(*picture, nominalSize, 0);
-    if (image == nullptr) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
-    images->images[images->nimage++] = image;
-    return images;
+std::variant<MadeImages, std::string> CursorImages(const std::string& path) {
+    const std::optional<std::vector<std::uint8_t>> bytes = iconfile::ReadWholeIconFile(path);
+    const iconfile::CheckedIconFile checked = bytes ? iconfile::CheckIconBytes(*bytes) : iconfile::CheckIconFile(path);
+    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorText(path);
+    if (!checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
+    if (!bytes) return TooLargeIconText(path);
+    std::string fault;
+    const std::optional<DecodedCursor> cursor = DecodeCursor(*bytes, fault);
+    if (!cursor) return UnreadableFrameText(path, 0);
+    MadeImages made{Images(XcursorImagesCreate(static_cast<int>(cursor->images.size()))), cursor->invertedPixels};
+    if (!made.images) return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOMEM).reason());
+    std::uint64_t imageBytes = 0;
+    if (std::string failure = AppendImages(path, *cursor, 0, 0, imageBytes, *made.images); !failure.empty())
+        return failure;
+    return made;
 }
 
 // The file libxcursor writes for the images, in memory.
@@ -190,9 +256,9 @@ int RunXcursor(Words words, const Console& console) {
         return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, error).reason()));
     std::array<std::uint8_t, 4> start{};
     const bool riff = source.ReadAt(0, start) && std::memcmp(start.data(), "RIFF", 4) == 0;
-    std::variant<Images, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input, source);
+    std::variant<MadeImages, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input);
     if (const std::string* refusal = std::get_if<std::string>(&made)) return console.Fail(*refusal);
-    const Images& images = std::get<Images>(made);
+    const Images& images = std::get<MadeImages>(made).images;
 
     std::string output;
     if (theme) {
@@ -214,6 +280,8 @@ int RunXcursor(Words words, const Console& console) {
     if (theme) {
         if (std::string failure = WriteThemeIndex(*theme); !failure.empty()) return console.Fail(failure);
     }
+    if (const std::uint64_t inverted = std::get<MadeImages>(made).invertedPixels; inverted != 0)
+        console.err << "kurzory: " << InvertedPixelsText(input, inverted) << '\n';
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "desktop/accessibility.h"
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
 #include "desktop/rounding.h"
@@ -24,6 +25,11 @@ namespace {
 
 using G = PictureBoxGeometry;
 constexpr int kPickDelay = 50;
+// What a reader says of each marking swatch; the first is the window's own background.
+const QString kSwatchNames[8] = {
+    QStringLiteral("Značit barvou pozadí okna"), QStringLiteral("Značit šedou"), QStringLiteral("Značit černou"),
+    QStringLiteral("Značit červenou"),           QStringLiteral("Značit zelenou"), QStringLiteral("Značit modrou"),
+    QStringLiteral("Značit azurovou"),           QStringLiteral("Značit žlutou")};
 
 struct MarkEnds {
     int x1, y1, x2, y2;
@@ -114,9 +120,18 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
     pictureBox = Place(new PictureBox(this), QStringLiteral("pictureBox"), G::kLeft, G::kTop, G::kSide, G::kSide);
     pictureBox->setPicture(picture);
     pictureBox->onPress = [this](QMouseEvent* event) { pictureClicked(event); };
+    // From the keyboard, Space picks the framed cell as a click on its centre would.
+    pictureBox->setFocusPolicy(Qt::StrongFocus);
+    pictureBox->onPickCell = [this](int column, int row) {
+        pickAt(MarkPoint(column, pictureSize_, 0, G::kSide), MarkPoint(row, pictureSize_, 0, G::kSide));
+    };
+    pictureBox->setAccessibleName(QStringLiteral("Zvětšený obrázek bitmapy"));
+    pictureBox->setAccessibleDescription(
+        QStringLiteral("Šipky posunou rámeček po bodech obrázku, mezerník vybere barvu bodu jako průhlednou."));
     transparencyCheck = Place(new QCheckBox(QStringLiteral("Barva:"), this), QStringLiteral("transparencyCheck"), 840, 4920, 972, 252);
     transparentColourLabel = Place(new QLabel(this), QStringLiteral("transparentColourLabel"), 1840, 4920, 1692, 252);
-    undoButton = Place(new QPushButton(QStringLiteral("Zpět"), this), QStringLiteral("undoButton"), 3720, 4920, 852, 252);
+    transparentColourLabel->setAccessibleName(QStringLiteral("Průhledná barva"));
+    undoButton = desktop::PlaceButton(this, QStringLiteral("Zpět"), QStringLiteral("undoButton"), 3720, 4920, 852, 252);
     undoButton->hide();
     previousColourLabel = Place(new QLabel(this), QStringLiteral("previousColourLabel"), 5520, 4920, 612, 252);
     previousColourLabel->hide();
@@ -136,10 +151,11 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
         colourSwatches[i] = Place(new ClickableLabel(this), QStringLiteral("colourSwatch_%1").arg(i), 2760 + 240 * i, 5280, 252, 252);
         SetBackground(colourSwatches[i], swatches[i]);
         colourSwatches[i]->onClick = [this, i] { swatchClicked(i); };
+        colourSwatches[i]->setAccessibleName(kSwatchNames[i]);
     }
-    okButton = Place(new QPushButton(QStringLiteral("O.K."), this), QStringLiteral("okButton"), 840, 5760, 1692, 492);
+    okButton = desktop::PlaceButton(this, QStringLiteral("O.K."), QStringLiteral("okButton"), 840, 5760, 1692, 492);
     okButton->setEnabled(false);
-    cancelButton = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("cancelButton"), 3000, 5760, 1692, 492);
+    cancelButton = desktop::PlaceButton(this, QStringLiteral("Storno"), QStringLiteral("cancelButton"), 3000, 5760, 1692, 492);
     for (int i = 0; i < 8; ++i) {
         const MarkEnds& e = kCornerMarks[i];
         const QPoint from = desktop::TwipsPoint(std::min(e.x1, e.x2), std::min(e.y1, e.y2));
@@ -150,6 +166,7 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
         SetBackground(cornerMarks[i], qRgb(0, 0, 0));
         // Some lines end on the picture's edge cells; a press there must still pick.
         cornerMarks[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        desktop::HideFromAssistiveTechnology(cornerMarks[i]);
     }
     showColours();
 
@@ -178,10 +195,12 @@ void IconWindow::showColours() {
 }
 
 void IconWindow::pictureClicked(QMouseEvent* event) {
+    pickAt(desktop::PixelsToTwips(1) * event->position().x(), desktop::PixelsToTwips(1) * event->position().y());
+}
+
+void IconWindow::pickAt(double x, double y) {
     transparencyCheck->setChecked(true);
     transparencyOn_ = 1;
-    const double x = desktop::PixelsToTwips(1) * event->position().x();
-    const double y = desktop::PixelsToTwips(1) * event->position().y();
     pickColumn_ = CellUnder(x, G::kSide, pictureSize_);
     pickRow_ = CellUnder(y, G::kSide, pictureSize_);
     clickX_ = desktop::RoundHalfToEven(x);

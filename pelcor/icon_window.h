@@ -80,6 +80,8 @@ private:
                desktop::DesktopServices& services, const desktop::TimerFactory& timers);
 
     void pictureClicked(QMouseEvent* event);
+    // A pick at (x, y), twips from the picture's top-left corner.
+    void pickAt(double x, double y);
     void pickTick();
     void undoTick();
     void okDelayTick();

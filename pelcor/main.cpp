@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 #include "desktop/command_line.h"
 #include "desktop/private_temp_folder.h"
@@ -12,11 +13,16 @@
 int main(int argc, char** argv) {
     const desktop::TerminationSignals termination;  // first, so it ends the program last
     if (const std::optional<int> status = desktop::EndBeforeWindows(argc, argv, pelcor::kProgram)) return *status;
-    const std::string path = desktop::CommandLineText(argc, argv);
+    std::string path = desktop::CommandLineText(argc, argv);
     const std::string scratchName = pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());
 
     QApplication application(argc, argv);
     desktop::JoinDesktop(pelcor::kProgram);
+    if (path.empty()) {  // started from the menu
+        const std::optional<std::string> chosen = desktop::AskForInputFile(pelcor::kInputFiles);
+        if (!chosen) return 0;
+        path = *chosen;
+    }
     desktop::QtDesktopServices services(QStringLiteral("Pelcor"));
     desktop::PrivateTempFolder temporary;
     // Without a private folder there is no safe scratch name; the build then reports the failure.

@@ -1,7 +1,9 @@
 #include "pelcor/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "desktop/twips.h"
 #include "pelcor/cell_geometry.h"
@@ -49,10 +51,47 @@ void PictureBox::paintEvent(QPaintEvent* event) {
             painter.fillRect(square, dot.colour);
         }
     }
+    if (hasFocus() && picture().width() > 0) {
+        // Black outside, white inside: the frame shows on every colour of the picture.
+        const double cell = pictureArea().width() / picture().width();
+        const QRect frame = QRectF(cellCursor_.x() * cell, cellCursor_.y() * cell, cell, cell).toAlignedRect();
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(frame.adjusted(1, 1, -2, -2));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (onPress) onPress(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int size = picture().width();
+    QPoint moved = cellCursor_;
+    switch (event->key()) {
+        case Qt::Key_Left: moved.rx() -= 1; break;
+        case Qt::Key_Right: moved.rx() += 1; break;
+        case Qt::Key_Up: moved.ry() -= 1; break;
+        case Qt::Key_Down: moved.ry() += 1; break;
+        case Qt::Key_Space:
+            if (onPickCell && size > 0) onPickCell(cellCursor_.x(), cellCursor_.y());
+            return;
+        default: return desktop::EnlargedPicture::keyPressEvent(event);
+    }
+    cellCursor_ = QPoint(std::clamp(moved.x(), 0, std::max(0, size - 1)), std::clamp(moved.y(), 0, std::max(0, size - 1)));
+    update();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    desktop::EnlargedPicture::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    desktop::EnlargedPicture::focusOutEvent(event);
+    update();
 }
 
 QImage PictureFromBitmap(const BitmapPixels& pixels) {

@@ -33,9 +33,16 @@ public:
     QImage renderClean();
 
     std::function<void(QMouseEvent*)> onPress;
+    // Space on the keyboard's cell: the cell's column and row.
+    std::function<void(int, int)> onPickCell;
+    // The cell the arrow keys have reached, framed while the box has the focus.
+    QPoint cellCursor() const { return cellCursor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // Exactly 3864 twips square: a fraction of a pixel less than the box.
     QRectF pictureArea() const override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -43,6 +50,7 @@ protected:
 private:
     std::vector<Dot> dots_;
     bool hideDots_ = false;
+    QPoint cellCursor_{0, 0};
 };
 
 // The bitmap as a picture, from its own palette and pixel bytes.

@@ -4,12 +4,17 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "desktop/accessibility.h"
 #include "desktop/file_error_report.h"
 #include "desktop/fonts.h"
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/hot_spot_scaling.h"
+#include "iconfile/image_check.h"
+#include "iconfile/output_path.h"
+#include "iconfile/replacement_file.h"
+#include "iconfile/stored_images.h"
 #include "skiren/checkerboard.h"
 #include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
@@ -62,6 +67,9 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     enlargedPicture = Place(new StretchedPicture(this), QStringLiteral("enlargedPicture"), G::kBoxLeft, G::kBoxTop, G::kBoxExtent,
                    G::kBoxExtent);
+    enlargedPicture->setAccessibleName(QStringLiteral("Zvětšený obrázek ikony"));
+    enlargedPicture->setAccessibleDescription(
+        QStringLiteral("Šipky posunou žluté čáry na další sloupec nebo řádek, Home a End do rohů obrázku."));
 
     const QColor lineColour(255, 255, 128);
     verticalLine = new LineLabel(this);
@@ -69,6 +77,8 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     horizontalLine = new LineLabel(this);
     horizontalLine->setObjectName(QStringLiteral("horizontalLine"));
     for (LineLabel* line : {verticalLine, horizontalLine}) desktop::SetBackground(line, lineColour);
+    verticalLine->setAccessibleName(QStringLiteral("Svislá čára aktivního bodu"));
+    horizontalLine->setAccessibleName(QStringLiteral("Vodorovná čára aktivního bodu"));
     verticalLine->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
     verticalLine->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
     verticalLine->onMove = [this](QMouseEvent* event) {
@@ -88,8 +98,8 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
         refreshValues();
     };
 
-    okButton = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("okButton"), 480, 3840, 975, 495);
-    cancelButton = Place(new QPushButton(QStringLiteral("Storno"), this), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);
+    okButton = desktop::PlaceButton(this, QStringLiteral("OK"), QStringLiteral("okButton"), 480, 3840, 975, 495);
+    cancelButton = desktop::PlaceButton(this, QStringLiteral("Storno"), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);
     connect(okButton, &QPushButton::clicked, this, &HotSpotEditor::confirm);
     connect(cancelButton, &QPushButton::clicked, this, [this] { this->services().endProgram(0); });
     setCancelButton(cancelButton);
@@ -115,6 +125,7 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     pointerTrial->setObjectName(QStringLiteral("pointerTrial"));
     pointerTrial->setGeometry(desktop::TwipsRect(kPointerTrialLeft, kPointerTrialTop, kPointerTrialRight - kPointerTrialLeft,
                                                  kPointerTrialBottom - kPointerTrialTop));
+    desktop::HideFromAssistiveTechnology(pointerTrial);
     // The buttons would take the arrow keys to move the focus; the lines get them instead.
     okButton->installEventFilter(this);
     cancelButton->installEventFilter(this);
@@ -132,18 +143,38 @@ void HotSpotEditor::load(const PictureLoader& loader) {
         return;
     }
     enlargedPicture->setPicture(loaded.image);
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path_);
+    const std::optional<std::vector<std::uint8_t>> bytes = iconfile::ReadWholeIconFile(path_);
+    const iconfile::CheckedIconFile checked = bytes ? iconfile::CheckIconBytes(*bytes) : iconfile::CheckIconFile(path_);
+    const iconfile::IconDirectory& directory = checked.directory;
     if (!directory.opened()) return recoverWithPlaceholder();
-    if (directory.imageCountLow > 1) {
-        services().showMessage(desktop::MessageIcon::Exclamation, desktop::MessageButtons::Ok,
-                              MoreThanOneImageMessage(path_));
-        services().endProgram(0);
-        return;
+    // A cut or damaged icon is not taken for a good one, though the picture reader may show a part.
+    if (!checked.sound()) return recoverWithPlaceholder();
+    if (checked.images.size() > 1) {
+        if (!bytes || !loadEverySize(*bytes, checked)) return recoverWithPlaceholder();
+    } else {
+        iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
+        iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
     }
-    iconWidth_ = IconSizeFromByte(directory.firstWidthByte);
-    iconHeight_ = IconSizeFromByte(directory.firstHeightByte);
     iconLoaded_ = true;
     refreshValues();
+}
+
+bool HotSpotEditor::loadEverySize(std::span<const std::uint8_t> bytes, const iconfile::CheckedIconFile& checked) {
+    std::vector<iconfile::CheckedImage> kept;
+    for (std::size_t index : iconfile::DeepestImagePerSize(checked)) kept.push_back(checked.images[index]);
+    const auto largest = std::max_element(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+        return a.width * a.height < b.width * b.height;
+    });
+    const desktop::LoadedPicture picture = desktop::LoadIconImage(bytes, *largest);
+    std::size_t failed = 0;
+    std::optional<std::vector<iconfile::ContainerImage>> images = iconfile::CursorImagesOf(
+        bytes, kept, std::vector<std::pair<int, int>>(kept.size()), desktop::RgbaOfIconImage, failed);
+    if (picture.outcome != desktop::PictureLoadOutcome::Loaded || !images) return false;
+    enlargedPicture->setPicture(picture.image);
+    iconWidth_ = largest->width;
+    iconHeight_ = largest->height;
+    everySize_ = std::move(*images);
+    return true;
 }
 
 void HotSpotEditor::recoverWithPlaceholder() {
@@ -161,7 +192,11 @@ int HotSpotEditor::row() const {
 
 void HotSpotEditor::refreshValues() {
     const int values[4] = {iconWidth_, iconHeight_, column(), row()};
-    for (int i = 0; i < 4; ++i) valueLabels[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+    for (int i = 0; i < 4; ++i) {
+        valueLabels[i]->setText(QString::fromStdString(ValueCaption(values[i])));
+        // A reader names the value by its row: "Klik X: 5", not a bare number.
+        valueLabels[i]->setAccessibleName(valueNames[i]->text() + valueLabels[i]->text());
+    }
     const QPoint hotSpot(values[2], values[3]);
     if (iconLoaded_ && hotSpot != pointerHotSpot_) {
         pointerHotSpot_ = hotSpot;
@@ -173,11 +208,13 @@ bool HotSpotEditor::moveLineByKey(int key) {
     const bool vertical = key == Qt::Key_Left || key == Qt::Key_Right;
     const bool horizontal = key == Qt::Key_Up || key == Qt::Key_Down;
     if (!vertical && !horizontal && key != Qt::Key_Home && key != Qt::Key_End) return false;
-    // Home and End move both lines: to the box's top-left corner and to the far clamp.
+    // Home and End move both lines: to the places of the first and the last coordinate.
     const auto moved = [key](int position, int boxPosition, int iconSize) {
         if (iconSize <= 1) return position;
-        if (key == Qt::Key_Home) return boxPosition;
-        if (key == Qt::Key_End) return ClampLinePosition(boxPosition + G::kBoxExtent, boxPosition, G::kBoxExtent);
+        if (key == Qt::Key_Home || key == Qt::Key_End) {
+            const int value = key == Qt::Key_Home ? 0 : iconSize - 1;
+            return LinePlaceForValue(value, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize).value_or(position);
+        }
         const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
         return LinePositionForStep(position, boxPosition, G::kBoxExtent, G::kLineThickness, iconSize, step);
     };
@@ -199,6 +236,7 @@ void HotSpotEditor::placeLines() {
 }
 
 void HotSpotEditor::confirm() {
+    if (!everySize_.empty()) return confirmEverySize();
     const auto toByte = [](int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); };
     const std::optional<iconfile::FileOutcome> written =
         iconfile::ConvertIconToCursor(path_, toByte(column()), toByte(row()));
@@ -207,6 +245,22 @@ void HotSpotEditor::confirm() {
     } else if (!written->succeeded()) {
         return desktop::ReportFileError(services(), written->path(), written->reason());
     }
+    services().endProgram(0);
+}
+
+void HotSpotEditor::confirmEverySize() {
+    const std::optional<std::string> output = iconfile::OutputPathFor(path_, "cur");
+    if (!output) {
+        services().showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok, NoRoomMessage(path_));
+        return services().endProgram(0);
+    }
+    for (iconfile::ContainerImage& image : everySize_) {
+        image.hotSpotX = iconfile::ScaledHotSpot(column(), iconWidth_, image.width);
+        image.hotSpotY = iconfile::ScaledHotSpot(row(), iconHeight_, image.height);
+    }
+    const std::vector<std::uint8_t> cursor = iconfile::EncodeContainer(iconfile::IconFileKind::Cursor, everySize_);
+    if (const iconfile::FileOutcome written = iconfile::ReplaceWithBytes(*output, cursor); !written.succeeded())
+        return desktop::ReportFileError(services(), written.path(), written.reason());
     services().endProgram(0);
 }
 

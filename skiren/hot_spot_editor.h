@@ -4,11 +4,15 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "desktop/desktop_services.h"
 #include "desktop/picture_loader.h"
 #include "desktop/window_parts.h"
+#include "iconfile/icon_encoder.h"
+#include "iconfile/image_check.h"
 
 namespace skiren {
 
@@ -65,10 +69,14 @@ protected:
 
 private:
     void load(const PictureLoader& loader);
+    // Takes an icon of several images; false when one of them does not decode.
+    bool loadEverySize(std::span<const std::uint8_t> bytes, const iconfile::CheckedIconFile& checked);
     void recoverWithPlaceholder();
     void refreshValues();
     void placeLines();
     void confirm();
+    // Writes the cursor of every size of an icon of several, the hot spot scaled to each.
+    void confirmEverySize();
     // Arrow keys step a line by one pixel, Home and End send it to either end; false for other keys.
     bool moveLineByKey(int key);
 
@@ -81,6 +89,9 @@ private:
     int horizontalLineTop_;
     bool iconLoaded_ = false;
     QPoint pointerHotSpot_{-1, -1};
+    // An icon of several images: per size its deepest, ready for the cursor but for the hot spot;
+    // the enlarged picture and the values show the largest. Empty for an icon of one image.
+    std::vector<iconfile::ContainerImage> everySize_;
 };
 
 // The placeholder shown for an icon the picture reader rejects.

@@ -2,10 +2,22 @@
 
 #include "desktop/blocked_termination_signals.h"
 #include "desktop/file_error_report.h"
+#include "desktop/overwrite_question.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
+#include "iconfile/output_path.h"
 
 namespace skiren {
+namespace {
+
+Recognition ConvertCursor(const std::string& path, const std::string& output, iconfile::FileOperations& files) {
+    // No window can cancel this write; a signal waits until the icon is in place.
+    const desktop::BlockedTerminationSignals blocked;
+    return {Recognition::Kind::CursorConverted, iconfile::ConvertCursorToIcon(path, output, files), output};
+}
+
+}  // namespace
 
 Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
@@ -15,11 +27,14 @@ Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& fi
     switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
         case 1: return {Kind::OpenEditor};
         case 2: {
-            // No window can cancel this write; a signal waits until the icon is in place.
-            const desktop::BlockedTerminationSignals blocked;
-            std::optional<iconfile::FileOutcome> converted = iconfile::ConvertCursorToIcon(path, files);
-            if (!converted) return {Kind::NoRoomForSuffix};
-            return {Kind::CursorConverted, *converted};
+            // A cut or damaged cursor would only give a cut or damaged icon.
+            if (!iconfile::CheckIconFile(path).sound()) return {Kind::NotIconOrCursor};
+            const std::optional<std::string> output = iconfile::OutputPathFor(path, "ico");
+            if (!output) return {Kind::NoRoomForSuffix};
+            // Opened by a double-click, the conversion must not silently replace an icon the user made.
+            if (iconfile::IconTwinReplacesOtherFile(path, *output, files))
+                return {Kind::ReplaceQuestion, iconfile::FileOutcome::Success(), *output};
+            return ConvertCursor(path, *output, files);
         }
         default: return {Kind::ChangedMeanwhile};
     }
@@ -34,18 +49,25 @@ QString NoRoomMessage(const std::string& path) {
     return QStringLiteral("Z cesty %1 nelze odvodit jméno výstupního souboru.").arg(QString::fromStdString(path));
 }
 
-QString NotIconOrCursorMessage() { return QStringLiteral("Vstupní soubor není soubor ikony nebo kurzoru!"); }
-
-QString MoreThanOneImageMessage(const std::string& path) {
-    return QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
-        .arg(QString::fromStdString(path));
+QString NotReplacedWithoutDisplayMessage(const std::string& output) {
+    return QStringLiteral("Soubor %1 již existuje a liší se; bez obrazovky se nelze zeptat, zda ho přepsat, "
+                          "proto se nic nezapsalo.")
+        .arg(QString::fromStdString(output));
 }
 
-void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services) {
+QString NotIconOrCursorMessage() { return QStringLiteral("Vstupní soubor není soubor ikony nebo kurzoru!"); }
+
+void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services,
+                       iconfile::FileOperations& files) {
     using desktop::MessageButtons;
     using desktop::MessageIcon;
     switch (recognition.kind) {
         case Recognition::Kind::OpenEditor: return;
+        case Recognition::Kind::ReplaceQuestion:
+            if (services.showMessage(MessageIcon::Question, MessageButtons::YesNo,
+                                     QString::fromUtf8(desktop::kOverwriteQuestion)) == desktop::MessageAnswer::Yes)
+                return FinishRecognition(ConvertCursor(path, recognition.output, files), path, services, files);
+            break;
         case Recognition::Kind::CursorConverted:
             if (!recognition.conversion.succeeded()) {
                 desktop::ReportFileError(services, recognition.conversion.path(), recognition.conversion.reason());
@@ -64,6 +86,19 @@ void FinishRecognition(const Recognition& recognition, const std::string& path, 
             break;
     }
     services.endProgram(0);
+}
+
+void FinishRecognition(const Recognition& recognition, const std::string& path, desktop::DesktopServices& services) {
+    iconfile::SystemFileOperations files;
+    FinishRecognition(recognition, path, services, files);
+}
+
+void FinishRecognitionWithoutDisplay(const Recognition& recognition, const std::string& path,
+                                     desktop::DesktopServices& services) {
+    if (recognition.kind != Recognition::Kind::ReplaceQuestion) return FinishRecognition(recognition, path, services);
+    services.showMessage(desktop::MessageIcon::Critical, desktop::MessageButtons::Ok,
+                         NotReplacedWithoutDisplayMessage(recognition.output));
+    services.endProgram(1);
 }
 
 }  // namespace skiren

@@ -13,7 +13,7 @@
 #include "desktop/picture_pointer.h"
 #include "desktop/twips.h"
 #include "iconfile/icon_conversions.h"
-#include "iconfile/icon_directory.h"
+#include "iconfile/image_check.h"
 
 namespace animace {
 namespace {
@@ -48,6 +48,11 @@ CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLin
         QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
                     QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
     frameScrollBar = strip_->scrollBar();
+    strip_->setSpokenNames(QStringLiteral("Vybrané snímky"), QStringLiteral("Snímek"));
+    preview->setAccessibleName(QStringLiteral("Náhled vybraného kurzoru"));
+    driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
+    folderList->setAccessibleName(QStringLiteral("Seznam složek"));
+    fileList->setAccessibleName(QStringLiteral("Seznam souborů"));
     aboutButton = MakeButton(this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
     nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
@@ -138,9 +143,11 @@ void CursorPicker::testAndPreview() {
     addButton->setEnabled(true);
     const std::filesystem::path path = LocalPath(framePath());
     // A file that vanished, cannot be read or is no regular file (a FIFO would block) is turned
-    // away like a file of the wrong kind, so the picked frames are never lost.
-    const iconfile::IconDirectory directory = iconfile::ReadIconDirectory(path);
-    if (!iconfile::IsOneImageCursor(directory)) return rejectSelectedFile();
+    // away like a file of the wrong kind, so the picked frames are never lost; so is a cursor whose
+    // image is cut or damaged, which the writer would otherwise copy whole into the animation.
+    const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
+    if (!iconfile::IsSoundOneImageCursor(checked)) return rejectSelectedFile();
+    const iconfile::IconDirectory& directory = checked.directory;
     // A file too large to be shown is not copied: the copy would only fill the temporary folder.
     if (directory.fileLength > iconfile::kLargestIconFile) {
         deleteTemporaryFile();

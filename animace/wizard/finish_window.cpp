@@ -77,10 +77,13 @@ FinishStep::FinishStep(const WizardAnimation& animation, QWidget& timingWindow, 
     preview->setObjectName(QStringLiteral("preview"));
     preview->setGeometry(desktop::TwipsRect(4680, 120, 480, 480));
     preview->setPicture(PreviewStartPicture());
+    preview->setAccessibleName(QStringLiteral("Náhled animace"));
     nameLabel = MakeLabel(this, QStringLiteral("nameLabel"), QStringLiteral("Jméno souboru:"), 120, 1560, 1812, 252);
     nameBox = MakeTextBox(this, QStringLiteral("nameBox"), QStringLiteral("ANIMACE.ANI"), 1800, 1560, 2172, 288);
     folderLabel = MakeLabel(this, QStringLiteral("folderLabel"), QStringLiteral("Cesta:"), 120, 2040, 852, 252);
     folderBox = MakeTextBox(this, QStringLiteral("folderBox"), homeFolder, 960, 2040, 3012, 288);
+    nameBox->setAccessibleName(QStringLiteral("Jméno souboru"));
+    folderBox->setAccessibleName(QStringLiteral("Složka souboru"));
     changeFolderButton = MakeButton(this, QStringLiteral("changeFolderButton"), QStringLiteral("Změnit..."), 4080, 2040, 1092, 288);
     undisplayableWarning = GreyLabel(this, QStringLiteral("undisplayableWarning"),
                        QStringLiteral("Upozornění: Některé kurzory nebylo možné zobrazit. Může to být způsobeno novým "

@@ -4,10 +4,11 @@
 
 #include "animace/writer/animated_cursor_writer.h"
 #include "desktop/desktop_services.h"
+#include "desktop/overwrite_question.h"
 
 namespace animace {
 
-inline constexpr char kOverwriteQuestion[] = "Soubor již existuje. Přepsat?";
+using desktop::kOverwriteQuestion;
 inline constexpr char kFailureSentence[] = "Chyba při provádění operace. Vložte správnou disketu, nebo stiskněte Storno.";
 inline constexpr char kWrittenMessage[] = "Animace byla vytvořena.";
 

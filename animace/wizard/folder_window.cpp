@@ -26,6 +26,8 @@ FolderWindow::FolderWindow(QWidget& finishWindow, QLineEdit& folderBox, desktop:
     folderList = new FolderListBox(this);
     folderList->setObjectName(QStringLiteral("folderList"));
     folderList->setGeometry(desktop::TwipsRect(120, 480, 2292, 2565));
+    driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
+    folderList->setAccessibleName(QStringLiteral("Seznam složek"));
     okButton = MakeButton(this, QStringLiteral("okButton"), QStringLiteral("&O.K."), 2520, 120, 1092, 612);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("S&torno"), 2520, 960, 1092, 612);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "desktop/accessibility.h"
 #include "desktop/twips.h"
 
 namespace animace {
@@ -48,6 +49,17 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     QObject::connect(scrollBar_, &QScrollBar::valueChanged, strip_, [this] { scroll(); });
 }
 
+void PictureStrip::setSpokenNames(const QString& strip, const QString& element) {
+    viewport_->setAccessibleName(strip);
+    strip_->setAccessibleName(strip);
+    scrollBar_->setAccessibleName(QStringLiteral("Posuvník: %1").arg(strip));
+    spokenElement_ = element;
+    for (std::size_t k = 1; k < elements_.size(); ++k)
+        elements_[k]->setAccessibleName(QStringLiteral("%1 %2").arg(element).arg(k));
+    // Only a frame drawn around the viewport and its scroll bar.
+    desktop::HideFromAssistiveTechnology(shape_);
+}
+
 void StripScrollBar::paintEvent(QPaintEvent* event) {
     if (isEnabled()) return QScrollBar::paintEvent(event);
     QPainter painter(this);
@@ -64,6 +76,7 @@ ImageBox* PictureStrip::append(const ImageBox& shown) {
     const long long n = count() + 1;
     auto* box = new ImageBox(strip_);
     box->setObjectName(QStringLiteral("%1_%2").arg(elementName_).arg(elements_.size()));
+    if (!spokenElement_.isEmpty()) box->setAccessibleName(QStringLiteral("%1 %2").arg(spokenElement_).arg(elements_.size()));
     box->move(ClampToInt(desktop::TwipsToPixels(static_cast<double>(pitch * (n - 1)))), 0);
     box->showSameAs(shown);
     box->show();

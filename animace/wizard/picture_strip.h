@@ -53,6 +53,9 @@ public:
     // Moves the strip to the scroll bar's value (also when the value did not change).
     void scroll();
 
+    // What a screen reader calls the strip ("Vybrané snímky") and its elements ("Snímek" 1, 2...).
+    void setSpokenNames(const QString& strip, const QString& element);
+
 private:
     // ArrangeStrip: after every change of the element count.
     void arrange();
@@ -67,6 +70,7 @@ private:
     int viewportWidthTwips_;
     int shapeWidthTwips_;
     QString elementName_;
+    QString spokenElement_;
 };
 
 }  // namespace animace

@@ -23,6 +23,7 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
         QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
                     QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
     frameScrollBar = upper_->scrollBar();
+    upper_->setSpokenNames(QStringLiteral("Snímky"), QStringLiteral("Snímek"));
     everyOnceButton = MakeButton(this, QStringLiteral("everyOnceButton"), QStringLiteral("Každý &jednou"), 120, 2520, 1692, 372);
     removeLastButton = MakeButton(this, QStringLiteral("removeLastButton"), QStringLiteral("U&mazat."), 3600, 2520, 1572, 372);
     thereAndBackButton = MakeButton(this, QStringLiteral("thereAndBackButton"), QStringLiteral("&Tam a zpět"), 120, 3000, 1692, 372);
@@ -33,6 +34,7 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
         QStringList{QStringLiteral("stepShape"), QStringLiteral("stepViewport"), QStringLiteral("stepStrip"),
                     QStringLiteral("stepScrollBar"), QStringLiteral("step")});
     stepScrollBar = lower_->scrollBar();
+    lower_->setSpokenNames(QStringLiteral("Sled kroků"), QStringLiteral("Krok"));
     helpButton = MakeButton(this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), 132, 4680, 1452, 372);
     nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2292, 4692, 1332, 372);
     cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3852, 4680, 1332, 372);

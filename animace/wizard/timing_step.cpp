@@ -1,6 +1,7 @@
 #include "animace/wizard/timing_step.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -33,7 +34,16 @@ TimeSlider::TimeSlider(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     setValue(-20);
     setSingleStep(1);
     setPageStep(10);
-    connect(this, &QAbstractSlider::valueChanged, this, [this](int value) { emit timeChanged(-value); });
+    connect(this, &QAbstractSlider::valueChanged, this, [this](int value) {
+        describeTime();
+        emit timeChanged(-value);
+    });
+    describeTime();
+}
+
+void TimeSlider::describeTime() {
+    // "0,05 s": the seconds as a Czech reader says them, with a decimal comma.
+    setAccessibleDescription(QStringLiteral("%1 s").arg(QLocale(QLocale::Czech).toString(time() / 20.0)));
 }
 
 TimingStep::TimingStep(WizardAnimation& animation, const SequenceStep& sequence, desktop::DesktopServices& services)
@@ -46,11 +56,13 @@ TimingStep::TimingStep(WizardAnimation& animation, const SequenceStep& sequence,
         QStringList{QStringLiteral("stepShape"), QStringLiteral("stepViewport"), QStringLiteral("stepStrip"),
                     QStringLiteral("stepScrollBar"), QStringLiteral("step")});
     stepScrollBar = strip_->scrollBar();
+    strip_->setSpokenNames(QStringLiteral("Kroky a jejich časy"), QStringLiteral("Krok"));
     boundLabel = MakeLabel(this, QStringLiteral("boundLabel"), QStringLiteral("Posuvníky jsou do"), 120, 3960, 1692, 252);
     boundBox = new QLineEdit(QStringLiteral("2"), this);
     boundBox->setObjectName(QStringLiteral("boundBox"));
     boundBox->setGeometry(desktop::TwipsRect(1800, 3960, 492, 288));
     boundBox->setMaxLength(4);
+    boundBox->setAccessibleName(QStringLiteral("Horní mez posuvníků v sekundách"));
     secondsLabel = MakeLabel(this, QStringLiteral("secondsLabel"), QStringLiteral("sekund."), 2400, 3960, 852, 252);
     applyButton = MakeButton(this, QStringLiteral("applyButton"), QStringLiteral("P&oužít"), 3240, 3960, 1932, 252);
     maximumButton = MakeButton(this, QStringLiteral("maximumButton"), QStringLiteral("Na &maximum"), 120, 4260, 1455, 255);
@@ -113,6 +125,7 @@ TimeSlider* TimingStep::makeSlider(int leftTwips) {
     // One cell wide under its picture, whatever the size of the cursors.
     auto* slider = new TimeSlider(strip_->strip());
     slider->setObjectName(QStringLiteral("timeSlider_%1").arg(sliders_.size()));
+    slider->setAccessibleName(QStringLiteral("Čas kroku %1").arg(sliders_.size()));
     slider->setGeometry(PixelLeft(leftTwips), desktop::TwipsToPixels(kSliderTop), desktop::TwipsToPixels(kCellTwips),
                         desktop::TwipsToPixels(kSliderHeight));
     return slider;

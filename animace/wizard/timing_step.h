@@ -31,6 +31,10 @@ public:
 
 signals:
     void timeChanged(int twentieths);
+
+private:
+    // A reader hears the time in seconds, not the negated twentieths the bar holds.
+    void describeTime();
 };
 
 // The timing step: a slider and a time label under every step picture, and a common bound.

@@ -27,9 +27,7 @@ QLabel* MakeInstruction(QWidget* parent, const QString& text, int left, int top,
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height) {
-    auto* button = desktop::Place(new QPushButton(caption, parent), name, left, top, width, height);
-    button->setAutoDefault(false);
-    return button;
+    return desktop::PlaceButton(parent, caption, name, left, top, width, height);
 }
 
 }  // namespace animace

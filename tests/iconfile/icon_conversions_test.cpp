@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "iconfile/file_operations.h"
 #include "iconfile/icon_conversions.h"
 #include "support/temp_files.h"
 
@@ -61,17 +62,21 @@ TEST(IconConversions, CursorNamedIcoIsRewrittenInPlace) {
     EXPECT_EQ(ReadAll(folder.path("x.ico")), expected);
 }
 
-TEST(IconConversions, OnlyTheFirstEntryOfSeveralIsRewritten) {
+TEST(IconConversions, EveryEntryOfACursorOfSeveralSizesLosesItsHotSpot) {
     ScratchFolder folder;
     Bytes cursor = SampleCursor(4, 4);
     cursor[4] = 2;
-    cursor[26] = 9, cursor[28] = 9;  // second entry's hot spot
+    cursor[26] = 9, cursor[27] = 1, cursor[28] = 9;  // second entry's hot spot
     WriteAll(folder.path("two.cur"), cursor);
     ASSERT_TRUE(ConvertCursorToIcon(folder.path("two.cur").string())->succeeded());
-    const Bytes icon = ReadAll(folder.path("two.ico"));
-    EXPECT_EQ(icon[10], 0);
-    EXPECT_EQ(icon[26], 9);
-    EXPECT_EQ(icon[28], 9);
+    Bytes expected = cursor;
+    expected[2] = 1, expected[10] = 0, expected[12] = 0, expected[26] = 0, expected[28] = 0;
+    EXPECT_EQ(ReadAll(folder.path("two.ico")), expected);
+    // An entry the file announces but does not hold is not written past its end.
+    cursor[4] = 200;
+    WriteAll(folder.path("many.cur"), cursor);
+    ASSERT_TRUE(ConvertCursorToIcon(folder.path("many.cur").string())->succeeded());
+    EXPECT_EQ(ReadAll(folder.path("many.ico")).size(), cursor.size());
 }
 
 TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {
@@ -89,4 +94,30 @@ TEST(IconConversions, CommittedIconAndCursorDifferInTypeAndHotSpotOnly) {
     std::filesystem::remove(folder.path("sipka.ico"));
     ASSERT_TRUE(ConvertCursorToIcon(folder.path("sipka.cur").string())->succeeded());
     EXPECT_EQ(ReadAll(folder.path("sipka.ico")), icon);
+}
+
+TEST(IconConversions, OnlyAnIconWithOtherBytesCountsAsReplaced) {
+    ScratchFolder folder;
+    SystemFileOperations files;
+    const std::string cursor = folder.path("k.cur").string(), icon = folder.path("k.ico").string();
+    WriteAll(cursor, SampleCursor(7, 3));
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files)) << "nothing there";
+    ASSERT_TRUE(ConvertCursorToIcon(cursor)->succeeded());
+    const Bytes twin = ReadAll(icon);
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files)) << "the twin already";
+    Bytes other = twin;
+    other.back() ^= 1;
+    WriteAll(icon, other);
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files)) << "one byte differs";
+    other = twin;
+    other.push_back(0);
+    WriteAll(icon, other);
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files)) << "one byte longer";
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, cursor, files)) << "the input itself";
+    // A three-byte cursor's twin reaches past its end: the gap is zeros.
+    WriteAll(cursor, Bytes{0, 0, 2});
+    WriteAll(icon, Bytes{0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_FALSE(IconTwinReplacesOtherFile(cursor, icon, files));
+    WriteAll(icon, Bytes{0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9});
+    EXPECT_TRUE(IconTwinReplacesOtherFile(cursor, icon, files));
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a temporary folder and checks that it holds exactly the installed
-# files under /usr and depends on Qt (found by dpkg-shlibdeps) and on the fonts.
+# files under /usr, depends on Qt (found by dpkg-shlibdeps) and on the fonts, and that lintian
+# finds nothing to warn of, hardening included.
 #   debian_package_test.sh BUILD_DIR EXPECTED_FILE_LIST VERSION
 set -euo pipefail
 build=$1 expected=$2 version=${3:-}
@@ -20,4 +21,16 @@ for needed in libqt6widgets6 fonts-dejavu-core; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "FAIL: Depends lacks $needed: $depends" >&2; status=1; }
 done
 [ "$(dpkg-deb -f "$package" Version)" = "$version" ] || { echo "FAIL: version" >&2; status=1; }
+
+dpkg-deb -x "$package" "$work/root"
+zcat "$work/root/usr/share/doc/"*/changelog.gz >"$work/changelog"
+changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$changelog_version" = "$version" ] || { echo "FAIL: the changelog's version is $changelog_version" >&2; status=1; }
+
+# The missing hardening is only information to lintian, so those tags are looked for by name.
+lintian --fail-on error,warning --display-info --pedantic "$package" >"$work/lintian" 2>&1 ||
+    { echo "FAIL: lintian:" >&2; cat "$work/lintian" >&2; status=1; }
+if grep -E '^(E|W|I): .*hardening-no' "$work/lintian" >&2; then
+    echo "FAIL: the programs lack hardening" >&2; status=1
+fi
 exit $status

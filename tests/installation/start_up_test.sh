@@ -43,6 +43,10 @@ for display in "" DISPLAY=:99; do
     fi
 done
 
+# Started from the menu, with nothing to open yet: the file dialog needs a display too.
+run --
+expect "no file without a display" 1 "" "$no_display"
+
 if [ -n "$samples" ]; then
     cp "$samples/sipka.cur" "$work"/
     run -- "$work/sipka.cur"
@@ -53,6 +57,14 @@ if [ -n "$samples" ]; then
     echo text >"$work/poznamka.txt"
     run -- "$work/poznamka.txt"
     expect "refused input" 1 "" "Skiren: Vstupní soubor není soubor ikony nebo kurzoru!"
+    # An icon the user made is not replaced unasked, and nobody can be asked without a display.
+    cp "$samples/sipka.cur" "$work/moje.cur" && cp "$samples/kytka16.ico" "$work/moje.ico"
+    run -- "$work/moje.cur"
+    expect "different icon kept" 1 "" "Skiren: Soubor $work/moje.ico již existuje a liší se; bez obrazovky se nelze zeptat, zda ho přepsat, proto se nic nezapsalo."
+    cmp -s "$samples/kytka16.ico" "$work/moje.ico" || { echo "FAIL: the different icon was replaced" >&2; status=1; }
+    cp "$work/sipka.ico" "$work/moje.ico"
+    run -- "$work/moje.cur"
+    expect "the same icon again" 0 "" ""
     cp "$samples/sipka.cur" "$work/slozka.cur" && mkdir "$work/slozka.ico"
     run -- "$work/slozka.cur"
     expect "failed conversion" 1 "" "Skiren: Chyba souboru $work/slozka.ico:

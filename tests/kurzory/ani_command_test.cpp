@@ -6,18 +6,14 @@
 
 namespace {
 
-// A cursor the picker takes, `length` bytes long.
-Bytes CursorOfLength(std::size_t length) {
-    Bytes bytes = PlainCursor(16);
-    bytes.resize(length, 0x5A);
-    return bytes;
-}
+// A cursor the picker takes, 326 bytes long.
+Bytes WorkedFrame() { return ReadAll(TestData("worked_example_1.cur")); }
 
 class AniCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteAll(folder.path("a.cur"), CursorOfLength(326));
-        WriteAll(folder.path("b.cur"), CursorOfLength(326));
+        WriteAll(folder.path("a.cur"), WorkedFrame());
+        WriteAll(folder.path("b.cur"), WorkedFrame());
     }
     ScratchFolder folder;
 };
@@ -27,7 +23,7 @@ TEST_F(AniCommand, WorkedExampleGivesItsBytes) {
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes file = ReadAll(folder.path("out.ani"));
     EXPECT_EQ(file.size(), 776u);
-    EXPECT_EQ(file, ExpectedAnimation({CursorOfLength(326), CursorOfLength(326)}, {0, 1, 0}, {60, 30, 60}));
+    EXPECT_EQ(file, ExpectedAnimation({WorkedFrame(), WorkedFrame()}, {0, 1, 0}, {60, 30, 60}));
 }
 
 TEST_F(AniCommand, RepeatedSequenceEqualsTheWizardsWriter) {
@@ -72,6 +68,7 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
         return bytes;
     }());
     WriteAll(folder.path("icon.ico"), TestArgbCursor(16, 0, 0, [](int, int) { return 0xFF000000u; }, 1));
+    std::filesystem::copy_file(TestData("sipka16_cut.cur"), folder.path("cut.cur"));
     struct Case {
         std::vector<std::string> words;
         std::string named;
@@ -79,6 +76,7 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
     const std::vector<Case> cases = {
         {{"ani", "-o", "out.ani", "a.cur", "icon.ico"}, "icon.ico"},
         {{"ani", "-o", "out.ani", "two.cur", "a.cur"}, "two.cur"},
+        {{"ani", "-o", "out.ani", "a.cur", "cut.cur"}, "cut.cur: obrázek 1 sahá za konec souboru"},
         {{"ani", "-o", "out.ani", "a.cur", "missing.cur"}, "missing.cur"},
         {{"ani", "-o", "out.ani", "--times", "0.04", "a.cur", "b.cur"}, "0.04"},
         {{"ani", "-o", "out.ani", "--times", "1638.36", "a.cur", "b.cur"}, "1638.36"},
@@ -97,7 +95,52 @@ TEST_F(AniCommand, RefusalsLeaveNoFileAndNameTheCulprit) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_FALSE(std::filesystem::exists(folder.path("out.ani"))) << c.named;
     }
-    EXPECT_EQ(ReadAll(folder.path("a.cur")), CursorOfLength(326));
+    EXPECT_EQ(ReadAll(folder.path("a.cur")), WorkedFrame());
+}
+
+TEST_F(AniCommand, FramesOfSeveralSizesAndPngFrames) {
+    const Bytes twoSizes = Combined({PlainCursor(16), PlainCursor(32, 0xFF00FF00)}, 2);
+    WriteAll(folder.path("male.cur"), twoSizes);
+    WriteAll(folder.path("velke.cur"), Combined({PlainCursor(32), PlainCursor(16)}, 2));
+    ASSERT_EQ(RunKurzory(folder, {"ani", "-o", "out.ani", "male.cur", "velke.cur"}).status, 0);
+    // Copied whole, as every frame is.
+    EXPECT_EQ(ReadAll(folder.path("out.ani")),
+              ExpectedAnimation({twoSizes, ReadAll(folder.path("velke.cur"))}, {0, 1}, {60, 60}));
+    const RunResult info = RunKurzory(folder, {"info", "out.ani"});
+    EXPECT_NE(info.out.find("snímek 1: 2 velikosti: 16 × 16 bodů s aktivním bodem 1, 2; 32 × 32 bodů s aktivním bodem 1, 2"),
+              std::string::npos)
+        << info.out;
+
+    // A PNG frame becomes a cursor of that picture with the hot spot given.
+    WritePng(folder.path("a.png"), 32);
+    WritePng(folder.path("b.png"), 32, QImage::Format_Indexed8);
+    ASSERT_EQ(RunKurzory(folder, {"ani", "-o", "png.ani", "--hotspot", "5,6", "a.png", "b.png", "a.cur"}).status, 0);
+    const Bytes file = ReadAll(folder.path("png.ani"));
+    const std::size_t firstFrame = file.size() - (8 + 326) - 2 * (8 + 4286);  // 32 px at 32 bits: 4286 bytes
+    const Bytes frame(file.begin() + static_cast<std::ptrdiff_t>(firstFrame + 8),
+                      file.begin() + static_cast<std::ptrdiff_t>(firstFrame + 8 + 4286));
+    EXPECT_EQ(DirectoryOf(frame), (std::vector<EntryFields>{{32, 32, 5, 6}}));
+    WriteAll(folder.path("frame.cur"), frame);
+    const std::vector<QImage> images = ImagesOf(folder.path("frame.cur"));
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].convertToFormat(QImage::Format_ARGB32),
+              QImage(QString::fromStdString(folder.path("a.png").string())).convertToFormat(QImage::Format_ARGB32));
+
+    struct Case {
+        std::vector<std::string> words;
+        std::string line;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"ani", "-o", "x.ani", "male.cur", "a.cur"}, "a.cur: snímek má velikosti 32, ale první snímek 16, 32"},
+             {{"ani", "-o", "x.ani", "a.png", "b.png"}, "--hotspot"},
+             {{"ani", "-o", "x.ani", "--hotspot", "1,1", "a.cur", "b.cur"}, "jen pro snímky PNG"},
+             {{"ani", "-o", "x.ani", "--hotspot", "32,1", "a.png", "b.png"}, "a.png: aktivní bod musí"},
+         }) {
+        const RunResult run = RunKurzory(folder, c.words);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.line), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.path("x.ani")));
+    }
 }
 
 TEST_F(AniCommand, ExistingOutputIsReplacedOnlyWithForce) {

@@ -106,3 +106,52 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(XcursorCommand, EverySizeOfEveryFrameIsAnImageOfItsOwnNominalSize) {
+    ScratchFolder folder;
+    for (int size : {32, 48, 64}) WritePng(folder.path("sipka" + std::to_string(size) + ".png"), size);
+    ASSERT_EQ(RunKurzory(folder, {"cur", "--hotspot", "4,4", "-o", "sipka.cur", "sipka32.png", "sipka48.png", "sipka64.png"}).status, 0);
+    ASSERT_EQ(RunKurzory(folder, {"cur", "--hotspot", "2,3", "-o", "druha.cur", "sipka64.png", "sipka32.png", "sipka48.png"}).status, 0);
+    ASSERT_EQ(RunKurzory(folder, {"xcursor", "sipka.cur"}).status, 0);
+    ASSERT_EQ(RunKurzory(folder, {"ani", "-o", "dve.ani", "sipka.cur", "druha.cur"}).status, 0);
+    ASSERT_EQ(RunKurzory(folder, {"xcursor", "dve.ani"}).status, 0);
+    for (int size : {32, 48, 64}) {
+        const Images still(XcursorFilenameLoadImages(folder.path("sipka").c_str(), size));
+        ASSERT_TRUE(still);
+        ASSERT_EQ(still->nimage, 1);
+        EXPECT_EQ(still->images[0]->width, static_cast<unsigned>(size));
+        EXPECT_EQ(still->images[0]->xhot, static_cast<unsigned>(size / 8));
+        const Images moving(XcursorFilenameLoadImages(folder.path("dve").c_str(), size));
+        ASSERT_TRUE(moving);
+        ASSERT_EQ(moving->nimage, 2) << size;
+        EXPECT_EQ(moving->images[1]->width, static_cast<unsigned>(size));
+        EXPECT_EQ(moving->images[1]->yhot, size == 64 ? 3u : 2u);  // 3 at 64 px: 1.5 at 32 is 2, 2.25 at 48 is 2
+    }
+
+    // Frames of one size each keep sharing the largest; frames of several sizes must agree.
+    AnimationParts parts;
+    parts.frames = {ReadAll(folder.path("sipka.cur")), Combined({PlainCursor(16), PlainCursor(32)}, 2)};
+    WriteAll(folder.path("ruzne.ani"), EncodedAnimation(parts));
+    const RunResult mixed = RunKurzory(folder, {"xcursor", "ruzne.ani"});
+    EXPECT_EQ(mixed.status, 2);
+    EXPECT_NE(mixed.err.find("ruzne.ani: snímek 2 má velikosti 16, 32, ale první snímek 32, 48, 64"), std::string::npos)
+        << mixed.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path("ruzne")));
+}
+
+TEST(XcursorCommand, WarnsOfInvertingPixelsItCannotKeep) {
+    ScratchFolder folder;
+    // White on the diagonal; the screen kept in the first four columns: four pixels invert.
+    WriteAll(folder.path("mono.cur"), MonochromeCursor(32, [](int x, int) { return x < 4; }));
+    const RunResult run = RunKurzory(folder, {"xcursor", "mono.cur"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("mono.cur: varování: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("zůstanou průhledné: 4."), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(folder.path("mono")));
+    WriteAll(folder.path("plain.cur"), MonochromeCursor());
+    EXPECT_EQ(RunKurzory(folder, {"xcursor", "plain.cur"}).err, "");
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "pelcor/icon_window.h"
 #include "pelcor/transparency_mask.h"
 #include "pelcor_files.h"
+#include "support/keyboard_and_reader.h"
 #include "support/scripted_desktop.h"
 
 using namespace pelcor;
@@ -545,4 +546,37 @@ TEST(IconWindow, BitmapsFromCommonToolsGiveTheClassicBitmapsIcon) {
                                        BitmapLayout{108, 4, true, false, 16}})
         EXPECT_EQ(iconOf(EncodedBitmap(32, index, colours, layout)), classic)
             << layout.headerSize << "/" << layout.bitCount << "/" << layout.runLength;
+}
+
+TEST(IconWindow, TheKeyboardPicksTheFramedCellAsAClickWould) {
+    Pelcor run(GroundWithSpots(16, {{QPoint(3, 2), 77}}));
+    IconWindow& w = *run.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.pictureBox->setFocus();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(w.pictureBox, key);
+    EXPECT_EQ(w.pictureBox->cellCursor(), QPoint(3, 2)) << "the cursor stops at the picture's edge";
+    // The frame shows on screen around the cell, and only there.
+    const double cell = desktop::TwipsToPixelsExact(G::kSide) / 16;
+    EXPECT_EQ(OnScreen(w.pictureBox, QPoint(qFloor(3 * cell), qFloor(2 * cell))), 0u);
+    EXPECT_EQ(OnScreen(w.pictureBox, CellPixel(3, 2, 16)), Colour(77));
+    QTest::keyClick(w.pictureBox, Qt::Key_Space);
+    run.timers[1].tick();
+    run.timers[1].tick();
+    EXPECT_EQ(w.pickColumn(), 3);
+    EXPECT_EQ(w.pickRow(), 2);
+    EXPECT_EQ(w.transparentColour(), Colour(77)) << "read from the picture without the frame";
+    EXPECT_EQ(w.pictureBox->dots().size(), 1u);
+}
+
+TEST(IconWindow, AReaderHearsEveryControlAndEnterPressesTheFocusedButton) {
+    Pelcor run(GroundWithSpots(16, {}));
+    IconWindow& w = *run.window;
+    run.pick(4, 4);  // "Zpět" shows
+    EXPECT_EQ(UnnamedControls(&w), std::vector<std::string>{});
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.previousColourLabel)->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.cornerMarks[0])->state().invisible);
+    run.ready();
+    EXPECT_EQ(ButtonsTheKeysDoNotPress(&w), std::vector<std::string>{});
 }

@@ -6,8 +6,10 @@
 
 #include "desktop/twips.h"
 #include "skiren/checkerboard.h"
+#include "skiren/hot_spot.h"
 #include "skiren/hot_spot_editor.h"
 #include "skiren_files.h"
+#include "support/keyboard_and_reader.h"
 #include "support/scripted_desktop.h"
 
 using namespace skiren;
@@ -109,14 +111,32 @@ TEST(HotSpotEditor, StornoAndEscapeWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(open.folder.path("sipka.cur")));
 }
 
-TEST(HotSpotEditor, TwoImagesAreRefusedBeforeTheWindowShows) {
-    EditorOnFile open(TestIcon(32, 32, 1, 2));
-    ASSERT_EQ(open.desktop.messages.size(), 1u);
-    EXPECT_EQ(open.desktop.messages[0].icon, desktop::MessageIcon::Exclamation);
-    EXPECT_EQ(open.desktop.messages[0].text,
-              QStringLiteral("Soubor %1 obsahuje více než jednu ikonu, a proto se nedá převést na kurzor.")
-                  .arg(QString::fromStdString(open.path)));
+TEST(HotSpotEditor, IconOfSeveralSizesShowsTheLargestAndTheCursorKeepsEverySize) {
+    const auto shade = [](int x, int y) { return 0xFF000000u | static_cast<std::uint32_t>(x << 8 | y); };
+    const std::vector<Bytes> sizes{TestArgbCursor(16, 0, 0, shade, 1), TestIcon(32, 32),
+                                   TestArgbCursor(48, 0, 0, shade, 1), TestArgbCursor(32, 0, 0, shade, 1)};
+    EditorOnFile open(Combined(sizes, 1));
+    HotSpotEditor& editor = *open.editor;
+    EXPECT_EQ(Captions(editor), (QStringList{" 48", " 48", " 0", " 0"}));
+    EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(48, 48));
+    EXPECT_EQ(editor.enlargedPicture->picture().pixel(47, 5), shade(47, 5));
+    EXPECT_TRUE(editor.okButton->isEnabled());
+    Drag(editor.verticalLine, QPoint(500, 0));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&editor, Qt::Key_Down);
+    EXPECT_EQ(Captions(editor), (QStringList{" 48", " 48", " 47", " 3"}));
+
+    QTest::mouseClick(editor.okButton, Qt::LeftButton);
     EXPECT_TRUE(open.desktop.ended);
+    EXPECT_TRUE(open.desktop.messages.empty());
+    // 47 at 48 px is 15.67 at 16 and 31.33 at 32; 3 is 1 and 2. Of the two 32 px images the
+    // 32-bit one is kept, at the place of the first.
+    const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
+    EXPECT_EQ(DirectoryOf(cursor), (std::vector<EntryFields>{{16, 16, 15, 1}, {32, 32, 31, 2}, {48, 48, 47, 3}}));
+    EXPECT_EQ(Bytes(cursor.begin() + 6 + 3 * 16, cursor.end()),
+              (ExpectedBytes().raw(Bytes(sizes[0].begin() + 22, sizes[0].end()))
+                   .raw(Bytes(sizes[3].begin() + 22, sizes[3].end()))
+                   .raw(Bytes(sizes[2].begin() + 22, sizes[2].end()))
+                   .bytes));
 }
 
 TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {
@@ -130,6 +150,20 @@ TEST(HotSpotEditor, UnreadablePictureOpensThePlaceholder) {
     EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(192, 192));
     Drag(editor.verticalLine, QPoint(500, 0));  // with the sizes 0 the far end gives -1
     EXPECT_EQ(Captions(editor), (QStringList{" 0", " 0", "-1", " 0"}));
+}
+
+// The picture reader may show part of such a file; the icon is still not taken for a good one.
+TEST(HotSpotEditor, CutOrDamagedIconOpensThePlaceholderAndWritesNothing) {
+    for (const char* name : {"sipka16_cut.ico", "lying_directory.ico", "lying_header.ico", "no_images.ico"}) {
+        EditorOnFile open(ReadAll(TestData(name)));
+        HotSpotEditor& editor = *open.editor;
+        EXPECT_FALSE(open.desktop.ended) << name;
+        EXPECT_TRUE(open.desktop.messages.empty()) << name;
+        EXPECT_FALSE(editor.okButton->isEnabled()) << name;
+        EXPECT_EQ(editor.enlargedPicture->picture().size(), QSize(192, 192)) << name;
+        QTest::mouseClick(editor.okButton, Qt::LeftButton);
+        EXPECT_FALSE(std::filesystem::exists(open.folder.path("sipka.cur"))) << name;
+    }
 }
 
 TEST(HotSpotEditor, EmptyPictureIsNotValid) {
@@ -148,9 +182,7 @@ TEST(HotSpotEditor, EmptyPictureIsNotValid) {
 TEST(HotSpotEditor, SizeByteZeroMeans256) {
     TestApplication();
     ScratchFolder folder;
-    Bytes icon = TestIcon(32, 32);
-    icon[6] = 0;
-    WriteAll(folder.path("big.ico"), icon);
+    WriteAll(folder.path("big.ico"), TestIcon(256, 32));  // its width byte is 0
     ScriptedDesktop desktop;
     const QImage picture(8, 8, QImage::Format_RGB32);
     HotSpotEditor editor(folder.path("big.ico").string(), desktop,
@@ -204,29 +236,62 @@ TEST(HotSpotEditor, ShowsAnIconWhosePlanesAndBitCountTheToolkitRefuses) {
     EXPECT_EQ(Captions(editor), (QStringList{" 32", " 32", " 0", " 0"}));
 }
 
-TEST(HotSpotEditor, ArrowKeysReachEveryColumnOfA256PixelIconWhateverHasFocus) {
-    EditorOnFile open(TestIcon(256, 256));
-    HotSpotEditor& editor = *open.editor;
-    ASSERT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
-    editor.okButton->setFocus();
-    QTest::keyClick(editor.okButton, Qt::Key_Right);
-    QTest::keyClick(editor.okButton, Qt::Key_Right);
-    EXPECT_EQ(editor.valueLabels[2]->text(), " 2") << "between two whole screen pixels of the mouse";
-    EXPECT_EQ(editor.verticalLineLeftTwips(), 240 + 16);
-    EXPECT_EQ(editor.focusWidget(), editor.okButton) << "the arrows do not move the focus";
-    QTest::keyClick(editor.cancelButton, Qt::Key_End);
-    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 255", " 255"}));
-    QTest::keyClick(&editor, Qt::Key_Up);
-    QTest::keyClick(&editor, Qt::Key_Home);
-    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 0", " 0"}));
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
-        QTest::keyClick(editor.okButton, key);
-    EXPECT_EQ(Captions(editor), (QStringList{" 256", " 256", " 2", " 3"}));
-    QTest::mouseClick(editor.okButton, Qt::LeftButton);
-    const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
-    ASSERT_GT(cursor.size(), 13u);
-    EXPECT_EQ(cursor[10], 2);
-    EXPECT_EQ(cursor[12], 3);
+// However the mouse and the keys are mixed, the place a line is drawn at, read as a drop there,
+// names the value its label shows; every key that changes a value moves its line that way; and
+// "OK" writes what is shown. The keys work whatever button has the focus.
+TEST(HotSpotEditor, LinesAndValuesAgreeAcrossDragsAndKeys) {
+    for (int size : {16, 32, 48, 128, 256}) {
+        EditorOnFile open(TestIcon(size, size));
+        HotSpotEditor& editor = *open.editor;
+        const auto shown = [&](int axis) { return editor.valueLabels[axis]->text().toStdString(); };
+        const auto drawnColumn = [&] {
+            return HotSpotCoordinate(desktop::PixelsToTwips(editor.verticalLine->x()), 240, 2775, 75, size);
+        };
+        const auto drawnRow = [&] {
+            return HotSpotCoordinate(desktop::PixelsToTwips(editor.horizontalLine->y()), 960, 2775, 75, size);
+        };
+        const auto expectAgreement = [&](const std::string& after) {
+            EXPECT_EQ(shown(2), ValueCaption(drawnColumn())) << size << " px after " << after;
+            EXPECT_EQ(shown(3), ValueCaption(drawnRow())) << size << " px after " << after;
+        };
+        Drag(editor.verticalLine, QPoint(17, 0));  // to x = 33 px
+        Drag(editor.horizontalLine, QPoint(0, 23));
+        expectAgreement("the first drags");
+        editor.okButton->setFocus();
+        int step = 0;
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
+            const QPoint before(editor.verticalLine->x(), editor.horizontalLine->y());
+            const std::string columnBefore = shown(2), rowBefore = shown(3);
+            QTest::keyClick(editor.focusWidget(), key);
+            const std::string name = "key " + std::to_string(++step);
+            expectAgreement(name);
+            const QPoint moved = QPoint(editor.verticalLine->x(), editor.horizontalLine->y()) - before;
+            const int forward = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
+            if (key == Qt::Key_Right || key == Qt::Key_Left) {
+                EXPECT_NE(shown(2), columnBefore) << size << " px, " << name;
+                EXPECT_GT(moved.x() * forward, 0) << size << " px, " << name;
+            } else {
+                EXPECT_NE(shown(3), rowBefore) << size << " px, " << name;
+                EXPECT_GT(moved.y() * forward, 0) << size << " px, " << name;
+            }
+        }
+        EXPECT_EQ(editor.focusWidget(), editor.okButton) << "the arrows do not move the focus";
+        Drag(editor.verticalLine, QPoint(3, 0));
+        Drag(editor.horizontalLine, QPoint(0, -2));
+        expectAgreement("the second drags");
+        QTest::keyClick(editor.cancelButton, Qt::Key_End);
+        EXPECT_EQ(shown(2), ValueCaption(size - 1));
+        expectAgreement("End");
+        QTest::keyClick(&editor, Qt::Key_Left);
+        expectAgreement("Left from the end");
+
+        const int column = drawnColumn(), row = drawnRow();
+        QTest::mouseClick(editor.okButton, Qt::LeftButton);
+        const Bytes cursor = ReadAll(open.folder.path("sipka.cur"));
+        ASSERT_GT(cursor.size(), 13u);
+        EXPECT_EQ(cursor[10], column) << size;
+        EXPECT_EQ(cursor[12], row) << size;
+    }
 }
 
 TEST(HotSpotEditor, OverTheValuesThePointerIsTheIconWithTheHotSpotShown) {
@@ -269,4 +334,15 @@ TEST(HotSpotEditor, TransparentPixelsShowTheCheckerboard) {
             EXPECT_EQ(shown.pixel(66, 12) & 0xFFFFFFu, dark);
         }
     }
+}
+
+TEST(HotSpotEditor, AReaderHearsEveryControlAndEnterPressesTheFocusedButton) {
+    EditorOnFile open(TestIcon(32, 32));
+    HotSpotEditor& editor = *open.editor;
+    editor.show();
+    EXPECT_EQ(UnnamedControls(&editor), std::vector<std::string>{});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(editor.valueLabels[2])->text(QAccessible::Name).toStdString(),
+              "Klik X: 0");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(editor.pointerTrial)->state().invisible);
+    EXPECT_EQ(ButtonsTheKeysDoNotPress(&editor), std::vector<std::string>{});
 }

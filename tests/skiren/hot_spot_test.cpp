@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "desktop/rounding.h"
 #include "skiren/hot_spot.h"
 
@@ -41,21 +43,27 @@ TEST(RoundHalfToEven, TiesGoToTheEvenNeighbourOnBothSidesOfZero) {
     for (const auto& [value, rounded] : cases) EXPECT_EQ(desktop::RoundHalfToEven(value), rounded) << value;
 }
 
-TEST(HotSpot, StepsReachEveryCoordinateAtItsSmallestPosition) {
-    for (int size : {2, 48, 255, 256}) {
-        int position = G::kBoxLeft;
-        for (int expected = 1; expected < size; ++expected) {
-            const int next = LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, 1);
-            ASSERT_EQ(Column(next - G::kBoxLeft, size), expected) << size;
-            ASSERT_NE(Column(next - 1 - G::kBoxLeft, size), expected) << "the smallest such position, " << size;
-            position = next;
+TEST(HotSpot, KeysStepThroughOnePlacePerValueOnWholePixels) {
+    const auto step = [](int position, int size, int direction) {
+        return LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, direction);
+    };
+    for (int size : {2, 16, 48, 128, 181, 255, 256}) {
+        std::vector<int> places{G::kBoxLeft};
+        for (int next = step(G::kBoxLeft, size, 1); next != places.back(); next = step(next, size, 1)) {
+            ASSERT_GT(next, places.back()) << size;
+            ASSERT_EQ((next - G::kBoxLeft) % G::kTwipsPerPixel, 0) << "a place a drag can give, " << size;
+            ASSERT_GT(Column(next - G::kBoxLeft, size), Column(places.back() - G::kBoxLeft, size)) << size;
+            places.push_back(next);
         }
-        EXPECT_EQ(LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, 1), position)
-            << "the last column stays";
-        const int back = LinePositionForStep(position, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, size, -1);
-        EXPECT_EQ(Column(back - G::kBoxLeft, size), size - 2);
+        EXPECT_EQ(Column(places.back() - G::kBoxLeft, size), size - 1) << "the last column is reached, " << size;
+        // The box has 181 screen pixels for the line: up to that size every column has its place.
+        if (size <= 181) EXPECT_EQ(places.size(), static_cast<size_t>(size));
+        else EXPECT_GT(places.size(), 170u);
+        // Back down through the very same places: a value has one place whichever way it is reached.
+        for (size_t i = places.size() - 1; i > 0; --i) ASSERT_EQ(step(places[i], size, -1), places[i - 1]) << size;
+        EXPECT_EQ(step(G::kBoxLeft, size, -1), G::kBoxLeft);
     }
-    EXPECT_EQ(LinePositionForStep(G::kBoxLeft, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, 32, -1), G::kBoxLeft);
-    EXPECT_EQ(LinePositionForStep(G::kBoxLeft + 7, G::kBoxLeft, G::kBoxExtent, G::kLineThickness, 1, 1), G::kBoxLeft + 7)
-        << "an axis of one pixel does not move";
+    // From a dragged place inside a column's range the key goes to the next column's place.
+    EXPECT_EQ(Column(step(G::kBoxLeft + 35 * 15, 48, 1) - G::kBoxLeft, 48), Column(35 * 15, 48) + 1);
+    EXPECT_EQ(step(G::kBoxLeft + 7, 1, 1), G::kBoxLeft + 7) << "an axis of one pixel does not move";
 }

@@ -260,3 +260,41 @@ inline Bytes EncodedAnimation(const AnimationParts& parts) {
     file.bytes.resize(file.bytes.size() - std::min(parts.cutFromEnd, file.bytes.size()));
     return file.bytes;
 }
+
+// Width, height and the two hot-spot fields of every directory entry of an icon or cursor.
+struct EntryFields {
+    int width, height, hotSpotX, hotSpotY;
+    bool operator==(const EntryFields&) const = default;
+};
+inline std::vector<EntryFields> DirectoryOf(const Bytes& file) {
+    std::vector<EntryFields> entries;
+    const auto u16 = [&](std::size_t at) { return file[at] | file[at + 1] << 8; };
+    for (std::size_t i = 0; file.size() >= 6 && i < static_cast<std::size_t>(u16(4)) && 6 + 16 * i + 16 <= file.size(); ++i) {
+        const std::size_t at = 6 + 16 * i;
+        entries.push_back({file[at] == 0 ? 256 : file[at], file[at + 1] == 0 ? 256 : file[at + 1], u16(at + 4), u16(at + 6)});
+    }
+    return entries;
+}
+
+// One container (type 1 icon, 2 cursor) of the images of one-image files, in order, each entry as
+// its file has it but for the offset.
+inline Bytes Combined(const std::vector<Bytes>& oneImageFiles, int type) {
+    ExpectedBytes e;
+    e.u16(0).u16(static_cast<std::uint16_t>(type)).u16(static_cast<std::uint16_t>(oneImageFiles.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * oneImageFiles.size());
+    for (const Bytes& file : oneImageFiles) {
+        e.raw(Bytes(file.begin() + 6, file.begin() + 18)).u32(offset);
+        offset += static_cast<std::uint32_t>(file.size() - 22);
+    }
+    for (const Bytes& file : oneImageFiles) e.raw(Bytes(file.begin() + 22, file.end()));
+    return e.bytes;
+}
+
+// A one-image icon whose image is the PNG file's bytes.
+inline Bytes PngIcon(const std::filesystem::path& png, int size) {
+    const Bytes picture = ReadAll(png);
+    ExpectedBytes e;
+    e.u16(0).u16(1).u16(1).u8(static_cast<std::uint8_t>(size)).u8(static_cast<std::uint8_t>(size)).u8(0).u8(0);
+    e.u16(1).u16(32).u32(static_cast<std::uint32_t>(picture.size())).u32(22).raw(picture);
+    return e.bytes;
+}

@@ -102,19 +102,25 @@ TEST(CursorPicker, WindowMatchesItsControlTable) {
     EXPECT_TRUE(open.desktop.messages[0].text.startsWith(QStringLiteral("Tento program Vám umožní")));
 }
 
-TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytes) {
+TEST(CursorPicker, CursorTestLooksAtTheTwoLowHeaderBytesAndChecksTheImage) {
     PickerOnFolder open;
     CursorPicker& form = *open.form;
     WriteAll(open.cursors() / "dva.cur", TestIcon(32, 32, 2, 2));
     WriteAll(open.cursors() / "ikona.cur", TestIcon(32, 32, 1, 1));
     WriteAll(open.cursors() / "mnoho.cur", TestIcon(32, 32, 2, 257));
     WriteAll(open.cursors() / "kratky.cur", Bytes{0, 0, 2, 0});
+    // A cut or lying cursor fails the test too: the writer would copy it whole into the animation.
+    std::filesystem::copy_file(TestData("sipka16_cut.cur"), open.cursors() / "useknuty.cur");
+    Bytes lying = ReadAll(TestData("lying_header.ico"));
+    lying[2] = 2;
+    WriteAll(open.cursors() / "lzivy.cur", lying);
     struct Case {
         const char* name;
         bool accepted;
     };
     for (const Case c : {Case{"dva.cur", false}, Case{"kolo1.cur", true}, Case{"ikona.cur", false},
-                         Case{"mnoho.cur", true}, Case{"kratky.cur", false}}) {
+                         Case{"mnoho.cur", true}, Case{"kratky.cur", false}, Case{"useknuty.cur", false},
+                         Case{"lzivy.cur", false}}) {
         open.select(QString::fromLatin1(c.name));
         EXPECT_EQ(form.addButton->isEnabled(), c.accepted) << c.name;
         EXPECT_EQ(form.preview->hasPicture(), c.accepted) << c.name;
@@ -145,9 +151,7 @@ TEST(CursorPicker, ACursorWithItsHotSpotInTheMiddleIsPreviewed) {
 
 TEST(CursorPicker, AnUnreadableCursorShowsTheErrorPictureAndCanStillBePicked) {
     PickerOnFolder open;
-    Bytes broken = TestCursor();
-    broken.resize(8);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.pick(QStringLiteral("rozbity.cur"));
     EXPECT_TRUE(open.form->addButton->isEnabled());
     EXPECT_TRUE(open.form->preview->showsSamePicture(open.form->errorPicture->picture()));
@@ -314,9 +318,7 @@ TEST(CursorPicker, NextHandsFramesOnAndDeletesTheTemporaryFile) {
 
 TEST(CursorPicker, OnlyTheLastFrameUndisplayableReachesTheTimingStep) {
     PickerOnFolder open;
-    Bytes broken = TestCursor();
-    broken.resize(30);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.pick(QStringLiteral("kolo1.cur"), 2);
     open.pick(QStringLiteral("rozbity.cur"));
     animace::SequenceStep* sequence = open.toSequence();

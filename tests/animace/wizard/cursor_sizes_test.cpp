@@ -126,9 +126,7 @@ TEST(PointerTrial, OverThePickerPreviewThePointerIsTheSelectedCursor) {
     open.select(CursorName(16));
     ExpectPointerIs(PointerOver(form.preview), form.preview->picture(), {15, 7});
     // The error picture and a refused file leave the normal pointer.
-    Bytes broken = TestCursor();
-    broken.resize(30);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.select(QStringLiteral("rozbity.cur"));
     ASSERT_TRUE(form.preview->showsSamePicture(form.errorPicture->picture()));
     EXPECT_EQ(PointerOver(form.preview).shape(), Qt::ArrowCursor);
@@ -141,9 +139,7 @@ TEST(PointerTrial, OverThePickerPreviewThePointerIsTheSelectedCursor) {
 TEST(PointerTrial, OverTheFinishPreviewThePointerIsTheAnimation) {
     SizesOnFolder open;
     WriteAll(open.cursors() / "druhy.cur", ColouredCursor(16, {3, 12}));
-    Bytes broken = TestCursor();
-    broken.resize(30);
-    WriteAll(open.cursors() / "rozbity.cur", broken);
+    WriteAll(open.cursors() / "rozbity.cur", UndisplayableCursor());
     open.pick(CursorName(48));
     open.pick(QStringLiteral("druhy.cur"));
     open.pick(QStringLiteral("rozbity.cur"));

@@ -17,6 +17,15 @@
 
 inline Bytes TestCursor(int size = 32) { return TestIcon(size, size, 2, 1); }
 
+// A cursor sound in every part the picker checks, whose picture no reader can decode: a PNG image
+// whose pixel data is garbage.
+inline Bytes UndisplayableCursor() {
+    Bytes cursor = ReadAll(TestData("png_entry.ico"));
+    cursor[2] = 2;
+    std::fill(cursor.begin() + 22 + 33 + 8, cursor.end() - 12, 0x5A);  // the IDAT chunk's data
+    return cursor;
+}
+
 // A one-image opaque cursor of `size` pixels (a multiple of 4) with its hot spot: pure red, its
 // bottom quarter pure green, so a picture cut short or scaled wrongly shows.
 inline Bytes ColouredCursor(int size, QPoint hotSpot) {

@@ -23,7 +23,7 @@ AnimationParts ThreeFrames() {
 bool PixbufLoads(const std::filesystem::path& path) {
     const pid_t child = ::fork();
     if (child == 0) {
-        std::freopen("/dev/null", "w", stderr);
+        if (std::freopen("/dev/null", "w", stderr) == nullptr) ::_exit(2);
         GError* error = nullptr;
         GdkPixbufAnimation* animation = gdk_pixbuf_animation_new_from_file(path.c_str(), &error);
         if (animation == nullptr || error != nullptr) ::_exit(1);

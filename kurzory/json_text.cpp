@@ -1,7 +1,5 @@
 #include "kurzory/json_text.h"
 
-#include <cstdio>
-
 namespace kurzory {
 namespace {
 
@@ -46,9 +44,10 @@ std::string JsonQuoted(std::string_view text) {
             out += '\\';
             out += static_cast<char>(byte);
         } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xFu];
         } else {
             out += static_cast<char>(byte);
         }

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     const auto writer = command == "ani"       ? kurzory::RunAni
                         : command == "cur"     ? kurzory::RunCur
                         : command == "ico"     ? kurzory::RunIco
+                        : command == "sada"    ? kurzory::RunSada
                         : command == "xcursor" ? kurzory::RunXcursor
                                                : nullptr;
     if (writer == nullptr) return console.Fail(kurzory::UnknownCommandText(command));

@@ -27,6 +27,7 @@ std::string MainHelp() {
            "  cur      převede ikonu nebo obrázky PNG na kurzor s daným aktivním bodem\n"
            "  ico      převede kurzor nebo 256-barevný obrázek na ikonu\n"
            "  info     vypíše obsah ikon, kurzorů a animovaných kurzorů a jejich problémy\n"
+           "  sada     sestaví celou sadu kurzorů pro Windows a Linux, nebo převezme schéma Windows\n"
            "  xcursor  převede kurzor do formátu kurzorů X11 pro plochy Linuxu\n"
            "\n"
            "Nápovědu k příkazu vypíše kurzory PŘÍKAZ --help, verzi kurzory --version.\n";

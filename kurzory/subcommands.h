@@ -1,5 +1,5 @@
 #pragma once
-// The five subcommands of kurzory, and the console they print to and fail through.
+// The six subcommands of kurzory, and the console they print to and fail through.
 #include <ostream>
 #include <span>
 #include <string>
@@ -25,6 +25,7 @@ int RunAni(Words words, const Console& console);
 int RunCur(Words words, const Console& console);
 int RunIco(Words words, const Console& console);
 int RunInfo(Words words, const Console& console);
+int RunSada(Words words, const Console& console);
 int RunXcursor(Words words, const Console& console);
 
 }  // namespace kurzory

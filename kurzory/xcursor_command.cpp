@@ -20,13 +20,14 @@
 #include "iconfile/inverted_pixels.h"
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
+#include "kurzory/decoded_cursor.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/picture_sizes.h"
 
-// Last: Xlib defines macros (Success, None, Bool) that clash with names in the headers above.
-#include <X11/Xcursor/Xcursor.h>
+// Last: it brings Xlib's macros.
+#include "kurzory/xcursor_images.h"
 
 namespace kurzory {
 namespace {
@@ -36,75 +37,14 @@ namespace fs = std::filesystem;
 // Far beyond any real cursor: steps whose images need more are refused before they fill the memory.
 constexpr std::uint64_t kMostImageBytes = 512ull << 20;
 
-struct ImagesDeleter {
-    void operator()(XcursorImages* images) const { XcursorImagesDestroy(images); }
-};
-using Images = std::unique_ptr<XcursorImages, ImagesDeleter>;
-
-// One size of a cursor, decoded.
-struct DecodedSize {
-    QImage picture;  // premultiplied ARGB
-    int hotSpotX = 0;
-    int hotSpotY = 0;
-};
-
-// Every size of one cursor: per size its deepest image, in the cursor's order.
-struct DecodedCursor {
-    std::vector<DecodedSize> images;
-    std::vector<iconfile::CheckedImage> kept;  // the directory's word on each
-    std::vector<PictureSize> sizes;             // from the smallest
-    std::uint64_t invertedPixels = 0;           // lost in X11's format, which has no XOR
-};
-
-// Decodes every size of a cursor's bytes as the wizard's preview decodes one: as an icon. A cursor
-// whose images fail their check is not decoded; `fault` then tells what is wrong.
-std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes, std::string& fault) {
-    const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
-    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return std::nullopt;
-    if (!checked.sound()) {
-        fault = iconfile::FaultText(checked);
-        return std::nullopt;
-    }
-    DecodedCursor cursor;
-    cursor.sizes = SizesOf(checked);
-    for (std::size_t index : iconfile::DeepestImagePerSize(checked)) {
-        const iconfile::CheckedImage& image = checked.images[index];
-        const desktop::LoadedPicture decoded = desktop::LoadIconImage(bytes, image);
-        if (decoded.outcome != desktop::PictureLoadOutcome::Loaded) return std::nullopt;
-        DecodedSize& made = cursor.images.emplace_back();
-        made.picture = decoded.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        // A hot spot outside the picture would make the pointer click beside itself.
-        made.hotSpotX = std::clamp<int>(image.entry.hotSpotX(), 0, made.picture.width() - 1);
-        made.hotSpotY = std::clamp<int>(image.entry.hotSpotY(), 0, made.picture.height() - 1);
-        cursor.kept.push_back(image);
-        if (image.encoding == iconfile::ImageEncoding::Bitmap)
-            cursor.invertedPixels += iconfile::InvertedPixelCount(
-                bytes.subspan(static_cast<std::size_t>(image.offset()), static_cast<std::size_t>(image.length())));
-    }
-    return cursor;
-}
+using Images = XcursorImageList;
 
 XcursorImage* ImageOf(const DecodedSize& frame, int nominalSize, unsigned delay) {
-    XcursorImage* image = XcursorImageCreate(frame.picture.width(), frame.picture.height());
-    if (image == nullptr) return nullptr;
-    image->size = static_cast<XcursorDim>(nominalSize);
-    image->xhot = static_cast<XcursorDim>(frame.hotSpotX);
-    image->yhot = static_cast<XcursorDim>(frame.hotSpotY);
-    image->delay = delay;
-    for (int y = 0; y < frame.picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(frame.picture.constScanLine(y));
-        std::copy_n(row, frame.picture.width(), image->pixels + static_cast<std::ptrdiff_t>(y) * frame.picture.width());
-    }
-    return image;
+    return XcursorImageOf(frame.picture, frame.hotSpotX, frame.hotSpotY, nominalSize, delay);
 }
 
 // The size X11 asks a cursor image by: its longer side.
 int NominalSize(const iconfile::CheckedImage& image) { return std::max(image.width, image.height); }
-
-// Milliseconds of a time in jiffies of 1/60 s, rounded.
-unsigned Milliseconds(std::uint32_t jiffies) {
-    return static_cast<unsigned>((std::uint64_t{jiffies} * 1000 + 30) / 60);
-}
 
 // The images libxcursor writes, and the count of pixels they cannot keep.
 struct MadeImages {
@@ -184,7 +124,7 @@ std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, an
     std::uint64_t imageBytes = 0;
     for (const animace::StepEntry& step : steps) {
         if (std::string failure = AppendImages(path, decoded.at(step.frame), oneSizeEach ? nominalSize : 0,
-                                               Milliseconds(step.jiffies),
+                                               MillisecondsOfJiffies(step.jiffies),
                                                imageBytes, *made.images);
             !failure.empty())
             return failure;
@@ -208,20 +148,6 @@ std::variant<MadeImages, std::string> CursorImages(const std::string& path) {
     if (std::string failure = AppendImages(path, *cursor, 0, 0, imageBytes, *made.images); !failure.empty())
         return failure;
     return made;
-}
-
-// The file libxcursor writes for the images, in memory.
-std::optional<std::vector<std::uint8_t>> XcursorBytes(const XcursorImages& images) {
-    char* buffer = nullptr;
-    std::size_t length = 0;
-    std::FILE* stream = open_memstream(&buffer, &length);
-    if (stream == nullptr) return std::nullopt;
-    const bool saved = XcursorFileSaveImages(stream, &images);
-    const bool closed = std::fclose(stream) == 0;
-    std::optional<std::vector<std::uint8_t>> bytes;
-    if (saved && closed) bytes.emplace(buffer, buffer + length);
-    std::free(buffer);
-    return bytes;
 }
 
 // Writes index.theme when the theme has none, so the folder is a theme a desktop can list.
@@ -273,7 +199,7 @@ int RunXcursor(Words words, const Console& console) {
     if (SameExistingFile(input, output)) return console.Fail(OutputIsInputText(output));
     if (std::string refusal = RefusedOutput(output, parsed->Has("--force")); !refusal.empty()) return console.Fail(refusal);
 
-    const std::optional<std::vector<std::uint8_t>> bytes = XcursorBytes(*images);
+    const std::optional<std::vector<std::uint8_t>> bytes = XcursorFileBytes(*images);
     if (!bytes) return console.Fail(FileFailureText(output, iconfile::FileOutcome::FromErrno(output, ENOMEM).reason()));
     if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded())
         return console.Fail(FileFailureText(written.path(), written.reason()));

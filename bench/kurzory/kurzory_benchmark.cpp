@@ -7,6 +7,8 @@
 //   (counter info_vs_bare_start, goal <= 1.5).
 #include <benchmark/benchmark.h>
 
+#include "run_program.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -22,35 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Finished {
-    bool ok = false;
-    double seconds = 0;
-    long peakKiB = 0;
-};
-
-// Runs a program with its output thrown away; its time and peak resident memory.
-Finished Run(const std::vector<std::string>& words, const std::string& stdoutPath = "/dev/null") {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<char*> arguments;
-    for (const std::string& word : words) arguments.push_back(const_cast<char*>(word.c_str()));
-    arguments.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, arguments[0], &actions, nullptr, arguments.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    Finished finished;
-    if (spawned != 0) return finished;
-    int status = 0;
-    struct rusage usage {};
-    if (::wait4(child, &status, 0, &usage) != child) return finished;
-    finished.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    finished.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    finished.peakKiB = usage.ru_maxrss;
-    return finished;
-}
 
 // A cursor file the frame picker takes, `length` bytes long.
 void WriteFrame(const fs::path& path, std::size_t length, int seed) {

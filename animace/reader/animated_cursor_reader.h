@@ -52,6 +52,9 @@ struct AnimatedCursorLayout {
     bool foreignChunkInFrameList = false;
     bool riffEndsInsideChunk = false;  // the RIFF size is 0 or ends inside a chunk
 
+    // "RIFF" "ACON" with an "anih" chunk: something loaders take for an animated cursor.
+    bool Readable() const { return isAnimatedCursor && headerChunk.has_value(); }
+
     // Entries a step list holds: its available bytes / 4.
     static std::uint64_t Entries(const std::optional<ChunkPlace>& chunk) {
         return chunk ? chunk->availableSize / 4 : 0;

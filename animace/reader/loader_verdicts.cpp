@@ -140,7 +140,7 @@ int FileVerdicts::ExitStatus() const {
 
 FileVerdicts JudgeAnimatedCursor(ByteSource& source, const AnimatedCursorLayout& layout) {
     FileVerdicts verdicts;
-    if (!layout.isAnimatedCursor || !layout.headerChunk) return verdicts;
+    if (!layout.Readable()) return verdicts;
     verdicts.readable = true;
     verdicts.irregularities = FindIrregularities(layout);
     bool open = false;

@@ -74,35 +74,32 @@ FileOutcome SystemFileOperations::Length(FileHandle handle, std::int64_t& length
     return FileOutcome::Success();
 }
 
-FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+// A call that moves nothing fails with `stalled`: the file shrank (EIO) or the disk is full (ENOSPC).
+template <typename Transfer>
+FileOutcome SystemFileOperations::TransferWhole(FileHandle handle, std::size_t size, int stalled, Transfer&& transfer) {
     const auto found = open_.find(handle);
     if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
     std::size_t done = 0;
-    while (done < into.size()) {
+    while (done < size) {
         errno = 0;
-        const ssize_t got = ::pread(found->second.descriptor, into.data() + done, into.size() - done,
-                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (got < 0 && errno == EINTR) continue;
-        // End of file before the block was full: the file shrank since it was measured.
-        if (got <= 0) return FileOutcome::FromErrno(found->second.path, got < 0 ? errno : EIO);
-        done += static_cast<std::size_t>(got);
+        const ssize_t moved = transfer(found->second.descriptor, done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) return FileOutcome::FromErrno(found->second.path, moved < 0 ? errno : stalled);
+        done += static_cast<std::size_t>(moved);
     }
     return FileOutcome::Success();
 }
 
+FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+    return TransferWhole(handle, into.size(), EIO, [&](int descriptor, std::size_t done) {
+        return ::pread(descriptor, into.data() + done, into.size() - done, offset + static_cast<off_t>(done));
+    });
+}
+
 FileOutcome SystemFileOperations::WriteAt(FileHandle handle, std::int64_t offset, std::span<const std::uint8_t> bytes) {
-    const auto found = open_.find(handle);
-    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const ssize_t put = ::pwrite(found->second.descriptor, bytes.data() + done, bytes.size() - done,
-                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return FileOutcome::FromErrno(found->second.path, put < 0 ? errno : ENOSPC);
-        done += static_cast<std::size_t>(put);
-    }
-    return FileOutcome::Success();
+    return TransferWhole(handle, bytes.size(), ENOSPC, [&](int descriptor, std::size_t done) {
+        return ::pwrite(descriptor, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    });
 }
 
 FileOutcome SystemFileOperations::Sync(FileHandle handle) {

@@ -86,6 +86,10 @@ private:
         std::string path;
     };
     FileOutcome Adopt(int descriptor, const std::string& path, FileHandle& handle);
+    // Repeats `transfer(descriptor, done)`, a pread or pwrite from `done` bytes on, until `size`
+    // bytes have moved.
+    template <typename Transfer>
+    FileOutcome TransferWhole(FileHandle handle, std::size_t size, int stalled, Transfer&& transfer);
 
     std::map<FileHandle, OpenFile> open_;
     FileHandle next_ = 1;

@@ -3,10 +3,6 @@
 
 namespace iconfile {
 
-#ifdef _WIN32
-inline constexpr char kFolderSeparator = '\\';
-#else
 inline constexpr char kFolderSeparator = '/';
-#endif
 
 }  // namespace iconfile

@@ -96,8 +96,7 @@ std::optional<std::vector<std::uint8_t>> DecoderFriendlyBytes(std::vector<std::u
     IconDirectory directory;
     DecodeDirectory(bytes, directory);
     if (directory.status != DirectoryRead::Read || bytes.size() > kLargestIconFile) return std::nullopt;
-    if (directory.header->reserved != 0 || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
-        return std::nullopt;
+    if (directory.header->reserved != 0 || !directory.isIconOrCursor()) return std::nullopt;
     for (std::size_t i = 0; i < directory.entries.size(); ++i) {
         IconDirEntry entry = directory.entries[i];
         entry.planes = 1;

@@ -35,6 +35,10 @@ struct IconDirectory {
 
     // The file could be read at all (a short file included).
     bool opened() const { return status == DirectoryRead::Read || status == DirectoryRead::TooShort; }
+    // The kind by the type's low byte, the one test every program makes: 1 an icon, 2 a cursor.
+    bool isIcon() const { return resourceTypeLow == static_cast<int>(IconFileKind::Icon); }
+    bool isCursor() const { return resourceTypeLow == static_cast<int>(IconFileKind::Cursor); }
+    bool isIconOrCursor() const { return isIcon() || isCursor(); }
 };
 
 IconDirectory ReadIconDirectory(const std::filesystem::path& path);
@@ -43,7 +47,7 @@ IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes);
 
 // The frame picker's cursor test, by the low bytes: a cursor (type 2) holding exactly one image.
 inline bool IsOneImageCursor(const IconDirectory& directory) {
-    return directory.opened() && directory.imageCountLow == 1 && directory.resourceTypeLow == 2;
+    return directory.opened() && directory.imageCountLow == 1 && directory.isCursor();
 }
 
 // The whole file's bytes when its header and directory are whole and it holds at most

@@ -1,35 +1,29 @@
 // kurzory ani: the animated cursor the wizard writes for the same frames, sequence and times.
+#include <QDir>
 #include <algorithm>
 #include <cerrno>
 
 #include "animace/number_text.h"
 #include "animace/writer/animated_cursor_writer.h"
+#include "desktop/private_temp_folder.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_encoder.h"
 #include "iconfile/image_check.h"
 #include "kurzory/arguments.h"
+#include "kurzory/input_file.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/hot_spot_choice.h"
 #include "kurzory/output_file.h"
 #include "kurzory/png_picture.h"
+#include "kurzory/text_lines.h"
 #include "kurzory/picture_sizes.h"
-#include "kurzory/scratch_folder.h"
 
 namespace kurzory {
 namespace {
 
 constexpr int kDefaultTwentieths = 20;
-
-std::vector<std::string> SplitTimes(const std::string& text) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
-        parts.push_back(text.substr(start, comma - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
 
 // A frame as given: a cursor of one or more sizes, or a PNG picture made into a cursor here.
 struct Frame {
@@ -39,9 +33,7 @@ struct Frame {
 
 // The frame's refusal line, or an empty text when it is a sound cursor or a square PNG.
 std::string ReadFrame(const std::string& path, Frame& frame) {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::status(path, error)))
-        return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, ENOENT).reason());
+    if (std::string refusal = UnreadableInput(path); !refusal.empty()) return refusal;
     if (IsPngFile(path)) {
         auto read = ReadSquarePng(path);
         if (const std::string* refusal = std::get_if<std::string>(&read)) return *refusal;
@@ -50,11 +42,8 @@ std::string ReadFrame(const std::string& path, Frame& frame) {
         return {};
     }
     const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(path);
-    if (checked.directory.status == iconfile::DirectoryRead::ReadFailed)
-        return FileFailureText(path, iconfile::FileOutcome::FromErrno(path, EACCES).reason());
-    if (checked.directory.resourceTypeLow == 2 && !checked.sound())
-        return FileFailureText(path, iconfile::FaultText(checked));
-    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorFrameText(path);
+    if (checked.directory.isCursor() && !checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
+    if (!checked.directory.opened() || !checked.directory.isCursor()) return NotCursorFrameText(path);
     frame.sizes = SizesOf(checked);
     return {};
 }
@@ -87,7 +76,8 @@ std::vector<std::optional<HotSpot>> PngHotSpots(const std::vector<std::string>& 
 // Writes each PNG frame as a one-image cursor into `scratch` and gives the paths the writer copies
 // the frames from; a failure line in `failure`.
 std::vector<std::string> FramePaths(const std::vector<std::string>& given, const std::vector<Frame>& frames,
-                                    const std::vector<std::optional<HotSpot>>& spots, const ScratchFolder& scratch,
+                                    const std::vector<std::optional<HotSpot>>& spots,
+                                    const desktop::PrivateTempFolder& scratch,
                                     std::string& failure) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < given.size(); ++i) {
@@ -96,7 +86,7 @@ std::vector<std::string> FramePaths(const std::vector<std::string>& given, const
             continue;
         }
         const iconfile::CursorPicture picture[1] = {{*frames[i].picture, spots[i]->first, spots[i]->second}};
-        paths.push_back((scratch.path() / ("snimek" + std::to_string(i + 1) + ".cur")).string());
+        paths.push_back(scratch.filePath(QStringLiteral("snimek%1.cur").arg(i + 1)).toStdString());
         const iconfile::FileOutcome written = WriteWholeFile(paths.back(), iconfile::EncodeCursor(picture));
         if (!written.succeeded()) {
             failure = FileFailureText(written.path(), written.reason());
@@ -138,9 +128,9 @@ int RunAni(Words words, const Console& console) {
     std::vector<int> times{kDefaultTwentieths};
     if (const std::string* text = parsed->Value("--times")) {
         times.clear();
-        for (const std::string& part : SplitTimes(*text)) {
+        for (std::string_view part : SplitAtCommas(*text)) {
             const std::optional<int> twentieths = animace::TwentiethsFromSecondsText(part);
-            if (!twentieths) return console.Fail(TimeText(part));
+            if (!twentieths) return console.Fail(TimeText(std::string(part)));
             times.push_back(*twentieths);
         }
     }
@@ -162,10 +152,9 @@ int RunAni(Words words, const Console& console) {
     const std::vector<std::optional<HotSpot>> spots = PngHotSpots(given, frames, *parsed, refusal);
     if (!refusal.empty()) return console.Fail(refusal);
     if (refusal = RefusedOutput(*output, parsed->Has("--force")); !refusal.empty()) return console.Fail(refusal);
-    const ScratchFolder scratch;
-    if (!spots.empty() && scratch.path().empty())
-        return console.Fail(FileFailureText(std::filesystem::temp_directory_path().string(),
-                                            iconfile::FileOutcome::FromErrno("", errno).reason()));
+    const desktop::PrivateTempFolder scratch;
+    if (!spots.empty() && !scratch.isValid())
+        return console.Fail(FileFailureText(QDir::tempPath().toStdString(), iconfile::FileOutcome::FromErrno("", errno).reason()));
     input.frames = FramePaths(given, frames, spots, scratch, refusal);
     if (!refusal.empty()) return console.Fail(refusal);
 

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "kurzory/messages.h"
+#include "kurzory/text_lines.h"
 
 namespace kurzory {
 namespace {
@@ -15,17 +16,6 @@ std::optional<long long> WholeNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
-}
-
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) return parts;
-        start = comma + 1;
-    }
 }
 
 }  // namespace

@@ -9,11 +9,11 @@
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
 #include "kurzory/hot_spot_choice.h"
+#include "kurzory/input_file.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
 #include "kurzory/png_picture.h"
 #include "kurzory/subcommands.h"
-#include "skiren/input_recognition.h"
 #include "skiren/hot_spot.h"
 
 namespace kurzory {
@@ -24,7 +24,7 @@ namespace {
 std::optional<std::string> CursorOutput(const ParsedArguments& parsed, std::string& refusal) {
     const std::string& first = parsed.paths.front();
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(first, "cur"));
-    if (!output) refusal = skiren::NoRoomMessage(first).toStdString();
+    if (!output) refusal = NoOutputNameText(first);
     for (const std::string& input : parsed.paths)
         if (output && refusal.empty() && SameExistingFile(*output, input)) refusal = OutputIsInputText(*output);
     if (output && refusal.empty()) refusal = RefusedOutput(*output, parsed.Has("--force"));
@@ -73,9 +73,8 @@ int CursorOfIcon(const ParsedArguments& parsed, const HotSpotChoice& choice, con
     const std::optional<std::vector<std::uint8_t>> file = iconfile::ReadWholeIconFile(input);
     const iconfile::CheckedIconFile checked = file ? iconfile::CheckIconBytes(*file) : iconfile::CheckIconFile(input);
     const iconfile::IconDirectory& directory = checked.directory;
-    if (!directory.opened() || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2))
-        return console.Fail(FileFailureText(input, skiren::NotIconOrCursorMessage().toStdString()));
-    if (directory.resourceTypeLow == 2) return console.Fail(AlreadyCursorText(input));
+    if (!directory.opened() || !directory.isIconOrCursor()) return console.Fail(NotIconOrCursorText(input));
+    if (directory.isCursor()) return console.Fail(AlreadyCursorText(input));
     if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     if (!file) return console.Fail(TooLargeIconText(input));
 
@@ -113,6 +112,8 @@ int RunCur(Words words, const Console& console) {
     const std::optional<ParsedArguments> parsed = ParseCommand(words, options, CurHelp(), console, status);
     if (!parsed) return status;
     if (parsed->paths.empty()) return console.Fail(InputCountText("cur"));
+    for (const std::string& input : parsed->paths)
+        if (std::string refusal = UnreadableInput(input); !refusal.empty()) return console.Fail(refusal);
     const std::vector<std::string> hotSpotTexts = parsed->Values("--hotspot");
     if (hotSpotTexts.empty()) return console.Fail(OptionNeededText("--hotspot"));
     std::string usage;

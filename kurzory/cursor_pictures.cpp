@@ -81,7 +81,7 @@ std::optional<std::vector<CursorStep>> AnimatedPictures(animace::ByteSource& sou
 
 std::optional<std::vector<CursorStep>> ReadCursorFilePictures(const std::string& path) {
     animace::FileByteSource source;
-    if (source.Open(path) != 0) return std::nullopt;
+    if (!source.Open(path).succeeded()) return std::nullopt;
     std::array<std::uint8_t, 4> start{};
     if (source.ReadAt(0, start) && std::memcmp(start.data(), "RIFF", 4) == 0) return AnimatedPictures(source);
     std::optional<std::vector<std::uint8_t>> bytes = ReadRange(source, 0, source.Length());

@@ -10,7 +10,7 @@ namespace kurzory {
 
 std::optional<DecodedCursor> DecodeCursor(std::span<const std::uint8_t> bytes, std::string& fault) {
     const iconfile::CheckedIconFile checked = iconfile::CheckIconBytes(bytes);
-    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return std::nullopt;
+    if (!checked.directory.opened() || !checked.directory.isCursor()) return std::nullopt;
     if (!checked.sound()) {
         fault = iconfile::FaultText(checked);
         return std::nullopt;

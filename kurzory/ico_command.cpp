@@ -1,9 +1,12 @@
 // kurzory ico: Skiren's cursor-to-icon conversion, or Pelcor's icon of a 256-colour bitmap; the
 // input's kind is told by its content.
+#include <QDir>
 #include <QString>
+#include <cerrno>
 #include <fstream>
 
 #include "desktop/picture_loader.h"
+#include "desktop/private_temp_folder.h"
 #include "iconfile/regular_file.h"
 #include "iconfile/icon_conversions.h"
 #include "iconfile/image_check.h"
@@ -12,18 +15,15 @@
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
-#include "kurzory/scratch_folder.h"
+#include "kurzory/input_file.h"
 #include "pelcor/bitmap_check.h"
 #include "pelcor/bitmap_pixels.h"
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_path.h"
 #include "pelcor/scratch_name.h"
-#include "skiren/input_recognition.h"
 
 namespace kurzory {
 namespace {
-
-namespace fs = std::filesystem;
 
 bool StartsWithBitmapSignature(const std::string& path) {
     if (!iconfile::IsRegularFile(path)) return false;
@@ -39,7 +39,7 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     // Pelcor also needs the picture to decode before it takes the file.
     if (!size || !pixels ||
         desktop::LoadPicture(QString::fromStdString(input)).outcome != desktop::PictureLoadOutcome::Loaded)
-        return console.Fail(FileFailureText(input, pelcor::kBitmapRefusalText));
+        return console.Fail(NotPelcorBitmapText(input));
 
     pelcor::IconBuild build{input, {}, {}, *size, {}};
     if (const std::string* pickText = parsed.Value("--transparent")) {
@@ -50,14 +50,15 @@ int IconOfBitmap(const std::string& input, const ParsedArguments& parsed, const 
     }
     const std::string* chosen = parsed.Value("-o");
     const std::string output = chosen ? *chosen : pelcor::IconPathFor(input);
-    if (pelcor::NamesSameFile(input, output)) return console.Fail(pelcor::IconOverBitmapMessage(input));
+    if (pelcor::NamesSameFile(input, output)) return console.Fail(OutputIsInputText(output));
     if (std::string refusal = RefusedOutput(output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
     build.iconPath = output;
 
-    const ScratchFolder scratch;
-    if (scratch.path().empty())
-        return console.Fail(FileFailureText(fs::temp_directory_path().string(), iconfile::FileOutcome::FromErrno("", errno).reason()));
-    build.scratchPath = scratch.path() / pelcor::ScratchFileName(pelcor::SecondsSinceMidnight());
+    const desktop::PrivateTempFolder scratch;
+    if (!scratch.isValid())
+        return console.Fail(FileFailureText(QDir::tempPath().toStdString(), iconfile::FileOutcome::FromErrno("", errno).reason()));
+    build.scratchPath =
+        scratch.filePath(QString::fromStdString(pelcor::ScratchFileName(pelcor::SecondsSinceMidnight()))).toStdString();
     const iconfile::FileOutcome written = pelcor::BuildIconFile(build);
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
     return 0;
@@ -68,7 +69,7 @@ int IconOfCursor(const std::string& input, const iconfile::CheckedIconFile& chec
     if (parsed.Value("--transparent")) return console.Fail(OptionNotForText("--transparent", input));
     if (!checked.sound()) return console.Fail(FileFailureText(input, iconfile::FaultText(checked)));
     const std::optional<std::string> output = ChosenOr(parsed.Value("-o"), iconfile::OutputPathFor(input, "ico"));
-    if (!output) return console.Fail(skiren::NoRoomMessage(input).toStdString());
+    if (!output) return console.Fail(NoOutputNameText(input));
     if (std::string refusal = RefusedOutput(*output, parsed.Has("--force")); !refusal.empty()) return console.Fail(refusal);
     const iconfile::FileOutcome written = iconfile::ConvertCursorToIcon(input, *output);
     if (!written.succeeded()) return console.Fail(FileFailureText(written.path(), written.reason()));
@@ -84,11 +85,10 @@ int RunIco(Words words, const Console& console) {
     if (!parsed) return status;
     if (parsed->paths.size() != 1) return console.Fail(InputCountText("ico"));
     const std::string& input = parsed->paths.front();
+    if (std::string refusal = UnreadableInput(input); !refusal.empty()) return console.Fail(refusal);
     if (StartsWithBitmapSignature(input)) return IconOfBitmap(input, *parsed, console);
     const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(input);
-    if (checked.directory.opened() && checked.directory.resourceTypeLow == 2)
-        return IconOfCursor(input, checked, *parsed, console);
-    if (!fs::exists(input)) return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, ENOENT).reason()));
+    if (checked.directory.opened() && checked.directory.isCursor()) return IconOfCursor(input, checked, *parsed, console);
     return console.Fail(NotCursorOrBitmapText(input));
 }
 

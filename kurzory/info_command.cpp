@@ -150,9 +150,9 @@ int DescribeAnimatedCursor(Report& report, animace::ByteSource& source, const Co
 int DescribeIconFile(Report& report, animace::ByteSource& source, const Console& console) {
     const iconfile::CheckedIconFile checked = iconfile::CheckIconFile(report.path);
     const iconfile::IconDirectory& directory = checked.directory;
-    const bool cursor = directory.resourceTypeLow == 2;
+    const bool cursor = directory.isCursor();
     const std::string kind = cursor ? "cur" : "ico";
-    if (!directory.header || (directory.resourceTypeLow != 1 && directory.resourceTypeLow != 2)) {
+    if (!directory.header || !directory.isIconOrCursor()) {
         console.Fail(UnknownFileKindText(report.path));
         if (report.json) PrintVerdicts(report, kind, animace::FileVerdicts{});
         return 2;
@@ -191,8 +191,8 @@ int DescribeIconFile(Report& report, animace::ByteSource& source, const Console&
 int DescribeFile(const std::string& path, bool json, const Console& console) {
     Report report{path, json, console.out, {}};
     animace::FileByteSource source;
-    if (const int error = source.Open(path); error != 0) {
-        console.Fail(FileFailureText(path, iconfile::FileOutcome::FromErrno(path, error).reason()));
+    if (const iconfile::FileOutcome opened = source.Open(path); !opened.succeeded()) {
+        console.Fail(FileFailureText(path, opened.reason()));
         if (json) PrintVerdicts(report, path.ends_with(".ani") ? "ani" : path.ends_with(".cur") ? "cur" : "ico", {});
         return 2;
     }

@@ -15,7 +15,6 @@
 #include "kurzory/messages.h"
 #include "kurzory/output_folder.h"
 #include "kurzory/set_file.h"
-#include "kurzory/set_messages.h"
 #include "kurzory/set_pictures.h"
 #include "kurzory/utf16_text.h"
 #include "kurzory/windows_scheme_folder.h"

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "animace/number_text.h"
-#include "kurzory/set_messages.h"
+#include "kurzory/messages.h"
 #include "kurzory/text_lines.h"
 
 namespace kurzory {
@@ -38,10 +38,10 @@ std::optional<int> SmallNumber(std::string_view text) {
 }
 
 std::optional<std::pair<int, int>> Point(const std::string& text) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos) return std::nullopt;
-    const auto x = SmallNumber(Trimmed(std::string_view(text).substr(0, comma)));
-    const auto y = SmallNumber(Trimmed(std::string_view(text).substr(comma + 1)));
+    const std::vector<std::string_view> parts = SplitAtCommas(text);
+    if (parts.size() != 2) return std::nullopt;
+    const auto x = SmallNumber(Trimmed(parts[0]));
+    const auto y = SmallNumber(Trimmed(parts[1]));
     if (!x || !y) return std::nullopt;
     return std::pair{*x, *y};
 }

@@ -7,7 +7,6 @@
 #include "iconfile/hot_spot_scaling.h"
 #include "kurzory/messages.h"
 #include "kurzory/png_picture.h"
-#include "kurzory/set_messages.h"
 
 namespace kurzory {
 namespace {

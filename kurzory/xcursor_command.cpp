@@ -136,7 +136,7 @@ std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, an
 std::variant<MadeImages, std::string> CursorImages(const std::string& path) {
     const std::optional<std::vector<std::uint8_t>> bytes = iconfile::ReadWholeIconFile(path);
     const iconfile::CheckedIconFile checked = bytes ? iconfile::CheckIconBytes(*bytes) : iconfile::CheckIconFile(path);
-    if (!checked.directory.opened() || checked.directory.resourceTypeLow != 2) return NotCursorText(path);
+    if (!checked.directory.opened() || !checked.directory.isCursor()) return NotCursorText(path);
     if (!checked.sound()) return FileFailureText(path, iconfile::FaultText(checked));
     if (!bytes) return TooLargeIconText(path);
     std::string fault;
@@ -178,8 +178,8 @@ int RunXcursor(Words words, const Console& console) {
         return console.Fail(ThemeNameText());
 
     animace::FileByteSource source;
-    if (const int error = source.Open(input); error != 0)
-        return console.Fail(FileFailureText(input, iconfile::FileOutcome::FromErrno(input, error).reason()));
+    if (const iconfile::FileOutcome opened = source.Open(input); !opened.succeeded())
+        return console.Fail(FileFailureText(input, opened.reason()));
     std::array<std::uint8_t, 4> start{};
     const bool riff = source.ReadAt(0, start) && std::memcmp(start.data(), "RIFF", 4) == 0;
     std::variant<MadeImages, std::string> made = riff ? AnimatedImages(input, source) : CursorImages(input);

@@ -83,17 +83,21 @@ std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path, int pictur
     return pixels;
 }
 
-std::vector<bool> PixelsOfColourAt(const BitmapPixels& pixels, int column, int row) {
-    const auto shown = [&](int x, int y) {
-        const iconfile::PaletteEntry& entry = pixels.palette[pixels.IndexAt(x, y)];
-        return std::array<std::uint8_t, 3>{entry.red, entry.green, entry.blue};
-    };
-    const auto picked = shown(column, row);
+std::uint32_t ShownRgbAt(const BitmapPixels& pixels, int column, int row) {
+    const iconfile::PaletteEntry& entry = pixels.palette[pixels.IndexAt(column, row)];
+    return (std::uint32_t{entry.red} << 16) | (std::uint32_t{entry.green} << 8) | entry.blue;
+}
+
+std::vector<bool> PixelsOfColour(const BitmapPixels& pixels, std::uint32_t rgb) {
     std::vector<bool> flags;
     flags.reserve(static_cast<std::size_t>(pixels.pictureSize) * static_cast<std::size_t>(pixels.pictureSize));
     for (int y = 0; y < pixels.pictureSize; ++y)
-        for (int x = 0; x < pixels.pictureSize; ++x) flags.push_back(shown(x, y) == picked);
+        for (int x = 0; x < pixels.pictureSize; ++x) flags.push_back(ShownRgbAt(pixels, x, y) == rgb);
     return flags;
+}
+
+std::vector<bool> PixelsOfColourAt(const BitmapPixels& pixels, int column, int row) {
+    return PixelsOfColour(pixels, ShownRgbAt(pixels, column, row));
 }
 
 }  // namespace pelcor

@@ -34,9 +34,15 @@ iconfile::FileOutcome ReadClassicImage(const std::filesystem::path& bitmapPath, 
 // accepted picture size; a file that no longer gives that many is a failure.
 iconfile::FileOutcome ReadPaletteAndPixels(const std::filesystem::path& bitmapPath, std::vector<std::uint8_t>& bytes);
 
-// One flag per pixel, row 0 (the top row) first: whether the pixel shows the colour of the pixel
-// at (column, row). Pixels are shown in their palette entry's red, green and blue, so this is what
-// a pick there marks transparent.
+// The transparency mask of a pick, the one rule for Pelcor's window and `kurzory ico`: one flag
+// per pixel, row 0 (the top row) first, set where the pixel shows `rgb` (0xRRGGBB). Pixels are
+// shown in their palette entry's red, green and blue, so entries of one colour go together.
+std::vector<bool> PixelsOfColour(const BitmapPixels& pixels, std::uint32_t rgb);
+
+// The colour pixel (column, row) shows, as 0xRRGGBB.
+std::uint32_t ShownRgbAt(const BitmapPixels& pixels, int column, int row);
+
+// The mask of a pick on the pixel at (column, row).
 std::vector<bool> PixelsOfColourAt(const BitmapPixels& pixels, int column, int row);
 
 // Reads palette and pixels of a bitmap already accepted as `pictureSize`; nothing when the file

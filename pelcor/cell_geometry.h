@@ -11,14 +11,6 @@ struct PictureBoxGeometry {
     static constexpr int kSide = 3864;  // 257.6 screen pixels; the picture fills it exactly
 };
 
-// Half a cell as the icon builder uses it: whole twips, the remainder dropped.
-constexpr int BuilderHalf(int extent, int pictureSize) { return extent / (2 * pictureSize); }
-
-// The point from which the builder reads cell `index` on one axis.
-constexpr double BuilderSamplePoint(int index, int pictureSize, int start, int extent) {
-    return BuilderHalf(extent, pictureSize) + start + static_cast<double>(extent) * index / pictureSize;
-}
-
 // The centre of cell `index` on one axis, where the marks are tested and drawn.
 constexpr double MarkPoint(int index, int pictureSize, int start, int extent) {
     return start + static_cast<double>(extent) * index / pictureSize + extent / (2.0 * pictureSize);

@@ -75,6 +75,17 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// The pick and undo delays act on their second tick: the first only lets the repaint reach the
+// screen before it is read.
+bool SecondTick(desktop::WindowTimer& timer) {
+    if (timer.tag.isEmpty()) {
+        timer.tag = QStringLiteral("1");
+        return false;
+    }
+    timer.tag.clear();
+    return true;
+}
+
 }  // namespace
 
 ShownColour ShownColourAt(const QImage& rendering, double x, double y) {
@@ -97,16 +108,17 @@ std::unique_ptr<IconWindow> IconWindow::Open(const std::string& bitmapPath, std:
         return nullptr;
     }
     return std::unique_ptr<IconWindow>(
-        new IconWindow(bitmapPath, std::move(scratchPath), *size, PictureFromBitmap(*pixels), services, timers));
+        new IconWindow(bitmapPath, std::move(scratchPath), std::move(*pixels), services, timers));
 }
 
-IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
+IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, BitmapPixels pixels,
                        desktop::DesktopServices& services, const desktop::TimerFactory& timers)
     : desktop::ProgramWindow(services),
       bitmapPath_(std::move(bitmapPath)),
       scratchPath_(std::move(scratchPath)),
-      pictureSize_(pictureSize),
-      penWidth_(PenWidthFor(pictureSize)) {
+      pixels_(std::move(pixels)),
+      pictureSize_(pixels_.pictureSize),
+      penWidth_(PenWidthFor(pictureSize_)) {
     setObjectName(QStringLiteral("iconWindow"));
     setWindowTitle(QStringLiteral("Převod 256-barevného obrázku na ikonu"));
     setFixedSize(desktop::TwipsSize(5565, 6555));
@@ -118,7 +130,7 @@ IconWindow::IconWindow(std::string bitmapPath, std::string scratchPath, int pict
     instruction->setWordWrap(true);
     instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureBox = Place(new PictureBox(this), QStringLiteral("pictureBox"), G::kLeft, G::kTop, G::kSide, G::kSide);
-    pictureBox->setPicture(picture);
+    pictureBox->setPicture(PictureFromBitmap(pixels_));
     pictureBox->onPress = [this](QMouseEvent* event) { pictureClicked(event); };
     // From the keyboard, Space picks the framed cell as a click on its centre would.
     pictureBox->setFocusPolicy(Qt::StrongFocus);
@@ -210,17 +222,12 @@ void IconWindow::pickAt(double x, double y) {
 }
 
 void IconWindow::pickTick() {
-    // The first tick only lets the repaint reach the screen before it is read.
-    if (pickTimer->tag.isEmpty()) {
-        pickTimer->tag = QStringLiteral("1");
-        return;
-    }
-    pickTimer->tag.clear();
+    if (!SecondTick(*pickTimer)) return;
     const QImage rendering = pictureBox->renderClean();
     previousColour_ = transparentColour_;
     transparentColour_ = ShownColourAt(rendering, G::kLeft + clickX_, G::kTop + clickY_);
     showColours();
-    MarkTransparentPixels(rendering, true);
+    MarkTransparentPixels(true);
     pickTimer->setInterval(0);
 }
 
@@ -228,7 +235,7 @@ void IconWindow::undoClicked() {
     // Run again by undoTimer's acting tick: mark the restored colour, "Zpět" stays hidden.
     if (undoTimer->interval() == kPickDelay) {
         undoTimer->setInterval(0);
-        MarkTransparentPixels(pictureBox->renderClean(), false);
+        MarkTransparentPixels(false);
         return;
     }
     pictureBox->repaintPicture();
@@ -239,12 +246,7 @@ void IconWindow::undoClicked() {
 }
 
 void IconWindow::undoTick() {
-    if (undoTimer->tag.isEmpty()) {
-        undoTimer->tag = QStringLiteral("1");
-        return;
-    }
-    undoTimer->tag.clear();
-    undoClicked();
+    if (SecondTick(*undoTimer)) undoClicked();
 }
 
 void IconWindow::okDelayTick() {
@@ -258,22 +260,25 @@ void IconWindow::swatchClicked(int index) {
     penInvert_ = false;
     penColour_ = swatchColours_[static_cast<std::size_t>(index)];
     if (undoButton->isHidden()) return;
-    MarkTransparentPixels(pictureBox->renderClean(), true);
+    MarkTransparentPixels(true);
 }
 
-void IconWindow::MarkTransparentPixels(const QImage& rendering, bool showUndo) {
+std::vector<bool> IconWindow::TransparentPixels() const {
+    return transparentColour_ ? PixelsOfColour(pixels_, *transparentColour_) : std::vector<bool>{};
+}
+
+void IconWindow::MarkTransparentPixels(bool showUndo) {
     // Marks of an earlier scan go first: a pick and an undo whose delays overlap would otherwise
     // mark the same cells twice, and two inverting dots cancel out.
     pictureBox->repaintPicture();
-    if (transparentColour_) {
-        for (int row = 0; row < pictureSize_; ++row)
-            for (int column = 0; column < pictureSize_; ++column) {
-                const double x = MarkPoint(column, pictureSize_, G::kLeft, G::kSide);
-                const double y = MarkPoint(row, pictureSize_, G::kTop, G::kSide);
-                if (ShownColourAt(rendering, x, y) != transparentColour_) continue;
-                pictureBox->drawDot({QPointF(desktop::TwipsToPixelsExact(x - G::kLeft), desktop::TwipsToPixelsExact(y - G::kTop)),
-                                 penColour(), penInvert_, penWidth_});
-            }
+    const std::vector<bool> transparent = TransparentPixels();
+    for (std::size_t flag = 0; flag < transparent.size(); ++flag) {
+        if (!transparent[flag]) continue;
+        const int row = static_cast<int>(flag) / pictureSize_;
+        const int column = static_cast<int>(flag) % pictureSize_;
+        pictureBox->drawDot({QPointF(desktop::TwipsToPixelsExact(MarkPoint(column, pictureSize_, 0, G::kSide)),
+                                     desktop::TwipsToPixelsExact(MarkPoint(row, pictureSize_, 0, G::kSide))),
+                             penColour(), penInvert_, penWidth_});
     }
     if (showUndo) undoButton->show();
 }
@@ -297,15 +302,7 @@ void IconWindow::BuildIcon() {
     pictureBox->repaintPicture();
 
     IconBuild build{bitmapPath_, iconPath, scratchPath_, pictureSize_, {}};
-    if (transparencyOn_ == 1 && transparentColour_) {
-        const QImage rendering = pictureBox->renderClean();
-        build.transparent.resize(static_cast<std::size_t>(pictureSize_) * static_cast<std::size_t>(pictureSize_));
-        for (int row = 0; row < pictureSize_; ++row)
-            for (int column = 0; column < pictureSize_; ++column)
-                build.transparent[static_cast<std::size_t>(row * pictureSize_ + column)] =
-                    ShownColourAt(rendering, BuilderSamplePoint(column, pictureSize_, G::kLeft, G::kSide),
-                                  BuilderSamplePoint(row, pictureSize_, G::kTop, G::kSide)) == transparentColour_;
-    }
+    if (transparencyOn_ == 1) build.transparent = TransparentPixels();
     const iconfile::FileOutcome written = BuildIconFile(build);
     services().setBusy(false);
     if (!written.succeeded()) return desktop::ReportFileError(services(), written.path(), written.reason());

@@ -8,10 +8,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "desktop/desktop_services.h"
 #include "desktop/picture_loader.h"
 #include "desktop/window_parts.h"
+#include "pelcor/bitmap_pixels.h"
 #include "pelcor/picture_box.h"
 #include "desktop/window_timer.h"
 
@@ -76,8 +78,8 @@ public:
     std::unique_ptr<desktop::WindowTimer> pickTimer, undoTimer, okDelayTimer;
 
 private:
-    IconWindow(std::string bitmapPath, std::string scratchPath, int pictureSize, const QImage& picture,
-               desktop::DesktopServices& services, const desktop::TimerFactory& timers);
+    IconWindow(std::string bitmapPath, std::string scratchPath, BitmapPixels pixels, desktop::DesktopServices& services,
+               const desktop::TimerFactory& timers);
 
     void pictureClicked(QMouseEvent* event);
     // A pick at (x, y), twips from the picture's top-left corner.
@@ -88,11 +90,14 @@ private:
     void undoClicked();
     void swatchClicked(int index);
     void BuildIcon();
-    void MarkTransparentPixels(const QImage& rendering, bool showUndo);
+    // The pixels of the picked colour, the icon's transparency mask and what the marks show.
+    std::vector<bool> TransparentPixels() const;
+    void MarkTransparentPixels(bool showUndo);
     void showColours();
 
     std::string bitmapPath_;
     std::string scratchPath_;
+    BitmapPixels pixels_;
     int pictureSize_;
     int pickColumn_ = 0;
     int pickRow_ = 0;

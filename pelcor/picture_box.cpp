@@ -98,10 +98,8 @@ QImage PictureFromBitmap(const BitmapPixels& pixels) {
     const int size = pixels.pictureSize;
     QImage picture(size, size, QImage::Format_RGB32);
     for (int row = 0; row < size; ++row)
-        for (int column = 0; column < size; ++column) {
-            const iconfile::PaletteEntry& entry = pixels.palette[pixels.IndexAt(column, row)];
-            picture.setPixel(column, row, qRgb(entry.red, entry.green, entry.blue));
-        }
+        for (int column = 0; column < size; ++column)
+            picture.setPixel(column, row, 0xFF000000u | ShownRgbAt(pixels, column, row));
     return picture;
 }
 

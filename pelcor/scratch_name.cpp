@@ -16,11 +16,7 @@ std::string ScratchFileName(unsigned secondsSinceMidnight) {
 unsigned SecondsSinceMidnight() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &now) != 0) return 0;
-#else
     if (localtime_r(&now, &local) == nullptr) return 0;
-#endif
     return static_cast<unsigned>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
 }
 

@@ -28,6 +28,16 @@ constexpr int kLabelRowTops[4] = {4440, 4680, 4920, 5160};
 // Over the value labels the pointer is the icon tried as a cursor.
 constexpr int kPointerTrialLeft = 480, kPointerTrialTop = 4440, kPointerTrialRight = 2775, kPointerTrialBottom = 5415;
 
+// A line dragged by the mouse: while a button holds it, each move passes the pointer's place on
+// the line, which is how far the line follows.
+void FollowWhileHeld(LineLabel* line, bool& held, std::function<void(QPointF)> moved) {
+    line->onPress = [&held](QMouseEvent*) { held = true; };
+    line->onRelease = [&held](QMouseEvent*) { held = false; };
+    line->onMove = [&held, moved = std::move(moved)](QMouseEvent* event) {
+        if (held) moved(event->position());
+    };
+}
+
 }  // namespace
 
 void StretchedPicture::paintUnderPicture(QPainter& painter) { PaintCheckerboard(painter, size(), picture().size()); }
@@ -79,24 +89,18 @@ HotSpotEditor::HotSpotEditor(std::string path, desktop::DesktopServices& service
     for (LineLabel* line : {verticalLine, horizontalLine}) desktop::SetBackground(line, lineColour);
     verticalLine->setAccessibleName(QStringLiteral("Svislá čára aktivního bodu"));
     horizontalLine->setAccessibleName(QStringLiteral("Vodorovná čára aktivního bodu"));
-    verticalLine->onPress = [this](QMouseEvent*) { draggingVertical_ = true; };
-    verticalLine->onRelease = [this](QMouseEvent*) { draggingVertical_ = false; };
-    verticalLine->onMove = [this](QMouseEvent* event) {
-        if (!draggingVertical_) return;
-        const int x = desktop::PixelsToTwips(qRound(event->position().x()));
-        verticalLineLeft_ = ClampLinePosition(verticalLineLeft_ + x, G::kBoxLeft, G::kBoxExtent);
+    FollowWhileHeld(verticalLine, draggingVertical_, [this](QPointF by) {
+        verticalLineLeft_ =
+            ClampLinePosition(verticalLineLeft_ + desktop::PixelsToTwips(qRound(by.x())), G::kBoxLeft, G::kBoxExtent);
         placeLines();
         refreshValues();
-    };
-    horizontalLine->onPress = [this](QMouseEvent*) { draggingHorizontal_ = true; };
-    horizontalLine->onRelease = [this](QMouseEvent*) { draggingHorizontal_ = false; };
-    horizontalLine->onMove = [this](QMouseEvent* event) {
-        if (!draggingHorizontal_) return;
-        const int y = desktop::PixelsToTwips(qRound(event->position().y()));
-        horizontalLineTop_ = ClampLinePosition(horizontalLineTop_ + y, G::kBoxTop, G::kBoxExtent);
+    });
+    FollowWhileHeld(horizontalLine, draggingHorizontal_, [this](QPointF by) {
+        horizontalLineTop_ =
+            ClampLinePosition(horizontalLineTop_ + desktop::PixelsToTwips(qRound(by.y())), G::kBoxTop, G::kBoxExtent);
         placeLines();
         refreshValues();
-    };
+    });
 
     okButton = desktop::PlaceButton(this, QStringLiteral("OK"), QStringLiteral("okButton"), 480, 3840, 975, 495);
     cancelButton = desktop::PlaceButton(this, QStringLiteral("Storno"), QStringLiteral("cancelButton"), 1800, 3840, 975, 495);

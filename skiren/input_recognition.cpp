@@ -22,22 +22,19 @@ Recognition ConvertCursor(const std::string& path, const std::string& output, ic
 Recognition RecognizeInput(const std::string& path, iconfile::FileOperations& files) {
     using Kind = Recognition::Kind;
     const iconfile::IconDirectory first = iconfile::ReadIconDirectory(path);
-    if (!first.opened() || (first.resourceTypeLow != 1 && first.resourceTypeLow != 2)) return {Kind::NotIconOrCursor};
+    if (!first.opened() || !first.isIconOrCursor()) return {Kind::NotIconOrCursor};
     // The type byte is read a second time: a file that changed in between only resembles one.
-    switch (iconfile::ReadIconDirectory(path).resourceTypeLow) {
-        case 1: return {Kind::OpenEditor};
-        case 2: {
-            // A cut or damaged cursor would only give a cut or damaged icon.
-            if (!iconfile::CheckIconFile(path).sound()) return {Kind::NotIconOrCursor};
-            const std::optional<std::string> output = iconfile::OutputPathFor(path, "ico");
-            if (!output) return {Kind::NoRoomForSuffix};
-            // Opened by a double-click, the conversion must not silently replace an icon the user made.
-            if (iconfile::IconTwinReplacesOtherFile(path, *output, files))
-                return {Kind::ReplaceQuestion, iconfile::FileOutcome::Success(), *output};
-            return ConvertCursor(path, *output, files);
-        }
-        default: return {Kind::ChangedMeanwhile};
-    }
+    const iconfile::IconDirectory second = iconfile::ReadIconDirectory(path);
+    if (second.isIcon()) return {Kind::OpenEditor};
+    if (!second.isCursor()) return {Kind::ChangedMeanwhile};
+    // A cut or damaged cursor would only give a cut or damaged icon.
+    if (!iconfile::CheckIconFile(path).sound()) return {Kind::NotIconOrCursor};
+    const std::optional<std::string> output = iconfile::OutputPathFor(path, "ico");
+    if (!output) return {Kind::NoRoomForSuffix};
+    // Opened by a double-click, the conversion must not silently replace an icon the user made.
+    if (iconfile::IconTwinReplacesOtherFile(path, *output, files))
+        return {Kind::ReplaceQuestion, iconfile::FileOutcome::Success(), *output};
+    return ConvertCursor(path, *output, files);
 }
 
 Recognition RecognizeInput(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "animace/reader/byte_source.h"
+#include "iconfile/icon_records.h"
 
 namespace animace {
 
@@ -90,6 +91,8 @@ struct FrameEntry {
     int colorCount = 0;
     std::uint16_t hotSpotX = 0;
     std::uint16_t hotSpotY = 0;
+
+    bool isCursor() const { return resourceType == static_cast<std::uint16_t>(iconfile::IconFileKind::Cursor); }
 };
 
 // Walks the frame list again and reports every frame chunk with its headers.

@@ -1,43 +1,22 @@
 #include "animace/reader/byte_source.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "iconfile/system_error_text.h"
 
 namespace animace {
 
-FileByteSource::~FileByteSource() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-}
-
-int FileByteSource::Open(const std::string& path) {
-    struct stat status {};
-    // A FIFO or device would block or never end; it is refused before it is opened.
-    if (::stat(path.c_str(), &status) != 0) return errno != 0 ? errno : EIO;
-    if (S_ISDIR(status.st_mode)) return EISDIR;
-    if (!S_ISREG(status.st_mode)) return iconfile::kNotARegularFile;
-    descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor_ < 0) return errno != 0 ? errno : EIO;
-    if (::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) return iconfile::kNotARegularFile;
-    length_ = static_cast<std::uint64_t>(status.st_size);
-    return 0;
+iconfile::FileOutcome FileByteSource::Open(const std::string& path) {
+    iconfile::FileHandle handle = 0;
+    if (iconfile::FileOutcome opened = files_.OpenForReading(path, handle); !opened.succeeded()) return opened;
+    handle_ = handle;
+    std::int64_t length = 0;
+    if (iconfile::FileOutcome measured = files_.Length(handle, length); !measured.succeeded()) return measured;
+    length_ = static_cast<std::uint64_t>(length);
+    return iconfile::FileOutcome::Success();
 }
 
 bool FileByteSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) {
-    if (descriptor_ < 0 || offset > length_ || into.size() > length_ - offset) return false;
-    std::size_t done = 0;
-    while (done < into.size()) {
-        const ssize_t got = ::pread(descriptor_, into.data() + done, into.size() - done,
-                                    static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
+    if (!handle_ || offset > length_ || into.size() > length_ - offset) return false;
+    return files_.ReadAt(*handle_, static_cast<std::int64_t>(offset), into).succeeded();
 }
 
 bool MemoryByteSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) {

@@ -2,8 +2,11 @@
 // Where the animated cursor reader takes its bytes from: a file read at explicit offsets, or
 // bytes in memory. Nothing is read outside [0, Length()).
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "iconfile/file_operations.h"
 
 namespace animace {
 
@@ -16,20 +19,17 @@ public:
     virtual bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) = 0;
 };
 
+// The suite's one way of reading a file: only a regular file is opened, reads are whole blocks.
 class FileByteSource final : public ByteSource {
 public:
-    FileByteSource() = default;
-    FileByteSource(const FileByteSource&) = delete;
-    FileByteSource& operator=(const FileByteSource&) = delete;
-    ~FileByteSource() override;
-
-    // Opens a regular file for reading; the errno value of the failure, or 0.
-    int Open(const std::string& path);
+    // Opens a regular file for reading; a failure carries the system's reason.
+    iconfile::FileOutcome Open(const std::string& path);
     std::uint64_t Length() const override { return length_; }
     bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override;
 
 private:
-    int descriptor_ = -1;
+    iconfile::SystemFileOperations files_;
+    std::optional<iconfile::FileHandle> handle_;
     std::uint64_t length_ = 0;
 };
 

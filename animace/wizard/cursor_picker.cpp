@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "animace/wizard/window_parts.h"
+#include "desktop/window_parts.h"
 #include "iconfile/folder_separator.h"
 #include "desktop/picture_loader.h"
 #include "desktop/picture_pointer.h"
@@ -28,37 +29,25 @@ CursorPicker::CursorPicker(WizardAnimation& animation, const QString& commandLin
     SetUpWizardWindow(this, QStringLiteral("cursorPicker"));
     instruction = MakeInstruction(this, QStringLiteral("Otevřete si myšové kurzory, které budou patřit do Vaší nové animace."),
                              120, 120, 4452, 612);
-    preview = new ImageBox(this);
-    preview->setObjectName(QStringLiteral("preview"));
-    preview->move(desktop::TwipsPoint(4560, 240));
-    driveList = new DriveListBox(this, std::move(drives));
-    driveList->setObjectName(QStringLiteral("driveList"));
-    driveList->setGeometry(desktop::TwipsRect(120, 840, 2655, 315));
-    folderList = new FolderListBox(this);
-    folderList->setObjectName(QStringLiteral("folderList"));
-    folderList->setGeometry(desktop::TwipsRect(120, 1200, 2655, 2340));
-    fileList = new FileListBox(QStringLiteral("*.cur"), this);
-    fileList->setObjectName(QStringLiteral("fileList"));
-    fileList->setGeometry(desktop::TwipsRect(2880, 840, 2295, 2040));
+    preview = MakeImageBox(this, QStringLiteral("preview"), 4560, 240);
+    driveList = desktop::Place(new DriveListBox(this, std::move(drives)), QStringLiteral("driveList"), 120, 840, 2655, 315);
+    folderList = desktop::Place(new FolderListBox(this), QStringLiteral("folderList"), 120, 1200, 2655, 2340);
+    fileList = desktop::Place(new FileListBox(QStringLiteral("*.cur"), this), QStringLiteral("fileList"), 2880, 840, 2295, 2040);
     addButton = MakeButton(this, QStringLiteral("addButton"), QStringLiteral("&Přidat"), 3000, 3120, 972, 492);
     removeButton = MakeButton(this, QStringLiteral("removeButton"), QStringLiteral("&Ubrat"), 4200, 3120, 852, 492);
     strip_ = std::make_unique<PictureStrip>(
-        this,
-        StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
-        QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
-                    QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
+        this, StripLayout{{110, 3708, 5080, 780}, {120, 3720, 5052, 492}, {0, 0, 252, 492}, {120, 4200, 5052, 252}},
+        QStringLiteral("frame"));
     frameScrollBar = strip_->scrollBar();
     strip_->setSpokenNames(QStringLiteral("Vybrané snímky"), QStringLiteral("Snímek"));
     preview->setAccessibleName(QStringLiteral("Náhled vybraného kurzoru"));
     driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
     folderList->setAccessibleName(QStringLiteral("Seznam složek"));
     fileList->setAccessibleName(QStringLiteral("Seznam souborů"));
-    aboutButton = MakeButton(this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), 120, 4680, 1452, 372);
-    nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
-    cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
+    std::tie(aboutButton, nextButton, cancelButton) = MakeStepButtons(
+        this, QStringLiteral("aboutButton"), QStringLiteral("&O programu..."), {120, 4680}, {2280, 4680}, {3840, 4680});
     nextButton->setEnabled(false);
-    errorPicture = new ImageBox(this);
-    errorPicture->setObjectName(QStringLiteral("errorPicture"));
+    errorPicture = MakeImageBox(this, QStringLiteral("errorPicture"), 0, 0);
     errorPicture->setPicture(ErrorPicture());
     errorPicture->hide();
 

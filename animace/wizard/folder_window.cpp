@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 
 #include "animace/wizard/window_parts.h"
+#include "desktop/window_parts.h"
 #include "desktop/fonts.h"
 #include "desktop/twips.h"
 
@@ -20,12 +21,8 @@ FolderWindow::FolderWindow(QWidget& finishWindow, QLineEdit& folderBox, desktop:
     setFont(desktop::SansSerifFont(true));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    driveList = new DriveListBox(this, std::move(drives));
-    driveList->setObjectName(QStringLiteral("driveList"));
-    driveList->setGeometry(desktop::TwipsRect(120, 120, 2292, 288));
-    folderList = new FolderListBox(this);
-    folderList->setObjectName(QStringLiteral("folderList"));
-    folderList->setGeometry(desktop::TwipsRect(120, 480, 2292, 2565));
+    driveList = desktop::Place(new DriveListBox(this, std::move(drives)), QStringLiteral("driveList"), 120, 120, 2292, 288);
+    folderList = desktop::Place(new FolderListBox(this), QStringLiteral("folderList"), 120, 480, 2292, 2565);
     driveList->setAccessibleName(QStringLiteral("Seznam jednotek"));
     folderList->setAccessibleName(QStringLiteral("Seznam složek"));
     okButton = MakeButton(this, QStringLiteral("okButton"), QStringLiteral("&O.K."), 2520, 120, 1092, 612);

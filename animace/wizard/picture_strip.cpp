@@ -20,10 +20,8 @@ int ClampToInt(long long value) {
 
 }  // namespace
 
-PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names)
-    : viewportWidthTwips_(layout.viewport.width()),
-      shapeWidthTwips_(layout.shape.width()),
-      elementName_(names.value(4)) {
+PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QString& prefix)
+    : viewportWidthTwips_(layout.viewport.width()), shapeWidthTwips_(layout.shape.width()), elementName_(prefix) {
     shape_ = new QFrame(window);
     shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape_->setGeometry(Pixels(layout.shape));
@@ -43,9 +41,11 @@ PictureStrip::PictureStrip(QWidget* window, const StripLayout& layout, const QSt
     templateElement->move(desktop::TwipsToPixels(-kCellTwips), 0);
     templateElement->hide();
     elements_.push_back(templateElement);
-    const QList<QObject*> named{shape_, viewport_, strip_, scrollBar_, templateElement};
-    for (int i = 0; i < named.size() && i < names.size(); ++i)
-        named[i]->setObjectName(i == 4 ? names[i] + QStringLiteral("_0") : names[i]);
+    shape_->setObjectName(prefix + QStringLiteral("Shape"));
+    viewport_->setObjectName(prefix + QStringLiteral("Viewport"));
+    strip_->setObjectName(prefix + QStringLiteral("Strip"));
+    scrollBar_->setObjectName(prefix + QStringLiteral("ScrollBar"));
+    templateElement->setObjectName(prefix + QStringLiteral("_0"));
     QObject::connect(scrollBar_, &QScrollBar::valueChanged, strip_, [this] { scroll(); });
 }
 

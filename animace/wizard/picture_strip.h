@@ -32,8 +32,9 @@ protected:
 // cell at left kCellTwips × (k − 1); scrolling puts the strip at −(value × kCellTwips).
 class PictureStrip {
 public:
-    // `names` are the object names of rectangle, viewport, strip, scroll bar and elements.
-    PictureStrip(QWidget* window, const StripLayout& layout, const QStringList& names);
+    // Its parts are named PREFIXShape, PREFIXViewport, PREFIXStrip and PREFIXScrollBar, its
+    // pictures PREFIX_k.
+    PictureStrip(QWidget* window, const StripLayout& layout, const QString& prefix);
 
     QFrame* shape() const { return shape_; }
     QWidget* strip() const { return strip_; }

@@ -8,6 +8,18 @@
 #include "desktop/twips.h"
 
 namespace animace {
+namespace {
+
+// What "C&o dál?" answers.
+constexpr char kHelp[] =
+    "Vždyť na tom nic není! Stiskem obrázku kurzoru v horní části okna se tento kurzor "
+    "zkopíruje do dolní části okna. V dolní části okna vznikne řetězec, který se pak bude "
+    "postupně zobrazovat. Do výsledného souboru s animací se uloží každý obrázek jednou, bude "
+    "se však moci volat vícekrát.\n\nTlačítko Každý jednou použijte, pokud mají kurzory "
+    "následovat zasebou bez zvláštních přeskakování. Tlačítko Tam a zpět použijte, pokud se "
+    "jedná o kývavý pohyb a kurzory se mají zobrazovat sem tam.";
+
+}  // namespace
 
 SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picker, desktop::DesktopServices& services)
     : animation_(animation), services_(services) {
@@ -18,10 +30,8 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
                                             "právě úspora místa!)"),
                              120, 120, 5064, 1212);
     upper_ = std::make_unique<PictureStrip>(
-        this,
-        StripLayout{{120, 1428, 5076, 780}, {132, 1452, 5040, 492}, {0, 0, 252, 492}, {132, 1932, 5052, 252}},
-        QStringList{QStringLiteral("frameShape"), QStringLiteral("frameViewport"), QStringLiteral("frameStrip"),
-                    QStringLiteral("frameScrollBar"), QStringLiteral("frame")});
+        this, StripLayout{{120, 1428, 5076, 780}, {132, 1452, 5040, 492}, {0, 0, 252, 492}, {132, 1932, 5052, 252}},
+        QStringLiteral("frame"));
     frameScrollBar = upper_->scrollBar();
     upper_->setSpokenNames(QStringLiteral("Snímky"), QStringLiteral("Snímek"));
     everyOnceButton = MakeButton(this, QStringLiteral("everyOnceButton"), QStringLiteral("Každý &jednou"), 120, 2520, 1692, 372);
@@ -29,38 +39,21 @@ SequenceStep::SequenceStep(WizardAnimation& animation, const CursorPicker& picke
     thereAndBackButton = MakeButton(this, QStringLiteral("thereAndBackButton"), QStringLiteral("&Tam a zpět"), 120, 3000, 1692, 372);
     removeAllButton = MakeButton(this, QStringLiteral("removeAllButton"), QStringLiteral("Umaž &vše"), 3600, 3000, 1572, 372);
     lower_ = std::make_unique<PictureStrip>(
-        this,
-        StripLayout{{120, 3600, 5076, 780}, {132, 3624, 5040, 492}, {0, 0, 252, 492}, {132, 4104, 5052, 252}},
-        QStringList{QStringLiteral("stepShape"), QStringLiteral("stepViewport"), QStringLiteral("stepStrip"),
-                    QStringLiteral("stepScrollBar"), QStringLiteral("step")});
+        this, StripLayout{{120, 3600, 5076, 780}, {132, 3624, 5040, 492}, {0, 0, 252, 492}, {132, 4104, 5052, 252}},
+        QStringLiteral("step"));
     stepScrollBar = lower_->scrollBar();
     lower_->setSpokenNames(QStringLiteral("Sled kroků"), QStringLiteral("Krok"));
-    helpButton = MakeButton(this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), 132, 4680, 1452, 372);
-    nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2292, 4692, 1332, 372);
-    cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3852, 4680, 1332, 372);
+    std::tie(helpButton, nextButton, cancelButton) = MakeStepButtons(
+        this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), {132, 4680}, {2292, 4692}, {3852, 4680});
     nextButton->setEnabled(false);
-    copyBox = new ImageBox(this);
-    copyBox->setObjectName(QStringLiteral("copyBox"));
-    copyBox->move(desktop::TwipsPoint(5880, 240));
-    copyBox->hide();
+    copyBox = MakeCopyBox(this, 5880, 240);
 
     connect(everyOnceButton, &QPushButton::clicked, this, &SequenceStep::appendEveryFrameOnce);
     connect(thereAndBackButton, &QPushButton::clicked, this, &SequenceStep::appendThereAndBack);
     connect(removeLastButton, &QPushButton::clicked, this, &SequenceStep::removeLastStep);
     connect(removeAllButton, &QPushButton::clicked, this, &SequenceStep::removeAllSteps);
     connect(nextButton, &QPushButton::clicked, this, &SequenceStep::leaveForTiming);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        services_.showMessage(
-            desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
-            QStringLiteral("Vždyť na tom nic není! Stiskem obrázku kurzoru v horní části okna se tento kurzor "
-                           "zkopíruje do dolní části okna. V dolní části okna vznikne řetězec, který se pak bude "
-                           "postupně zobrazovat. Do výsledného souboru s animací se uloží každý obrázek jednou, bude "
-                           "se však moci volat vícekrát.\n\nTlačítko Každý jednou použijte, pokud mají kurzory "
-                           "následovat zasebou bez zvláštních přeskakování. Tlačítko Tam a zpět použijte, pokud se "
-                           "jedná o kývavý pohyb a kurzory se mají zobrazovat sem tam."),
-            QString());
-    });
+    ConnectCancelAndHelp(cancelButton, helpButton, services_, QString::fromUtf8(kHelp));
 
     move(picker.pos());
     animation_.steps.clear();

@@ -15,6 +15,13 @@
 namespace animace {
 namespace {
 
+// What "C&o dál?" answers.
+constexpr char kHelp[] =
+    "Pod každým kurzorem je posuvník. Máte možnost nastavit délku zobrazení každého kurzoru. "
+    "Pod posuvníkem je čas v sekundách. Tip: Chcete-li nastavit u všech posuvníků např. 0.1s, "
+    "nastavte .1 do políčka a stiskněte Použít, pak zvětšete hodnotu a opět stiskněte Použít. "
+    "Pozor! Používejte tečku, nikoli čárku!";
+
 constexpr int kSliderTop = 480;
 constexpr int kSliderHeight = 1660;
 constexpr int kLabelTop = 2160;
@@ -51,10 +58,8 @@ TimingStep::TimingStep(WizardAnimation& animation, const SequenceStep& sequence,
     SetUpWizardWindow(this, QStringLiteral("timingStep"));
     instruction = MakeInstruction(this, QStringLiteral("U každého kurzoru nyní zvolte dobu zobrazení."), 120, 120, 4452, 612);
     strip_ = std::make_unique<PictureStrip>(
-        this,
-        StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252}},
-        QStringList{QStringLiteral("stepShape"), QStringLiteral("stepViewport"), QStringLiteral("stepStrip"),
-                    QStringLiteral("stepScrollBar"), QStringLiteral("step")});
+        this, StripLayout{{108, 1056, 5076, 2690}, {120, 1092, 5040, 2400}, {0, 0, 1212, 2412}, {120, 3480, 5052, 252}},
+        QStringLiteral("step"));
     stepScrollBar = strip_->scrollBar();
     strip_->setSpokenNames(QStringLiteral("Kroky a jejich časy"), QStringLiteral("Krok"));
     boundLabel = MakeLabel(this, QStringLiteral("boundLabel"), QStringLiteral("Posuvníky jsou do"), 120, 3960, 1692, 252);
@@ -66,28 +71,15 @@ TimingStep::TimingStep(WizardAnimation& animation, const SequenceStep& sequence,
     secondsLabel = MakeLabel(this, QStringLiteral("secondsLabel"), QStringLiteral("sekund."), 2400, 3960, 852, 252);
     applyButton = MakeButton(this, QStringLiteral("applyButton"), QStringLiteral("P&oužít"), 3240, 3960, 1932, 252);
     maximumButton = MakeButton(this, QStringLiteral("maximumButton"), QStringLiteral("Na &maximum"), 120, 4260, 1455, 255);
-    helpButton = MakeButton(this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), 120, 4680, 1452, 372);
-    nextButton = MakeButton(this, QStringLiteral("nextButton"), QStringLiteral("&Další >"), 2280, 4680, 1332, 372);
-    cancelButton = MakeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Z&rušit"), 3840, 4680, 1332, 372);
-    copyBox = new ImageBox(this);
-    copyBox->setObjectName(QStringLiteral("copyBox"));
-    copyBox->move(desktop::TwipsPoint(4440, 240));
-    copyBox->hide();
+    std::tie(helpButton, nextButton, cancelButton) = MakeStepButtons(
+        this, QStringLiteral("helpButton"), QStringLiteral("C&o dál?"), {120, 4680}, {2280, 4680}, {3840, 4680});
+    copyBox = MakeCopyBox(this, 4440, 240);
 
     connect(applyButton, &QPushButton::clicked, this, &TimingStep::applyBound);
     connect(boundBox, &QLineEdit::returnPressed, this, &TimingStep::applyBound);
     connect(maximumButton, &QPushButton::clicked, this, &TimingStep::setAllToMaximum);
     connect(nextButton, &QPushButton::clicked, this, &TimingStep::leaveForFinish);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { services_.endProgram(0); });
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        services_.showMessage(
-            desktop::MessageIcon::Information, desktop::MessageButtons::Ok,
-            QStringLiteral("Pod každým kurzorem je posuvník. Máte možnost nastavit délku zobrazení každého kurzoru. "
-                           "Pod posuvníkem je čas v sekundách. Tip: Chcete-li nastavit u všech posuvníků např. 0.1s, "
-                           "nastavte .1 do políčka a stiskněte Použít, pak zvětšete hodnotu a opět stiskněte Použít. "
-                           "Pozor! Používejte tečku, nikoli čárku!"),
-            QString());
-    });
+    ConnectCancelAndHelp(cancelButton, helpButton, services_, QString::fromUtf8(kHelp));
 
     sliders_.push_back(makeSlider(-480));
     labels_.push_back(makeTimeLabel(-550));

@@ -92,52 +92,52 @@ struct Scene {
     animace::TimingStep* timing = nullptr;
 };
 
-void PickFrames(benchmark::State& state) {
-    const int frames = static_cast<int>(state.range(0));
+// Times `measured` alone on a fresh scene that `prepare` sets up; `check` then says what went
+// wrong, or nothing.
+template <typename Prepare, typename Measured, typename Check>
+void TimeOnScene(benchmark::State& state, Prepare prepare, Measured measured, Check check) {
     for (auto _ : state) {
         state.PauseTiming();
         auto scene = std::make_unique<Scene>();
+        prepare(*scene);
         state.ResumeTiming();
-        scene->pick(frames);
+        measured(*scene);
         state.PauseTiming();
-        if (scene->picker->frameCount() != frames) state.SkipWithError("frames were not picked");
+        if (const char* failure = check(*scene)) state.SkipWithError(failure);
         scene.reset();
         state.ResumeTiming();
     }
+}
+
+void ThereAndBack(Scene& scene) {
+    QTest::mouseClick(scene.toSequence()->thereAndBackButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+void PickFrames(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    TimeOnScene(
+        state, [](Scene&) {}, [frames](Scene& scene) { scene.pick(frames); },
+        [frames](Scene& scene) { return scene.picker->frameCount() != frames ? "frames were not picked" : nullptr; });
 }
 
 void OpenSequenceAndThereAndBack(benchmark::State& state) {
     const int frames = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto scene = std::make_unique<Scene>();
-        scene->pick(frames);
-        state.ResumeTiming();
-        animace::SequenceStep* sequence = scene->toSequence();
-        QTest::mouseClick(sequence->thereAndBackButton, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        if (sequence->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
-        scene.reset();
-        state.ResumeTiming();
-    }
+    TimeOnScene(
+        state, [frames](Scene& scene) { scene.pick(frames); }, ThereAndBack,
+        [frames](Scene& scene) { return scene.sequence->stepCount() != 2 * frames - 2 ? "wrong step count" : nullptr; });
 }
 
 void OpenTiming(benchmark::State& state) {
     const int frames = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto scene = std::make_unique<Scene>();
-        scene->pick(frames);
-        QTest::mouseClick(scene->toSequence()->thereAndBackButton, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-        animace::TimingStep* timing = scene->toTiming();
-        state.PauseTiming();
-        if (timing->stepCount() != 2 * frames - 2) state.SkipWithError("wrong step count");
-        scene.reset();
-        state.ResumeTiming();
-    }
+    TimeOnScene(
+        state,
+        [frames](Scene& scene) {
+            scene.pick(frames);
+            ThereAndBack(scene);
+        },
+        [](Scene& scene) { scene.toTiming(); },
+        [frames](Scene& scene) { return scene.timing->stepCount() != 2 * frames - 2 ? "wrong step count" : nullptr; });
 }
 
 }  // namespace

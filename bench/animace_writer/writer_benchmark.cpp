@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "animace/writer/animated_cursor_writer.h"
+#include "desktop/private_temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,9 +29,7 @@ constexpr std::size_t kFrameBytes = 256 * 1024;
 class Frames {
 public:
     Frames() {
-        char pattern[] = "/tmp/animace-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        folder_ = pattern;
+        if (!folder_.isValid()) std::abort();
         std::vector<char> bytes(kFrameBytes);
         for (int i = 0; i < 200; ++i) {
             for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>(i * 31 + b * 7);
@@ -39,22 +38,20 @@ public:
         bytes.assign(64 * 1024 * 1024, 'x');
         large_ = Write("large.cur", bytes);
     }
-    ~Frames() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
     const std::vector<std::string>& small() const { return small_; }
     const std::string& large() const { return large_; }
-    std::string output(const std::string& name) const { return (folder_ / name).string(); }
+    std::string output(const std::string& name) const {
+        return folder_.filePath(QString::fromStdString(name)).toStdString();
+    }
 
 private:
     std::string Write(const std::string& name, const std::vector<char>& bytes) {
-        const fs::path path = folder_ / name;
+        const std::string path = output(name);
         std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path.string();
+        return path;
     }
 
-    fs::path folder_;
+    desktop::PrivateTempFolder folder_;
     std::vector<std::string> small_;
     std::string large_;
 };

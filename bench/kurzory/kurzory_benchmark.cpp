@@ -21,6 +21,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "desktop/private_temp_folder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,23 +39,19 @@ void WriteFrame(const fs::path& path, std::size_t length, int seed) {
 class Files {
 public:
     Files() {
-        char pattern[] = "/tmp/kurzory-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        folder_ = pattern;
+        if (!folder_.isValid()) std::abort();
         for (int i = 0; i < 200; ++i) {
-            frames_.push_back((folder_ / ("frame" + std::to_string(i) + ".cur")).string());
+            frames_.push_back(path("frame" + std::to_string(i) + ".cur"));
             WriteFrame(frames_.back(), 256 * 1024, i);
         }
         MakeAni("1MiB.ani", 4, 256 * 1024);
         MakeAni("50MiB.ani", 50, 1024 * 1024);
         MakeAni("small.ani", 3, 2238);
     }
-    ~Files() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
     const std::vector<std::string>& frames() const { return frames_; }
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const {
+        return folder_.filePath(QString::fromStdString(name)).toStdString();
+    }
 
 private:
     void MakeAni(const std::string& name, int count, std::size_t frameBytes) {
@@ -65,7 +63,7 @@ private:
         if (!Run(words).ok) std::abort();
     }
 
-    fs::path folder_;
+    desktop::PrivateTempFolder folder_;
     std::vector<std::string> frames_;
 };
 

@@ -4,15 +4,11 @@
 #include "iconfile/icon_conversions.h"
 #include "kurzory_files.h"
 #include "pelcor/icon_builder.h"
-#include "pelcor/pelcor_files.h"
+#include "pelcor/icon_window_driver.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 Bytes Icon(int size) {
     return TestArgbCursor(size, 0, 0, [](int x, int y) { return 0xFF000000u | static_cast<std::uint32_t>(x * 7 + y); }, 1);
@@ -46,6 +42,7 @@ TEST(CurCommand, WritesSkirensCursorAndRefusesWhatSkirenRefuses) {
     for (const Case& c : std::vector<Case>{
              {{"cur", "--hotspot", "1,1", "text.ico"}, "není soubor ikony nebo kurzoru"},
              {{"cur", "--hotspot", "1,1", "dve.ico"}, "obrázek 2 sahá za konec"},
+             {{"cur", "--hotspot", "1,1", "chybi.ico"}, "chybi.ico: Soubor nebo složka neexistuje"},
              {{"cur", "--hotspot", "1,1", "d/ab"}, "nelze odvodit jméno"},
              {{"cur", "--hotspot", "32,0", "ikona.ico", "-o", "new.cur"}, "uvnitř obrázku"},
              {{"cur", "--hotspot", "1", "ikona.ico", "-o", "new.cur"}, "--hotspot"},
@@ -242,6 +239,25 @@ TEST(IcoCommand, WritesPelcorsIconOfABitmapWithThePickedColourTransparent) {
     const RunResult outside = RunKurzory(mine, {"ico", "--transparent", "0,32", "-o", "new.ico", "kytka.bmp"});
     EXPECT_EQ(outside.status, 2);
     EXPECT_EQ(FilesIn(mine.root()), before);
+}
+
+TEST(IcoCommand, MasksWhatPelcorsWindowMasksForTheSamePick) {
+    // Entries 3 and 4 show one colour; picks in corners, on edges and inside.
+    const auto index = [](int c, int r) { return static_cast<std::uint8_t>((c / 3 + r / 5) % 6 + 1); };
+    const auto colour = [](int i) { return i == 4 ? DistinctColour(3) : DistinctColour(i); };
+    for (const int size : {16, 48}) {
+        const Bytes bitmap = TestBitmap(size, index, colour);
+        for (const auto& [column, row] : {std::pair{0, 0}, {size - 1, size - 1}, {size - 1, 4}, {7, 9}}) {
+            Pelcor window(bitmap);
+            window.pick(column, row);
+            window.ok();
+            ScratchFolder mine;
+            WriteAll(mine.path("kytka.bmp"), bitmap);
+            const std::string pick = std::to_string(column) + "," + std::to_string(row);
+            ASSERT_EQ(RunKurzory(mine, {"ico", "--transparent", pick, "kytka.bmp"}).status, 0) << pick;
+            EXPECT_EQ(ReadAll(mine.path("kytka.ico")), window.icon()) << size << ": " << pick;
+        }
+    }
 }
 
 }  // namespace

@@ -10,21 +10,16 @@
 #include "pelcor/cell_geometry.h"
 #include "pelcor/icon_window.h"
 #include "pelcor/transparency_mask.h"
-#include "pelcor_files.h"
+#include "pelcor/icon_window_driver.h"
 #include "support/keyboard_and_reader.h"
 #include "support/scripted_desktop.h"
+#include "support/window_layout.h"
 
 using namespace pelcor;
 namespace fs = std::filesystem;
 using G = PictureBoxGeometry;
 
 namespace {
-
-// Pixel of the picture box at the centre of cell (column, row).
-QPoint CellPixel(int column, int row, int size) {
-    return QPoint(static_cast<int>(std::floor(desktop::TwipsToPixelsExact(MarkPoint(column, size, 0, G::kSide)))),
-                  static_cast<int>(std::floor(desktop::TwipsToPixelsExact(MarkPoint(row, size, 0, G::kSide)))));
-}
 
 QPointF DotCentre(int column, int row, int size) {
     return QPointF(desktop::TwipsToPixelsExact(MarkPoint(column, size, 0, G::kSide)),
@@ -39,44 +34,6 @@ QRgb OnScreen(QWidget* widget, QPoint at) {
 }
 
 QColor Background(QWidget* widget) { return widget->palette().color(QPalette::Window); }
-
-struct Pelcor {
-    explicit Pelcor(const Bytes& bitmap, const std::string& name = "kytka.bmp") {
-        TestApplication();
-        path = folder.path(name).string();
-        WriteAll(path, bitmap);
-        window = IconWindow::Open(path, scratch.path("mObr42.tmp").string(), desktop, timers.factory());
-        if (window) window->show();
-    }
-    // A real click on the picture, then both ticks of the pick delay.
-    void pick(int column, int row) {
-        press(column, row);
-        timers[1].tick();
-        timers[1].tick();
-    }
-    void press(int column, int row) {
-        QTest::mouseClick(window->pictureBox, Qt::LeftButton, {}, CellPixel(column, row, window->pictureSize()));
-    }
-    void undo() {
-        QTest::mouseClick(window->undoButton, Qt::LeftButton);
-        timers[2].tick();
-        timers[2].tick();
-    }
-    void ready() {
-        for (int i = 0; i < 6; ++i) timers[3].tick();
-    }
-    void ok() {
-        ready();
-        QTest::mouseClick(window->okButton, Qt::LeftButton);
-    }
-    Bytes icon() const { return ReadAll(fs::path(path).replace_extension(".ico")); }
-
-    ScratchFolder folder, scratch;
-    ScriptedDesktop desktop;
-    TimerRig timers;
-    std::string path;
-    std::unique_ptr<IconWindow> window;
-};
 
 // Index 9 everywhere but a few single pixels.
 Bytes GroundWithSpots(int size, std::vector<std::pair<QPoint, std::uint8_t>> spots) {
@@ -104,22 +61,43 @@ Bytes Entry(const Bytes& file, std::size_t paletteStart, int index) {
 
 }  // namespace
 
-TEST(IconWindow, OpensWithTheLayoutAndStartState) {
+TEST(IconWindow, OpensWithEveryControlInSightAndTheStartState) {
     Pelcor run(PlainBitmap(32));
     IconWindow& w = *run.window;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Převod 256-barevného obrázku na ikonu"));
     EXPECT_EQ(w.size(), QSize(371, 437));
-    EXPECT_EQ(w.pictureBox->geometry(), QRect(56, 56, 258, 258));
-    EXPECT_EQ(w.transparencyCheck->geometry(), desktop::TwipsRect(840, 4920, 972, 252));
-    EXPECT_EQ(w.transparentColourLabel->geometry(), desktop::TwipsRect(1840, 4920, 1692, 252));
-    EXPECT_EQ(w.undoButton->geometry(), desktop::TwipsRect(3720, 4920, 852, 252));
-    EXPECT_EQ(w.okButton->geometry(), desktop::TwipsRect(840, 5760, 1692, 492));
-    EXPECT_EQ(w.cancelButton->geometry(), desktop::TwipsRect(3000, 5760, 1692, 492));
-    EXPECT_EQ(w.markingLabel->geometry().right(), desktop::TwipsRect(840, 5280, 1932, 252).right());
+    EXPECT_EQ(w.pictureBox->size(), QSize(258, 258)) << "32 pixels enlarged to cells of about 8";
+    ExpectInsideAndUncovered(w);
+    // Under the picture: the colour row, then the marking row, then the buttons, each left to right.
+    const auto row = [](std::initializer_list<QWidget*> controls) {
+        const QWidget* previous = nullptr;
+        for (QWidget* control : controls) {
+            if (previous) {
+                EXPECT_EQ(control->y(), previous->y()) << control->objectName().toStdString();
+                EXPECT_GE(control->x(), previous->geometry().right()) << control->objectName().toStdString();
+            }
+            previous = control;
+        }
+    };
+    row({w.transparencyCheck, w.transparentColourLabel, w.undoButton});
+    row({w.markingLabel, w.colourSwatches[0], w.colourSwatches[1], w.colourSwatches[7]});
+    row({w.okButton, w.cancelButton});
+    EXPECT_LT(w.pictureBox->geometry().bottom(), w.transparencyCheck->y());
+    EXPECT_LT(w.transparencyCheck->geometry().bottom(), w.markingLabel->y());
+    EXPECT_LT(w.markingLabel->geometry().bottom(), w.okButton->y());
+    for (ClickableLabel* swatch : w.colourSwatches) EXPECT_EQ(swatch->size(), w.colourSwatches[0]->size());
+    EXPECT_EQ(w.colourSwatches[0]->width(), w.colourSwatches[0]->height()) << "square swatches";
     EXPECT_GE(w.markingLabel->width(), w.markingLabel->sizeHint().width()) << "the caption is read whole";
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(w.colourSwatches[i]->geometry(), desktop::TwipsRect(2760 + 240 * i, 5280, 252, 252));
-    EXPECT_EQ(w.cornerMarks[0]->geometry(), QRect(40, 312, 16, 1));
-    EXPECT_EQ(w.cornerMarks[7]->geometry(), QRect(312, 312, 16, 1));
+    // Each corner mark ends at a corner of the picture.
+    const QRect picture = w.pictureBox->geometry().adjusted(-1, -1, 1, 1);
+    for (QWidget* mark : w.cornerMarks) {
+        const QRect near = mark->geometry().adjusted(-2, -2, 2, 2);
+        EXPECT_TRUE(near.contains(picture.topLeft()) || near.contains(picture.topRight()) ||
+                    near.contains(picture.bottomLeft()) || near.contains(picture.bottomRight()))
+            << mark->objectName().toStdString();
+    }
+    // The keyboard reaches the picture, the box and Storno; O.K. once it is enabled.
+    EXPECT_EQ(TabChain(w), (std::vector<QWidget*>{w.pictureBox, w.transparencyCheck, w.cancelButton}));
     EXPECT_EQ(Background(w.colourSwatches[3]), QColor(255, 0, 0));
     EXPECT_EQ(Background(w.colourSwatches[0]), Background(&w));
     EXPECT_EQ(Background(w.transparentColourLabel), Background(&w));
@@ -240,6 +218,11 @@ TEST(IconWindow, PickOnAOnePixelColourMarksOneDot) {
     EXPECT_FALSE(w.undoButton->isHidden());
     EXPECT_EQ(run.timers[1].interval(), 0);
     EXPECT_FALSE(w.previousColour().has_value());
+    // "Zpět" appears beside the colour, covering nothing, and Tab reaches it.
+    ExpectInsideAndUncovered(w);
+    run.ready();
+    EXPECT_EQ(TabChain(w),
+              (std::vector<QWidget*>{w.pictureBox, w.transparencyCheck, w.undoButton, w.okButton, w.cancelButton}));
 
     // The dot really inverts the cell on screen.
     EXPECT_EQ(OnScreen(w.pictureBox, CellPixel(5, 7, 32)), Colour(77) ^ 0xFFFFFFu);
@@ -413,9 +396,6 @@ TEST(IconWindow, EveryCellIsShownInItsOwnColourAndCornersGetOneDotEach) {
                 const QRgb expected = Colour(index(c, r));
                 ASSERT_EQ(ShownColourAt(rendering, MarkPoint(c, size, G::kLeft, G::kSide), MarkPoint(r, size, G::kTop, G::kSide)),
                           expected) << size << ": mark point " << c << "," << r;
-                ASSERT_EQ(ShownColourAt(rendering, BuilderSamplePoint(c, size, G::kLeft, G::kSide),
-                                        BuilderSamplePoint(r, size, G::kTop, G::kSide)),
-                          expected) << size << ": builder point " << c << "," << r;
             }
         for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)}) {
             run.pick(corner.x(), corner.y());

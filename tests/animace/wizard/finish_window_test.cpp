@@ -78,16 +78,13 @@ TEST(FinishWindow, OpensAtTheTimingWindowWithItsControls) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Průvodce vytvořením nové animace"));
     EXPECT_EQ(form.pos(), QPoint(210, 130));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.heading->text(), QStringLiteral("A je to!"));
-    EXPECT_EQ(form.instruction->text(), QStringLiteral("Tarvelo má nyní všechny informace k vytvoření nové animace."));
-    EXPECT_EQ(form.nameLabel->text(), QStringLiteral("Jméno souboru:"));
-    EXPECT_EQ(form.folderLabel->text(), QStringLiteral("Cesta:"));
-    EXPECT_EQ(form.changeFolderButton->text(), QStringLiteral("Změnit..."));
-    EXPECT_EQ(form.backButton->text(), QStringLiteral("<  &Zpět"));
-    EXPECT_EQ(form.finishButton->text(), QStringLiteral("&Dokončit"));
-    EXPECT_EQ(form.cancelButton->text(), QStringLiteral("Z&rušit"));
-    EXPECT_EQ(form.nameBox->geometry(), QRect(120, 104, 145, 19));
-    EXPECT_EQ(form.finishButton->geometry(), QRect(152, 312, 89, 25));
+    ExpectCaptions({{form.heading, "A je to!"},
+                    {form.instruction, "Tarvelo má nyní všechny informace k vytvoření nové animace."},
+                    {form.nameLabel, "Jméno souboru:"}, {form.folderLabel, "Cesta:"},
+                    {form.changeFolderButton, "Změnit..."}, {form.backButton, "<  &Zpět"},
+                    {form.finishButton, "&Dokončit"}, {form.cancelButton, "Z&rušit"}});
+    ExpectInSightAndReachable(form, {form.nameBox, form.folderBox, form.changeFolderButton, form.backButton,
+                                     form.finishButton, form.cancelButton});
     EXPECT_EQ(form.nameBox->text(), QStringLiteral("ANIMACE.ANI"));
     EXPECT_EQ(form.folderBox->text(), FinishStep::DefaultFolder());
     EXPECT_TRUE(form.folderBox->text().endsWith(kSep));

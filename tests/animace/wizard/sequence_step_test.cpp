@@ -13,12 +13,11 @@ TEST(SequenceStep, OpensWithTheFramesAndItsControls) {
     SequenceOnFrames open(3);
     animace::SequenceStep& form = *open.sequence;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Průvodce vytvořením nové animace"));
-    EXPECT_EQ(form.everyOnceButton->text(), QStringLiteral("Každý &jednou"));
-    EXPECT_EQ(form.removeLastButton->text(), QStringLiteral("U&mazat."));
-    EXPECT_EQ(form.thereAndBackButton->text(), QStringLiteral("&Tam a zpět"));
-    EXPECT_EQ(form.removeAllButton->text(), QStringLiteral("Umaž &vše"));
-    EXPECT_EQ(form.helpButton->text(), QStringLiteral("C&o dál?"));
-    EXPECT_EQ(form.nextButton->geometry(), QRect(153, 313, 89, 25));
+    ExpectCaptions({{form.everyOnceButton, "Každý &jednou"}, {form.removeLastButton, "U&mazat."},
+                    {form.thereAndBackButton, "&Tam a zpět"}, {form.removeAllButton, "Umaž &vše"},
+                    {form.helpButton, "C&o dál?"}});
+    ExpectInSightAndReachable(form, {form.everyOnceButton, form.removeLastButton, form.thereAndBackButton,
+                                     form.removeAllButton, form.helpButton, form.cancelButton});
     EXPECT_FALSE(form.nextButton->isEnabled());
     EXPECT_FALSE(form.frameScrollBar->isEnabled());
     EXPECT_FALSE(form.stepScrollBar->isEnabled());

@@ -32,10 +32,10 @@ TEST(TimingStep, OpensWithEveryStepAtOneSecond) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Průvodce vytvořením nové animace"));
     EXPECT_EQ(form.boundBox->text(), QStringLiteral("2"));
     EXPECT_EQ(form.boundBox->maxLength(), 4);
-    EXPECT_EQ(form.boundLabel->text(), QStringLiteral("Posuvníky jsou do"));
-    EXPECT_EQ(form.secondsLabel->text(), QStringLiteral("sekund."));
-    EXPECT_EQ(form.applyButton->text(), QStringLiteral("P&oužít"));
-    EXPECT_EQ(form.maximumButton->text(), QStringLiteral("Na &maximum"));
+    ExpectCaptions({{form.boundLabel, "Posuvníky jsou do"}, {form.secondsLabel, "sekund."},
+                    {form.applyButton, "P&oužít"}, {form.maximumButton, "Na &maximum"}});
+    ExpectInSightAndReachable(form, {form.boundBox, form.applyButton, form.maximumButton, form.helpButton,
+                                     form.nextButton, form.cancelButton});
     EXPECT_EQ(form.upperBound(), 40);
     EXPECT_EQ(Captions(form), (QStringList{"1", "1", "1"}));
     for (int k = 1; k <= 3; ++k) {

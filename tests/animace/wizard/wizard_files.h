@@ -14,6 +14,7 @@
 #include "animace/wizard/wizard.h"
 #include "skiren/skiren_files.h"
 #include "support/scripted_desktop.h"
+#include "support/window_layout.h"
 
 inline Bytes TestCursor(int size = 32) { return TestIcon(size, size, 2, 1); }
 

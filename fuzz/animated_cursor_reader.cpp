@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/loader_verdicts.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -70,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     });
     if (frames > layout.frameChunks) std::abort();
-    const animace::ProblemReport report = animace::FindProblems(source, layout);
-    if (report.problems.size() > 32) std::abort();
+    const animace::FileVerdicts verdicts = animace::JudgeAnimatedCursor(source, layout);
+    for (animace::CursorLoader loader : animace::kCursorLoaders)
+        if (verdicts.Of(loader).notes.size() > 40) std::abort();
     CheckHeap();
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <map>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/animated_cursor_reader.h"
 #include "iconfile/hot_spot_scaling.h"
 #include "iconfile/icon_directory.h"
 #include "kurzory/decoded_cursor.h"
@@ -47,7 +47,7 @@ std::uint64_t PictureBytes(const std::vector<SizedPicture>& pictures) {
 
 std::optional<std::vector<CursorStep>> AnimatedPictures(animace::ByteSource& source) {
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
-    if (!animace::FindProblems(source, layout).readable) return std::nullopt;
+    if (!layout.Readable()) return std::nullopt;
     std::vector<animace::FrameEntry> frames;
     if (!animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {
             frames.push_back(frame);

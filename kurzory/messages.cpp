@@ -75,11 +75,22 @@ std::string IcoHelp() {
 }
 
 std::string InfoHelp() {
-    return "Použití: kurzory info SOUBOR...\n"
+    return "Použití: kurzory info [--json] SOUBOR...\n"
            "Vypíše obrázky ikony nebo kurzoru, u animovaného kurzoru snímky (s velikostmi), kroky,\n"
-           "příznaky, snímek a dobu každého kroku a problémy, každý s programem, kterého se týká.\n"
-           "Návratový kód: 0 bez problému; 2, když ho některý program odmítne nebo přehraje jinak,\n"
-           "nebo když soubor nejde přečíst; jinak 1. U více souborů ten nejvyšší.\n";
+           "příznaky, snímek a dobu každého kroku, a pro každý program (Wine, gdk-pixbuf, KDE), co se\n"
+           "souborem udělá:\n"
+           "plays (přehraje, jak soubor zamýšlí), copes (přehraje tak i přes nepravidelnost),\n"
+           "misplays (přehraje jinak), refuses (odmítne ho), crashes (spadne), i s důvody.\n"
+           "  --json   jeden objekt JSON na řádek pro každý soubor:\n"
+           "           {\"file\": CESTA, \"kind\": \"ani\"|\"cur\"|\"ico\", \"readable\": true|false,\n"
+           "            \"loaders\": {\"wine\"|\"gdk-pixbuf\"|\"kde\": {\"verdict\": SLOVO, \"problems\": [TEXT...]}},\n"
+           "            \"status\": N, ...}; dále u animovaného kurzoru \"bytes\", \"declared_frames\",\n"
+           "           \"declared_steps\", \"flags\", \"default_jiffies\", \"frames\" (bytes, width, height,\n"
+           "           hotspot, sizes) a \"steps\" (frame od 1, jiffies = 1/60 s), u ikony a kurzoru \"images\".\n"
+           "           Nečitelný soubor má \"readable\": false a jeho chyba jde na chybový výstup.\n"
+           "Návratový kód: 0, když ho každý program přehraje, jak soubor zamýšlí; 2, když ho některý\n"
+           "přehraje jinak, odmítne nebo na něm spadne, nebo když soubor nejde přečíst; jinak (některý\n"
+           "si poradí) 1. U více souborů ten nejvyšší.\n";
 }
 
 std::string XcursorHelp() {
@@ -237,48 +248,99 @@ std::string InvertedPixelsText(const std::string& path, std::uint64_t count) {
 }
 std::string NoFilesText() { return "Příkaz info potřebuje aspoň jeden soubor."; }
 
-std::string ProblemText(const animace::CursorProblem& problem) {
-    using animace::ProblemKind;
+std::string LoaderKey(animace::CursorLoader loader) {
+    switch (loader) {
+        case animace::CursorLoader::Wine: return "wine";
+        case animace::CursorLoader::GdkPixbuf: return "gdk-pixbuf";
+        case animace::CursorLoader::Kde: break;
+    }
+    return "kde";
+}
+
+std::string VerdictWord(animace::Verdict verdict) {
+    switch (verdict) {
+        case animace::Verdict::Plays: return "plays";
+        case animace::Verdict::Copes: return "copes";
+        case animace::Verdict::Misplays: return "misplays";
+        case animace::Verdict::Refuses: return "refuses";
+        case animace::Verdict::Crashes: break;
+    }
+    return "crashes";
+}
+
+std::string LoaderNoteText(animace::LoaderNote note) {
+    using enum animace::LoaderNote;
+    switch (note) {
+        case FlagsWithoutIconBit: return "příznaky nemají bit 0 (snímky jsou ikony)";
+        case SequenceNeedsFlag: return "blok „seq “ bez bitu pořadí (2) se nečte";
+        case SequenceFlagWithoutChunk: return "bit pořadí (2) bez bloku „seq “: snímky jdou popořadě";
+        case SequenceReadWithoutFlag: return "blok „seq “ se čte i bez bitu pořadí (2)";
+        case SequenceBeyondFrames: return "pořadí ukazuje na snímek, který v souboru není";
+        case SequenceShort: return "blok „seq “ má méně položek než kroků";
+        case RateShort: return "blok „rate“ má méně položek než kroků: doba se čte z bajtů za ním";
+        case RepeatedFrameKeepsFirstRate: return "snímek ukázaný znovu si nechá dobu svého prvního kroku";
+        case FrameCountAboveFrameChunks: return "hlavička udává víc snímků, než je bloků „icon“";
+        case FrameCountBelowFrameChunks: return "bloků „icon“ je víc, než udává hlavička";
+        case ForeignChunkInFrameList: return "v seznamu snímků je jiný blok než „icon“";
+        case PadByteInFrameList: return "za snímkem liché délky je bajt výplně a další snímky se čtou posunuté";
+        case FrameDamaged: return "obrázek snímku je uříznutý nebo to není ikona";
+        case NoFrameList: return "chybí seznam snímků (LIST fram) nebo je prázdný";
+        case RiffSizeUnusable: return "velikost RIFF je 0, 0xFFFFFFFF nebo menší než bloky";
+        case HeaderChunkSize: return "velikost bloku „anih“ není 36";
+        case HeaderCounts: return "počet snímků nebo kroků je 0 nebo 1024 a víc";
+        case ChunkOrder: return "blok stojí před hlavičkou „anih“, nebo je „anih“ dvakrát";
+        case ForeignChunk: return "neznámý blok ukončí čtení";
+        case ListSize: return "počet položek „seq “ nebo „rate“ neodpovídá počtu kroků";
+        case StepsDifferFromFrames: return "kroků je jiný počet než snímků a pořadí chybí nebo jen roste";
+        case StepsFromFrameCount: return "bez bitu pořadí (2) hraje tolik kroků, kolik je snímků";
+        case CompressedFrame: return "snímek nebo obrázek je komprimovaný (PNG)";
+        case ZeroTotalTime: return "všechny kroky trvají 0";
+        case FirstStepShowsFrameOne: return "jako první ukáže vždy uložený snímek 1";
+        case FramesLostAfterPad: return "za bajtem výplně po snímku liché délky další snímky nenajde";
+        case OddChunkWithoutPad: return "za blokem liché délky chybí bajt výplně";
+        case ReadsPastEnd: return "čte za koncem souboru (soubor je uříznutý nebo velikosti bloků lžou)";
+        case TintedMonoFrame: return "jednobitový obrázek s jinými barvami než černou a bílou ukáže černobíle";
+        case HeaderPictureSize: return "snímky udělá tak velké, jak udává hlavička „anih“, tady přes 256 bodů";
+        case NoImages: break;
+    }
+    return "soubor nemá žádný obrázek";
+}
+
+std::string IrregularityText(animace::Irregularity irregularity) {
+    using enum animace::Irregularity;
+    switch (irregularity) {
+        case RiffSizeDiffers: return "velikost RIFF nesouhlasí s délkou souboru";
+        case HeaderSizeNot36: return "velikost hlavičky „anih“ není 36";
+        case FrameCountDiffers: return "počet bloků „icon“ se liší od počtu snímků v hlavičce";
+        case SequenceFlagDisagrees: return "bit pořadí (2) a blok „seq “ si odporují";
+        case ListLengthDiffers: return "počet položek „seq “ nebo „rate“ neodpovídá počtu kroků";
+        case RepeatedChunk: return "blok „anih“, „seq “, „rate“ nebo seznam snímků je v souboru dvakrát";
+        case FrameChunkOutsideList: return "blok „icon“ stojí mimo seznam snímků";
+        case ForeignChunkInFrameList: return "v seznamu snímků je jiný blok než „icon“";
+        case StepsBeyondFrames: break;
+    }
+    return "krok ukazuje na snímek, který v souboru není";
+}
+
+std::string LoaderVerdictText(animace::CursorLoader loader, const animace::LoaderVerdict& verdict) {
+    std::string name;
+    switch (loader) {
+        case animace::CursorLoader::Wine: name = "Wine (user32)"; break;
+        case animace::CursorLoader::GdkPixbuf: name = "gdk-pixbuf"; break;
+        case animace::CursorLoader::Kde: name = "KDE"; break;
+    }
     std::string what;
-    switch (problem.kind) {
-        case ProblemKind::SequenceFlagMissing:
-            what = "soubor má blok „seq “, ale příznaky nemají bit pořadí (2)";
-            break;
-        case ProblemKind::RateSizeWrong: what = "velikost bloku „rate“ neodpovídá počtu kroků"; break;
-        case ProblemKind::SequenceSizeWrong: what = "velikost bloku „seq “ neodpovídá počtu kroků"; break;
-        case ProblemKind::SequenceBeyondFrames: what = "pořadí ukazuje na snímek, který v souboru není"; break;
-        case ProblemKind::FrameCountOutOfRange: what = "počet snímků je 0 nebo 1024 a víc"; break;
-        case ProblemKind::StepCountOutOfRange: what = "počet kroků je 0 nebo 1024 a víc"; break;
-        case ProblemKind::HeaderSizeWrong: what = "velikost hlavičky „anih“ není 36"; break;
-        case ProblemKind::FrameChunksDifferFromCount:
-            what = "počet bloků „icon“ se liší od počtu snímků v hlavičce";
-            break;
-        case ProblemKind::StepsDifferWithoutOrder:
-            what = "kroků je jiný počet než snímků a pořadí chybí nebo jen roste";
-            break;
-        case ProblemKind::RiffSizeWrong: what = "velikost RIFF nesouhlasí s délkou souboru"; break;
-        case ProblemKind::ListSizeWrong: what = "velikost LIST nebo bloku v něm přesahuje konec souboru"; break;
-        case ProblemKind::InfoBeforeHeader: what = "blok LIST INFO stojí před hlavičkou „anih“"; break;
-        case ProblemKind::OddChunk:
-            what = "blok liché délky: gdk-pixbuf a KDE za ním přeskočí bajt výplně, Wine ne, a čtou jiné snímky";
-            break;
-        case ProblemKind::FirstStepNotFirstFrame:
-            what = "krok 1 neukazuje uložený snímek 1 (KDE ukáže nejdřív uložený snímek 1)";
-            break;
+    switch (verdict.verdict) {
+        case animace::Verdict::Plays: what = "přehraje, jak soubor zamýšlí"; break;
+        case animace::Verdict::Copes: what = "si poradí a přehraje, jak soubor zamýšlí"; break;
+        case animace::Verdict::Misplays: what = "přehraje jinak"; break;
+        case animace::Verdict::Refuses: what = "soubor odmítne"; break;
+        case animace::Verdict::Crashes: what = "spadne"; break;
     }
-    std::string loader;
-    switch (problem.loader) {
-        case animace::CursorLoader::Wine: loader = "Wine (user32)"; break;
-        case animace::CursorLoader::GdkPixbuf: loader = "gdk-pixbuf"; break;
-        case animace::CursorLoader::Kde: loader = "KDE"; break;
-    }
-    std::string effect;
-    switch (problem.effect) {
-        case animace::LoaderEffect::Refuses: effect = "soubor odmítne"; break;
-        case animace::LoaderEffect::Misplays: effect = "přehraje ho jinak"; break;
-        case animace::LoaderEffect::Copes: effect = "si s tím poradí"; break;
-    }
-    return what + " – " + loader + " " + effect + ".";
+    std::string line = name + ": " + what + " (" + VerdictWord(verdict.verdict) + ")";
+    for (std::size_t i = 0; i < verdict.notes.size(); ++i)
+        line += (i == 0 ? " – " : "; ") + LoaderNoteText(verdict.notes[i]);
+    return line + ".";
 }
 
 std::string JiffiesInSeconds(std::uint32_t jiffies) {

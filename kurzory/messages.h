@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/loader_verdicts.h"
 
 namespace kurzory {
 
@@ -70,7 +70,12 @@ std::string FrameSizesText(const std::string& path, std::optional<std::uint64_t>
 std::string InvertedPixelsText(const std::string& path, std::uint64_t count);
 
 // The lines of `info`.
-std::string ProblemText(const animace::CursorProblem& problem);
+std::string LoaderKey(animace::CursorLoader loader);      // "wine", "gdk-pixbuf", "kde"
+std::string VerdictWord(animace::Verdict verdict);       // "plays", "copes", ...
+std::string LoaderNoteText(animace::LoaderNote note);
+std::string IrregularityText(animace::Irregularity irregularity);
+// "Wine (user32): soubor odmítne – ..." with the loader's reasons.
+std::string LoaderVerdictText(animace::CursorLoader loader, const animace::LoaderVerdict& verdict);
 std::string JiffiesInSeconds(std::uint32_t jiffies);
 
 // kurzory sada

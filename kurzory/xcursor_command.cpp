@@ -12,7 +12,7 @@
 #include <memory>
 #include <variant>
 
-#include "animace/reader/animated_cursor_problems.h"
+#include "animace/reader/animated_cursor_reader.h"
 #include "desktop/picture_loader.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
@@ -76,7 +76,7 @@ std::string AppendImages(const std::string& path, const DecodedCursor& cursor, i
 // all hold the same sizes, each kept as its own.
 std::variant<MadeImages, std::string> AnimatedImages(const std::string& path, animace::ByteSource& source) {
     const animace::AnimatedCursorLayout layout = animace::ReadAnimatedCursorLayout(source);
-    if (!animace::FindProblems(source, layout).readable) return NotAnimatedCursorText(path);
+    if (!layout.Readable()) return NotAnimatedCursorText(path);
     std::vector<animace::FrameEntry> frames;
     int largestSide = 0;
     animace::ForEachFrame(source, layout, [&](const animace::FrameEntry& frame) {

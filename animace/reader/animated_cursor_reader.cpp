@@ -87,8 +87,17 @@ AnimatedCursorLayout ReadAnimatedCursorLayout(ByteSource& source) {
     layout.riffSize = ReadU32(start, 4);
 
     bool readFailed = false;
+    const std::uint64_t riffEnd = 8 + std::uint64_t{layout.riffSize};
+    layout.riffEndsInsideChunk = layout.riffSize == 0;
     const ChunkVisit topLevel = [&](std::string_view id, const ChunkPlace& place) {
         NoteChunk(layout, place);
+        const std::uint64_t chunkEnd = place.dataOffset() + place.declaredSize + (place.declaredSize & 1u);
+        if ((place.offset < riffEnd || place.offset == 12) && riffEnd < chunkEnd && riffEnd < layout.fileLength)
+            layout.riffEndsInsideChunk = true;
+        if ((id == "anih" && layout.headerChunk) || (id == "seq " && layout.sequenceChunk) ||
+            (id == "rate" && layout.rateChunk))
+            layout.repeatedChunk = true;
+        if (id == "icon") layout.frameChunkOutsideList = true;
         if (id == "anih" && !layout.headerChunk) {
             layout.headerChunk = place;
             std::array<std::uint8_t, 36> bytes{};
@@ -102,11 +111,16 @@ AnimatedCursorLayout ReadAnimatedCursorLayout(ByteSource& source) {
             std::array<std::uint8_t, 4> type{};
             readFailed |= !ReadChunkStart(source, place, type);
             if (std::memcmp(type.data(), "INFO", 4) == 0 && !layout.headerChunk) layout.infoListBeforeHeader = true;
-            if (std::memcmp(type.data(), "fram", 4) != 0 || layout.frameList) return;
+            if (std::memcmp(type.data(), "fram", 4) != 0) return;
+            if (layout.frameList) {
+                layout.repeatedChunk = true;
+                return;
+            }
             layout.frameList = place;
             readFailed |= !WalkFrameList(source, place, [&](std::string_view frameId, const ChunkPlace& frame) {
                 NoteChunk(layout, frame);
                 if (frameId == "icon") ++layout.frameChunks;
+                else layout.foreignChunkInFrameList = true;
             });
         }
     };

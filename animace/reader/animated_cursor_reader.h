@@ -48,6 +48,13 @@ struct AnimatedCursorLayout {
     bool infoListBeforeHeader = false;
     std::optional<std::uint64_t> oddChunkOffset;  // the first chunk of odd length
     bool chunkPassesEnd = false;                  // some chunk declares more bytes than it has
+    bool repeatedChunk = false;          // a second "anih", "seq ", "rate" or frame list
+    bool frameChunkOutsideList = false;  // an "icon" chunk at the top level
+    bool foreignChunkInFrameList = false;
+    bool riffEndsInsideChunk = false;  // the RIFF size is 0 or ends inside a chunk
+
+    // "RIFF" "ACON" with an "anih" chunk: something loaders take for an animated cursor.
+    bool Readable() const { return isAnimatedCursor && headerChunk.has_value(); }
 
     // Entries a step list holds: its available bytes / 4.
     static std::uint64_t Entries(const std::optional<ChunkPlace>& chunk) {

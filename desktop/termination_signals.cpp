@@ -1,6 +1,6 @@
 #include "desktop/termination_signals.h"
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -44,7 +44,7 @@ TerminationSignals::~TerminationSignals() {
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
     ::sigaction(signalNumber, &action, nullptr);
-    const sigset_t set = TerminationSignalSet();
+    const sigset_t set = iconfile::TerminationSignalSet();
     ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
     ::raise(signalNumber);
 }

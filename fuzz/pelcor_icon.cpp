@@ -1,10 +1,6 @@
 // Pelcor's road from any file to an icon: the bitmap check, the pixel reading and the icon
 // builder with any picked colour. The icon holds the pixels as read, its mask marks exactly the
 // picked colour's pixels, and nothing but the icon is left.
-#include <QDir>
-#include <QTemporaryDir>
-#include <fstream>
-
 #include "fuzz_input.h"
 #include "iconfile/icon_records.h"
 #include "pelcor/bitmap_check.h"
@@ -12,17 +8,8 @@
 #include "pelcor/icon_builder.h"
 #include "pelcor/icon_header.h"
 #include "pelcor/transparency_mask.h"
+#include "scratch_file.h"
 #include "support/memory_file_operations.h"
-
-namespace {
-
-// The bitmap is read from a real file, as the program reads it.
-std::string BitmapPath() {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kurzory-fuzz-XXXXXX"));
-    return folder.filePath(QStringLiteral("obrazek.bmp")).toStdString();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
@@ -37,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bitmap[0] = 'B';
         bitmap[1] = 'M';
     }
-    const std::string path = BitmapPath();
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bitmap.data()), static_cast<std::streamsize>(bitmap.size()));
+    // The bitmap is read from a real file, as the program reads it.
+    const std::string path = ScratchPath(QStringLiteral("obrazek.bmp"));
+    WriteScratch(path, bitmap);
 
     const std::optional<int> pictureSize = pelcor::ValidateBitmap(path);
     // A file of a table length with the signature is always taken, whatever its headers say.

@@ -8,9 +8,14 @@
 #include <iterator>
 #include <vector>
 
+#include <unistd.h>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
+
+// Far above what any input needs even under the sanitizers; scripts/fuzz allows 5 s.
+constexpr unsigned kSecondsPerInput = 20;
 
 // Replays every file under `folder` (names starting with "." are not inputs); returns how many.
 std::size_t Replay(const std::filesystem::path& folder) {
@@ -22,7 +27,10 @@ std::size_t Replay(const std::filesystem::path& folder) {
         std::ifstream in(entry.path(), std::ios::binary);
         const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         std::fprintf(stderr, "%s\n", entry.path().c_str());  // the last name shown is the one that failed
+        // As in a fuzzing run, an input that takes too long is a failure: SIGALRM ends the replay.
+        ::alarm(kSecondsPerInput);
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+        ::alarm(0);
         ++replayed;
     }
     return replayed;

@@ -1,5 +1,6 @@
 #include "iconfile/file_operations.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +13,23 @@ namespace fs = std::filesystem;
 namespace {
 
 FileOutcome Failed(const std::string& path) { return FileOutcome::FromErrno(path, errno); }
+
+// Whether a large read lies wholly inside a hole of a sparse file, which reads as zeros: the
+// system would otherwise make every page of them. Small reads are not worth the extra calls.
+bool InsideHole(int descriptor, std::int64_t offset, std::size_t count) {
+    struct stat info {};
+    const auto end = offset + static_cast<std::int64_t>(count);
+    if (count < 64 * 1024 || ::fstat(descriptor, &info) != 0 || end > info.st_size) return false;
+    const off_t data = ::lseek(descriptor, static_cast<off_t>(offset), SEEK_DATA);
+    return (data < 0 && errno == ENXIO) || (data >= 0 && data >= end);
+}
+
+// The process's umask; reading it means setting it, so it is put back at once.
+mode_t UsualModeMask() {
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
 
 // Only regular files are opened: a folder would "open" and then fail oddly, a FIFO would block.
 FileOutcome RefuseIrregular(const std::string& path) {
@@ -62,7 +80,7 @@ FileOutcome SystemFileOperations::OpenForReading(const std::string& path, FileHa
 
 FileOutcome SystemFileOperations::CreateNew(const std::string& path, FileHandle& handle) {
     errno = 0;
-    return Adopt(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666), path, handle);
+    return Adopt(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600), path, handle);
 }
 
 FileOutcome SystemFileOperations::Length(FileHandle handle, std::int64_t& length) {
@@ -91,6 +109,10 @@ FileOutcome SystemFileOperations::TransferWhole(FileHandle handle, std::size_t s
 }
 
 FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
+    if (const auto found = open_.find(handle); found != open_.end() && InsideHole(found->second.descriptor, offset, into.size())) {
+        std::fill(into.begin(), into.end(), std::uint8_t{0});
+        return FileOutcome::Success();
+    }
     return TransferWhole(handle, into.size(), EIO, [&](int descriptor, std::size_t done) {
         return ::pread(descriptor, into.data() + done, into.size() - done, offset + static_cast<off_t>(done));
     });
@@ -129,10 +151,21 @@ FileOutcome SystemFileOperations::Rename(const std::string& from, const std::str
     return ::rename(from.c_str(), to.c_str()) == 0 ? FileOutcome::Success() : Failed(to);
 }
 
-FileOutcome SystemFileOperations::SetPermissions(const std::string& path, fs::perms permissions) {
-    std::error_code error;
-    fs::permissions(path, permissions, fs::perm_options::replace, error);
-    return error ? FileOutcome::FromErrno(path, error.value()) : FileOutcome::Success();
+FileOutcome SystemFileOperations::SetPermissions(FileHandle handle, const FileStatus* like) {
+    const auto found = open_.find(handle);
+    if (found == open_.end()) return FileOutcome::FromErrno({}, EBADF);
+    const int descriptor = found->second.descriptor;
+    auto mode = static_cast<mode_t>(0666 & ~UsualModeMask());
+    if (like != nullptr) {
+        mode = static_cast<mode_t>(like->permissions) & 0777;
+        struct stat own {};
+        if (::fstat(descriptor, &own) != 0) return Failed(found->second.path);
+        // Rights meant for the old group are not handed to another one.
+        if (own.st_gid != like->group && ::fchown(descriptor, static_cast<uid_t>(-1), like->group) != 0)
+            mode &= ~static_cast<mode_t>(0070);
+    }
+    errno = 0;
+    return ::fchmod(descriptor, mode) == 0 ? FileOutcome::Success() : Failed(found->second.path);
 }
 
 FileOutcome SystemFileOperations::SyncFolder(const std::string& folder) {
@@ -153,6 +186,7 @@ FileStatus SystemFileOperations::Status(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0) return status;
     status.kind = S_ISREG(info.st_mode) ? FileKind::Regular : S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Other;
     status.permissions = static_cast<fs::perms>(info.st_mode & 07777);
+    status.group = info.st_gid;
     status.size = S_ISREG(info.st_mode) ? static_cast<std::int64_t>(info.st_size) : 0;
     return status;
 }

@@ -21,6 +21,7 @@ struct FileStatus {
     std::filesystem::perms permissions = std::filesystem::perms::none;
     std::int64_t size = 0;  // of a regular file
     bool link = false;      // the path itself is a symbolic link
+    std::uint32_t group = 0;
 };
 
 // Every operation that can fail reports the path it worked on and the reason. Reads and writes
@@ -33,7 +34,8 @@ public:
     // empty file when none exists.
     virtual FileOutcome OpenForUpdate(const std::string& path, FileHandle& handle) = 0;
     virtual FileOutcome OpenForReading(const std::string& path, FileHandle& handle) = 0;
-    // Creates a new file; fails (EEXIST) when anything is already there, a link included.
+    // Creates a new file that only its owner may open; fails (EEXIST) when anything is already
+    // there, a link included.
     virtual FileOutcome CreateNew(const std::string& path, FileHandle& handle) = 0;
     virtual FileOutcome Length(FileHandle handle, std::int64_t& length) = 0;
     // A short read is a failure.
@@ -45,7 +47,9 @@ public:
     virtual FileOutcome Close(FileHandle handle) = 0;
     virtual FileOutcome Remove(const std::string& path) = 0;
     virtual FileOutcome Rename(const std::string& from, const std::string& to) = 0;
-    virtual FileOutcome SetPermissions(const std::string& path, std::filesystem::perms permissions) = 0;
+    // Gives the open file the permission bits of `like` (never setuid, setgid or sticky) and, where
+    // the system allows, its group; without `like`, the mode a new file usually gets.
+    virtual FileOutcome SetPermissions(FileHandle handle, const FileStatus* like) = 0;
     // Waits until the folder's entries (a rename into it) are on the disk.
     virtual FileOutcome SyncFolder(const std::string& folder) = 0;
     // What is at `path`, links followed.
@@ -74,7 +78,7 @@ public:
     FileOutcome Close(FileHandle handle) override;
     FileOutcome Remove(const std::string& path) override;
     FileOutcome Rename(const std::string& from, const std::string& to) override;
-    FileOutcome SetPermissions(const std::string& path, std::filesystem::perms permissions) override;
+    FileOutcome SetPermissions(FileHandle handle, const FileStatus* like) override;
     FileOutcome SyncFolder(const std::string& folder) override;
     FileStatus Status(const std::string& path) override;
     std::string Canonical(const std::string& path) override;

@@ -10,13 +10,22 @@
 namespace iconfile {
 namespace {
 
-// Appends up to `count` more bytes of the file; false on a read error.
+// Appends up to `count` more bytes of the file; false on a read error. Grown block by block, so
+// a small file never costs the largest buffer it might have needed.
 bool ReadMore(std::ifstream& file, std::size_t count, std::vector<std::uint8_t>& bytes) {
-    const std::size_t start = bytes.size();
-    bytes.resize(start + count);
-    file.read(reinterpret_cast<char*>(bytes.data() + start), static_cast<std::streamsize>(count));
-    bytes.resize(start + static_cast<std::size_t>(file.gcount()));
-    return !file.bad();
+    constexpr std::size_t kBlock = 64 * 1024;
+    while (count > 0) {
+        const std::size_t start = bytes.size();
+        const std::size_t step = std::min(count, kBlock);
+        bytes.resize(start + step);
+        file.read(reinterpret_cast<char*>(bytes.data() + start), static_cast<std::streamsize>(step));
+        const auto got = static_cast<std::size_t>(file.gcount());
+        bytes.resize(start + got);
+        if (file.bad()) return false;
+        if (got < step) return true;
+        count -= step;
+    }
+    return true;
 }
 
 // Reads the header and then only the entries it announces; nothing past the directory.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/system_error_text.h"
 
 namespace iconfile {
@@ -15,14 +16,37 @@ std::string FolderOf(const std::string& path) {
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-std::string ReplacedFile(const std::string& output, FileOperations& files) {
-    return files.Status(output).link ? files.Canonical(output) : output;
+// What is at the name itself: a link is a name to replace, whatever it points at.
+FileStatus StatusOfName(const std::string& path, FileOperations& files) {
+    const FileStatus status = files.Status(path);
+    if (!status.link) return status;
+    FileStatus link;
+    link.link = true;
+    return link;
 }
+
+constexpr std::size_t kLongestFileName = 255;
+constexpr char kRandomDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
 
 }  // namespace
 
+std::string TemporaryNameFor(const std::string& target, std::uint64_t random) {
+    std::string name = fs::path(target).filename().string();
+    std::string part = ".";
+    for (int i = 0; i < 8; ++i, random /= 36) part += kRandomDigits[random % 36];
+    part += ".part";
+    const std::size_t room = kLongestFileName - 1 - part.size();
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name.resize(cut);
+    }
+    const fs::path parent = fs::path(target).parent_path();
+    return (parent / ("." + name + part)).string();
+}
+
 ReplacementFile::ReplacementFile(const std::string& output, FileOperations& files)
-    : files_(files), target_(ReplacedFile(output, files)), folder_(FolderOf(target_)), targetStatus_(files.Status(target_)) {}
+    : files_(files), target_(output), folder_(FolderOf(target_)), targetStatus_(StatusOfName(target_, files)) {}
 
 ReplacementFile::~ReplacementFile() { Abandon(); }
 
@@ -31,7 +55,8 @@ FileOutcome ReplacementFile::Named(const FileOutcome& outcome) const {
 }
 
 FileOutcome ReplacementFile::CheckTarget() {
-    targetStatus_ = files_.Status(target_);
+    targetStatus_ = StatusOfName(target_, files_);
+    if (targetStatus_.link) return FileOutcome::Success();
     switch (targetStatus_.kind) {
         case FileKind::Missing: return FileOutcome::Success();
         case FileKind::Folder: return FileOutcome::FromErrno(target_, EISDIR);
@@ -49,18 +74,26 @@ FileOutcome ReplacementFile::Create() {
     Abandon();
     std::random_device entropy;
     std::mt19937_64 generator(entropy());
-    const std::string name = fs::path(target_).filename().string();
     FileOutcome outcome = FileOutcome::Success();
     for (int attempt = 0; attempt < 32; ++attempt) {
-        std::string candidate =
-            (fs::path(folder_) / ("." + name + "." + std::to_string(generator() % 1000000000) + ".part")).string();
-        outcome = files_.CreateNew(candidate, handle_);
-        if (outcome.succeeded()) {
-            temporaryPath_ = std::move(candidate);
-            open_ = true;
-            return outcome;
+        std::string candidate = TemporaryNameFor(target_, generator());
+        {
+            const iconfile::BlockedTerminationSignals held;
+            outcome = files_.CreateNew(candidate, handle_);
+            if (outcome.succeeded()) {
+                temporaryPath_ = std::move(candidate);
+                open_ = true;
+                removal_.Register(temporaryPath_, false);
+            }
         }
-        if (files_.Status(candidate).kind == FileKind::Missing) break;  // not a clash of names
+        if (outcome.succeeded()) {
+            // Set on the open file before any byte is in it, so no one can swap the name meanwhile.
+            const bool keepsOld = targetStatus_.kind == FileKind::Regular;
+            outcome = files_.SetPermissions(handle_, keepsOld ? &targetStatus_ : nullptr);
+            return outcome.succeeded() ? outcome : Abandon(outcome);
+        }
+        const FileStatus clash = files_.Status(candidate);
+        if (clash.kind == FileKind::Missing && !clash.link) break;  // not a clash of names
     }
     return Named(outcome);
 }
@@ -78,12 +111,10 @@ FileOutcome ReplacementFile::Close() {
 
 FileOutcome ReplacementFile::Rename() {
     if (temporaryPath_.empty() || open_) return FileOutcome::FromErrno(target_, EBADF);
-    // The new file keeps the old one's permission bits; a new target gets the usual mode.
-    if (targetStatus_.kind == FileKind::Regular) {
-        if (FileOutcome kept = files_.SetPermissions(temporaryPath_, targetStatus_.permissions); !kept.succeeded())
-            return Named(kept);
-    }
+    // A signal now would leave either the old file or the new one, and no stray temporary file.
+    const iconfile::BlockedTerminationSignals held;
     if (FileOutcome renamed = files_.Rename(temporaryPath_, target_); !renamed.succeeded()) return Named(renamed);
+    removal_.Forget();
     temporaryPath_.clear();
     return FileOutcome::Success();
 }
@@ -102,7 +133,10 @@ FileOutcome ReplacementFile::Commit() {
 void ReplacementFile::Abandon() {
     if (open_) static_cast<void>(files_.Close(handle_));
     open_ = false;
-    if (!temporaryPath_.empty()) static_cast<void>(files_.Remove(temporaryPath_));
+    if (temporaryPath_.empty()) return;
+    const iconfile::BlockedTerminationSignals held;
+    static_cast<void>(files_.Remove(temporaryPath_));
+    removal_.Forget();
     temporaryPath_.clear();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The reason shown for a failed file operation: Czech for the failures users meet every day, the
-// system's own text for the rest.
+// The reason shown for a failed file operation, in Czech: the system's own texts are English.
 #include <string>
 
 namespace iconfile {

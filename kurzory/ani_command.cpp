@@ -6,6 +6,7 @@
 #include "animace/number_text.h"
 #include "animace/writer/animated_cursor_writer.h"
 #include "desktop/private_temp_folder.h"
+#include "iconfile/file_operations.h"
 #include "iconfile/file_outcome.h"
 #include "iconfile/icon_directory.h"
 #include "iconfile/icon_encoder.h"
@@ -160,23 +161,22 @@ int RunAni(Words words, const Console& console) {
 
     // The writer fills a new file beside the output, which replaces it only once complete and on the disk.
     std::string failure;
-    std::string failedFrame;
+    std::string failedFile;
+    iconfile::SystemFileOperations files;
     const animace::WriteOutcome outcome = animace::WriteAnimatedCursor(
         input, *output, [] { return animace::OverwriteAnswer::Yes; },
-        [&](const std::string& reason, const std::string&, const std::string& frameLine) {
+        [&](const std::string& reason, const std::string&, const std::string&) {
             failure = reason;
-            failedFrame = frameLine;
             return animace::FailureAnswer::Cancel;
-        });
+        },
+        files, &failedFile);
     if (outcome == animace::WriteOutcome::TooLarge) return console.Fail(TooLargeText(*output));
     if (outcome == animace::WriteOutcome::OutputIsFrame) return console.Fail(OutputIsFrameText(*output));
     if (outcome != animace::WriteOutcome::Written) {
         // The failing frame is named as the user gave it, also one made of a PNG.
-        const auto frame = std::find(input.frames.begin(), input.frames.end(), failedFrame);
-        Frame reread;
-        const bool frameUnreadable = frame != input.frames.end() && !ReadFrame(failedFrame, reread).empty();
+        const auto frame = std::find(input.frames.begin(), input.frames.end(), failedFile);
         return console.Fail(FileFailureText(
-            frameUnreadable ? given[static_cast<std::size_t>(frame - input.frames.begin())] : *output, failure));
+            frame != input.frames.end() ? given[static_cast<std::size_t>(frame - input.frames.begin())] : failedFile, failure));
     }
     return 0;
 }

@@ -136,7 +136,7 @@ int DescribeAnimatedCursor(Report& report, animace::ByteSource& source, const Co
                 << steps.str() << "]";
         report.members = members.str();
     } else {
-        out << report.path << ": animovaný kurzor, " << layout.fileLength << " bajtů\n";
+        out << iconfile::ShownFileName(report.path) << ": animovaný kurzor, " << layout.fileLength << " bajtů\n";
         out << "  snímky: " << layout.frameChunks << " (v hlavičce " << header.frames << ")\n";
         out << "  kroky: " << layout.PlayableSteps() << " (v hlavičce " << header.steps << ")\n";
         out << "  příznaky: " << FlagsText(header.flags) << '\n';
@@ -161,7 +161,8 @@ int DescribeIconFile(Report& report, animace::ByteSource& source, const Console&
     std::ostream& out = report.out;
     std::ostringstream images;
     if (!report.json)
-        out << report.path << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků " << directory.header->imageCount << '\n';
+        out << iconfile::ShownFileName(report.path) << ": " << (cursor ? "kurzor" : "ikona") << ", obrázků "
+            << directory.header->imageCount << '\n';
     int index = 1;
     for (const iconfile::IconDirEntry& entry : directory.entries) {
         const int width = skiren::IconSizeFromByte(entry.width), height = skiren::IconSizeFromByte(entry.height);

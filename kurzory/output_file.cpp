@@ -15,8 +15,11 @@ std::optional<std::string> ChosenOr(const std::string* chosen, std::optional<std
 
 std::string RefusedOutput(const std::string& path, bool force) {
     std::error_code error;
+    if (force) return {};
+    // A link at the name is replaced itself, never written through: that too needs --force.
+    if (fs::is_symlink(fs::symlink_status(path, error))) return OutputExistsText(path);
     const fs::file_status status = fs::status(path, error);
-    if (force || !fs::exists(status)) return {};
+    if (!fs::exists(status)) return {};
     // Folders and devices are left to the writing, which reports them with the system's reason.
     if (!fs::is_regular_file(status)) return {};
     const std::uintmax_t length = fs::file_size(path, error);

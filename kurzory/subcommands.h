@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "iconfile/shown_file_name.h"
+
 namespace kurzory {
 
 inline constexpr int kStatusRefused = 2;
@@ -12,9 +14,10 @@ struct Console {
     std::ostream& out;
     std::ostream& err;
 
-    // Prints the one Czech line of a refusal or usage error; the status to leave with.
+    // Prints the one Czech line of a refusal or usage error, a file name's control characters
+    // escaped; the status to leave with.
     int Fail(const std::string& line) const {
-        err << "kurzory: " << line << '\n';
+        err << "kurzory: " << iconfile::ShownFileName(line) << '\n';
         return kStatusRefused;
     }
 };

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <variant>
@@ -18,12 +19,14 @@
 #include "iconfile/icon_records.h"
 #include "iconfile/image_check.h"
 #include "iconfile/inverted_pixels.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "iconfile/stored_images.h"
 #include "kurzory/arguments.h"
 #include "kurzory/decoded_cursor.h"
 #include "kurzory/subcommands.h"
 #include "kurzory/messages.h"
 #include "kurzory/output_file.h"
+#include "kurzory/output_folder.h"
 #include "kurzory/picture_sizes.h"
 
 // Last: it brings Xlib's macros.
@@ -150,16 +153,57 @@ std::variant<MadeImages, std::string> CursorImages(const std::string& path) {
     return made;
 }
 
-// Writes index.theme when the theme has none, so the folder is a theme a desktop can list.
-std::string WriteThemeIndex(const fs::path& theme) {
-    const fs::path index = theme / "index.theme";
-    std::error_code error;
-    if (fs::exists(index, error)) return {};
+std::span<const std::uint8_t> BytesOf(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// The index that makes a folder a theme a desktop can list.
+std::string ThemeIndex(const fs::path& theme) {
     const std::string name = theme.filename().empty() ? theme.parent_path().filename().string() : theme.filename().string();
-    const std::string text = "[Icon Theme]\nName=" + name + "\nComment=Kurzory vytvořené programem kurzory\n";
-    const iconfile::FileOutcome written = WriteWholeFile(
-        index.string(), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    return written.succeeded() ? std::string() : FileFailureText(written.path(), written.reason());
+    return "[Icon Theme]\nName=" + name + "\nComment=Kurzory vytvořené programem kurzory\n";
+}
+
+std::string Failure(const iconfile::FileOutcome& outcome) { return FileFailureText(outcome.path(), outcome.reason()); }
+
+// Runs the steps in order up to the first that fails; its failure line, or an empty text.
+std::string FirstFailure(std::initializer_list<std::function<iconfile::FileOutcome()>> steps) {
+    for (const auto& step : steps) {
+        if (const iconfile::FileOutcome done = step(); !done.succeeded()) return Failure(done);
+    }
+    return {};
+}
+
+// Puts the cursor into the theme whole or not at all: a new theme, or a theme without its
+// cursors folder, is built beside and renamed into place; into an existing one the index (when
+// missing) and then the cursor go file by file, each replacing its name only once complete.
+std::string WriteIntoTheme(const fs::path& theme, const std::string& name, std::span<const std::uint8_t> cursor) {
+    std::error_code error;
+    const fs::path index = theme / "index.theme";
+    const std::string indexText = ThemeIndex(theme);
+    // The folder being built cleans up after itself only if it is not cut short.
+    const iconfile::BlockedTerminationSignals held;
+    if (!fs::exists(fs::symlink_status(theme, error))) {
+        // The folders that hold themes (~/.icons) are made as they would be for any theme.
+        if (const fs::path parent = theme.parent_path(); !parent.empty() && !fs::create_directories(parent, error) && error)
+            return FileFailureText(parent.string(), iconfile::FileOutcome::FromErrno("", error.value()).reason());
+        OutputFolder folder(theme.string());
+        return FirstFailure({[&] { return folder.Create(); }, [&] { return folder.MakeFolder("cursors"); },
+                             [&] { return folder.WriteFile("cursors/" + name, cursor); },
+                             [&] { return folder.WriteFile("index.theme", BytesOf(indexText)); },
+                             [&] { return folder.Commit(false); }});
+    }
+    if (!fs::exists(fs::symlink_status(index, error))) {
+        if (iconfile::FileOutcome written = WriteWholeFile(index.string(), BytesOf(indexText)); !written.succeeded())
+            return Failure(written);
+    }
+    const fs::path cursors = theme / "cursors";
+    if (!fs::exists(fs::symlink_status(cursors, error))) {
+        OutputFolder folder(cursors.string());
+        return FirstFailure({[&] { return folder.Create(); }, [&] { return folder.WriteFile(name, cursor); },
+                             [&] { return folder.Commit(false); }});
+    }
+    const iconfile::FileOutcome written = WriteWholeFile((cursors / name).string(), cursor);
+    return written.succeeded() ? std::string() : Failure(written);
 }
 
 }  // namespace
@@ -174,7 +218,7 @@ int RunXcursor(Words words, const Console& console) {
     const std::string* theme = parsed->Value("--theme");
     const std::string* name = parsed->Value("--name");
     if ((theme == nullptr) != (name == nullptr) || (theme && parsed->Value("-o")) ||
-        (name && (name->empty() || name->find('/') != std::string::npos)))
+        (name && (name->empty() || *name == "." || *name == ".." || name->find('/') != std::string::npos)))
         return console.Fail(ThemeNameText());
 
     animace::FileByteSource source;
@@ -186,25 +230,18 @@ int RunXcursor(Words words, const Console& console) {
     if (const std::string* refusal = std::get_if<std::string>(&made)) return console.Fail(*refusal);
     const Images& images = std::get<MadeImages>(made).images;
 
-    std::string output;
-    if (theme) {
-        const fs::path cursors = fs::path(*theme) / "cursors";
-        std::error_code error;
-        fs::create_directories(cursors, error);
-        if (error) return console.Fail(FileFailureText(cursors.string(), iconfile::FileOutcome::FromErrno("", error.value()).reason()));
-        output = (cursors / *name).string();
-    } else {
-        output = parsed->Value("-o") ? *parsed->Value("-o") : fs::path(input).replace_extension("").string();
-    }
+    const std::string output = theme ? (fs::path(*theme) / "cursors" / *name).string()
+                               : parsed->Value("-o") ? *parsed->Value("-o")
+                                                     : fs::path(input).replace_extension("").string();
     if (SameExistingFile(input, output)) return console.Fail(OutputIsInputText(output));
     if (std::string refusal = RefusedOutput(output, parsed->Has("--force")); !refusal.empty()) return console.Fail(refusal);
 
     const std::optional<std::vector<std::uint8_t>> bytes = XcursorFileBytes(*images);
     if (!bytes) return console.Fail(FileFailureText(output, iconfile::FileOutcome::FromErrno(output, ENOMEM).reason()));
-    if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded())
-        return console.Fail(FileFailureText(written.path(), written.reason()));
     if (theme) {
-        if (std::string failure = WriteThemeIndex(*theme); !failure.empty()) return console.Fail(failure);
+        if (std::string failure = WriteIntoTheme(*theme, *name, *bytes); !failure.empty()) return console.Fail(failure);
+    } else if (const iconfile::FileOutcome written = WriteWholeFile(output, *bytes); !written.succeeded()) {
+        return console.Fail(FileFailureText(written.path(), written.reason()));
     }
     if (const std::uint64_t inverted = std::get<MadeImages>(made).invertedPixels; inverted != 0)
         console.err << "kurzory: " << InvertedPixelsText(input, inverted) << '\n';

@@ -1,6 +1,6 @@
 #include "skiren/input_recognition.h"
 
-#include "desktop/blocked_termination_signals.h"
+#include "iconfile/blocked_termination_signals.h"
 #include "desktop/file_error_report.h"
 #include "desktop/overwrite_question.h"
 #include "iconfile/icon_conversions.h"
@@ -13,7 +13,7 @@ namespace {
 
 Recognition ConvertCursor(const std::string& path, const std::string& output, iconfile::FileOperations& files) {
     // No window can cancel this write; a signal waits until the icon is in place.
-    const desktop::BlockedTerminationSignals blocked;
+    const iconfile::BlockedTerminationSignals blocked;
     return {Recognition::Kind::CursorConverted, iconfile::ConvertCursorToIcon(path, output, files), output};
 }
 

@@ -1,6 +1,7 @@
 #include "animace/reader/byte_source.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace animace {
 
@@ -16,6 +17,36 @@ iconfile::FileOutcome FileByteSource::Open(const std::string& path) {
 
 bool FileByteSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) {
     if (!handle_ || offset > length_ || into.size() > length_ - offset) return false;
+    if (offset >= blockStart_ && offset - blockStart_ < block_.size() &&
+        into.size() <= block_.size() - (offset - blockStart_)) {
+        std::memcpy(into.data(), block_.data() + (offset - blockStart_), into.size());
+        return true;
+    }
+    if (into.size() >= kBlockSize) return ReadDirect(offset, into);
+    std::size_t done = 0;
+    while (done < into.size()) {
+        const std::uint64_t at = offset + done;
+        if (at < blockStart_ || at >= blockStart_ + block_.size()) {
+            if (!LoadBlockAround(at)) return false;
+        }
+        const auto inBlock = static_cast<std::size_t>(at - blockStart_);
+        const std::size_t count = std::min(into.size() - done, block_.size() - inBlock);
+        std::copy_n(block_.begin() + static_cast<std::ptrdiff_t>(inBlock), count, into.begin() + static_cast<std::ptrdiff_t>(done));
+        done += count;
+    }
+    return true;
+}
+
+bool FileByteSource::LoadBlockAround(std::uint64_t offset) {
+    const std::uint64_t start = offset - offset % kBlockSize;
+    block_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, length_ - start)));
+    blockStart_ = start;
+    if (ReadDirect(start, block_)) return true;
+    block_.clear();
+    return false;
+}
+
+bool FileByteSource::ReadDirect(std::uint64_t offset, std::span<std::uint8_t> into) {
     return files_.ReadAt(*handle_, static_cast<std::int64_t>(offset), into).succeeded();
 }
 

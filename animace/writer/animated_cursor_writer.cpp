@@ -37,6 +37,7 @@ public:
         : animation_(animation), path_(path), retryOrCancel_(retryOrCancel), files_(files), output_(path, files) {}
 
     WriteOutcome Write(const AskOverwrite& askOverwrite);
+    const std::string& failedFile() const { return failedFile_; }
 
 private:
     enum class Attempt { Done, Again, Cancelled };
@@ -55,6 +56,9 @@ private:
     Attempt Try(Operation&& operation) {
         const iconfile::FileOutcome outcome = operation();
         if (outcome.succeeded()) return Attempt::Done;
+        // Writes to the temporary file fail under its name, which the user never chose.
+        const bool frame = std::find(animation_.frames.begin(), animation_.frames.end(), outcome.path()) != animation_.frames.end();
+        failedFile_ = frame ? outcome.path() : path_;
         if (retryOrCancel_(outcome.reason(), path_, FrameLine()) == FailureAnswer::Retry) return Attempt::Again;
         CloseAll();
         return Attempt::Cancelled;
@@ -110,6 +114,7 @@ private:
     iconfile::FileOperations& files_;
     iconfile::ReplacementFile output_;
     std::vector<std::uint8_t> block_;
+    std::string failedFile_;
 
     std::int64_t loopCounter_ = 0;
     iconfile::FileHandle frame_ = 0;
@@ -255,7 +260,7 @@ std::int64_t ExpectedFileLength(const Animation& animation, iconfile::FileOperat
 
 WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
-                                 iconfile::FileOperations& files) {
+                                 iconfile::FileOperations& files, std::string* failedFile) {
     // Replacing a frame would lose the user's cursor; a frame that does not exist yet would be
     // read back from the file being written.
     const std::string output = files.Canonical(outputPath);
@@ -264,7 +269,9 @@ WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& 
     }
     if (ExpectedFileLength(animation, files) > kLargestLong) return WriteOutcome::TooLarge;
     Run run(animation, outputPath, retryOrCancel, files);
-    return run.Write(askOverwrite);
+    const WriteOutcome outcome = run.Write(askOverwrite);
+    if (failedFile != nullptr) *failedFile = run.failedFile();
+    return outcome;
 }
 
 WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,

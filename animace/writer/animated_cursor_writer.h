@@ -49,10 +49,11 @@ std::int64_t ExpectedFileLength(const Animation& animation, iconfile::FileOperat
 
 // The file is written into a new temporary file beside the output, which replaces the output
 // only once complete and on the disk; Cancel leaves the old output, or none, exactly as it was.
-// Old and new file must therefore fit on the disk together.
+// Old and new file must therefore fit on the disk together. `failedFile`, when given, receives
+// the name of the file whose operation failed last: a frame's or the output's.
 WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel,
-                                 iconfile::FileOperations& files);
+                                 iconfile::FileOperations& files, std::string* failedFile = nullptr);
 WriteOutcome WriteAnimatedCursor(const Animation& animation, const std::string& outputPath,
                                  const AskOverwrite& askOverwrite, const RetryOrCancel& retryOrCancel);
 

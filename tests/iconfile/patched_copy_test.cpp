@@ -44,19 +44,6 @@ TEST(PatchedCopy, LargeFileIsCopiedWhole) {
     EXPECT_EQ(ReadAll(folder.path("copy")), big);
 }
 
-TEST(PatchedCopy, KeepsTheReplacedFilesPermissionsAndFollowsLinks) {
-    ScratchFolder folder;
-    WriteAll(folder.path("in"), Bytes{0, 0, 2});
-    WriteAll(folder.path("target"), Bytes{9});
-    fs::permissions(folder.path("target"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink(folder.path("target"), folder.path("link"));
-    ASSERT_TRUE(PatchedCopy(folder.path("in"), folder.path("link"), {}).succeeded());
-    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path("link"))));
-    EXPECT_EQ(ReadAll(folder.path("target")), (Bytes{0, 0, 2}));
-    EXPECT_EQ(fs::status(folder.path("target")).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
 TEST(PatchedCopy, NewFileGetsTheUsualMode) {
     ScratchFolder folder;
     WriteAll(folder.path("in"), Bytes{1});

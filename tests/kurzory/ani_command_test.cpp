@@ -1,5 +1,11 @@
 // kurzory ani, run as a user runs it: the wizard's bytes, and refusals that leave no file.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include "animace/writer/animated_cursor_writer.h"
 #include "kurzory_files.h"
@@ -175,3 +181,38 @@ TEST(Kurzory, HelpVersionAndUsageErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+double SecondsSince(const std::chrono::steady_clock::time_point& start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+TEST(AniSignals, InterruptEndsALongCopyAtOnceAndLeavesTheOldOutput) {
+    ScratchFolder folder;
+    // Two frames of 900 MiB (holes, so the test's own files cost no disk): the copy takes seconds.
+    for (const char* frame : {"a.cur", "b.cur"}) {
+        WriteAll(folder.path(frame), PlainCursor(16));
+        std::filesystem::resize_file(folder.path(frame), 900u << 20);
+    }
+    WriteAll(folder.path("out.ani"), Bytes{1, 2, 3});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ASSERT_EQ(::chdir(folder.root().c_str()), 0);
+        ::execl(KURZORY_BINARY, "kurzory", "ani", "--force", "-o", "out.ani", "a.cur", "b.cur", nullptr);
+        ::_exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    int status = 0;
+    if (::waitpid(child, &status, WNOHANG) == child) GTEST_SKIP() << "the copy ended before the signal";
+    const auto sent = std::chrono::steady_clock::now();
+    ::kill(child, SIGINT);
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    // 0.2 s on an idle machine; the shared test machines get some slack.
+    EXPECT_LT(SecondsSince(sent), 1.0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    EXPECT_EQ(ReadAll(folder.path("out.ani")), (Bytes{1, 2, 3}));
+    EXPECT_EQ(FilesIn(folder.root()), 3u) << "the temporary file is removed";
+}

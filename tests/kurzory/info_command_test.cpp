@@ -159,3 +159,31 @@ TEST(InfoCommand, ListsStepsAndFramesAndTakesTheWorstStatusOfSeveralFiles) {
 }
 
 }  // namespace
+
+namespace {
+
+int ShellStatus(const std::string& command) {
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+}  // namespace
+
+TEST(InfoCommand, ALostReportFailsAndNamesAreOneLine) {
+    ScratchFolder folder;
+    WriteAll(folder.path("kolo.ani"), EncodedAnimation(ThreeFrames()));
+    const std::string info = Quote(KURZORY_BINARY) + " info " + Quote(folder.path("kolo.ani").string());
+    EXPECT_EQ(ShellStatus(info + " > /dev/full 2>/dev/null"), 2);
+    // The reader of the pipe is gone before the report is written.
+    EXPECT_EQ(ShellStatus("{ sleep 0.2; " + info + " 2>/dev/null; echo $? > " + Quote(folder.path("status").string()) +
+                          "; } | true"),
+              0);
+    const Bytes status = ReadAll(folder.path("status"));
+    EXPECT_EQ(std::string(status.begin(), status.end()), "2\n");
+
+    const std::string odd = "a\nb\x1b[2J.ani";
+    WriteAll(folder.path(odd), Bytes{'R', 'I', 'F', 'F'});
+    const RunResult run = RunKurzory(folder, {"info", odd});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kurzory: a\\nb\\x1B[2J.ani: soubor není čitelný animovaný kurzor (chybí RIFF ACON nebo hlavička anih).\n");
+}

@@ -70,6 +70,13 @@ TEST(XcursorCommand, StaticCursorAndThemeFolder) {
     const Bytes index = ReadAll(folder.path("motiv/index.theme"));
     EXPECT_NE(std::string(index.begin(), index.end()).find("[Icon Theme]"), std::string::npos);
 
+    // A theme that cannot be finished leaves nothing: no folder without its cursor or index.
+    const std::size_t before = FilesIn(folder.root());
+    const RunResult half = RunKurzory(folder, {"xcursor", "--theme", "novy", "--name", std::string(300, 'x'), "sipka.cur"});
+    EXPECT_EQ(half.status, 2);
+    EXPECT_NE(half.err.find("Název souboru je příliš dlouhý"), std::string::npos) << half.err;
+    EXPECT_EQ(FilesIn(folder.root()), before);
+
     // A second cursor keeps the theme's index; an existing cursor needs --force.
     WriteAll(folder.path("motiv/index.theme"), {'m', 'y'});
     EXPECT_EQ(RunKurzory(folder, {"xcursor", "--theme", "motiv", "--name", "left_ptr", "sipka.cur"}).status, 2);

@@ -80,8 +80,8 @@ public:
         files[to] = std::move(moved);
         return iconfile::FileOutcome::Success();
     }
-    iconfile::FileOutcome SetPermissions(const std::string& path, std::filesystem::perms) override {
-        return files.contains(path) ? iconfile::FileOutcome::Success() : iconfile::FileOutcome::FromErrno(path, ENOENT);
+    iconfile::FileOutcome SetPermissions(iconfile::FileHandle handle, const iconfile::FileStatus*) override {
+        return Find(handle) != nullptr ? iconfile::FileOutcome::Success() : iconfile::FileOutcome::FromErrno({}, EBADF);
     }
     iconfile::FileOutcome SyncFolder(const std::string&) override {
         ++folderSyncs;

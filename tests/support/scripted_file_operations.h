@@ -61,8 +61,8 @@ public:
     iconfile::FileOutcome Rename(const std::string& from, const std::string& to) override {
         return Fails("rename " + to, to) ? failure_ : real_.Rename(from, to);
     }
-    iconfile::FileOutcome SetPermissions(const std::string& path, std::filesystem::perms permissions) override {
-        return Fails("permissions " + path, path) ? failure_ : real_.SetPermissions(path, permissions);
+    iconfile::FileOutcome SetPermissions(iconfile::FileHandle handle, const iconfile::FileStatus* like) override {
+        return Fails("permissions", {}) ? failure_ : real_.SetPermissions(handle, like);
     }
     iconfile::FileOutcome SyncFolder(const std::string& folder) override {
         return Fails("sync-folder " + folder, folder) ? failure_ : real_.SyncFolder(folder);

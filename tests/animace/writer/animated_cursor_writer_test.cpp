@@ -317,28 +317,41 @@ TEST(WriteAnimatedCursor, ReplacesThroughATemporaryFileFlushedBeforeAndAfterTheR
     EXPECT_EQ(user.overwriteQuestions, 0);
     const std::string frame = a.input.frames[0];
     const std::string temporary = a.folder.path(".out.ani.part").string();
-    std::vector<std::string> expected = {"open-update " + a.output, "close", "create " + temporary, "write 0"};
+    std::vector<std::string> expected = {"open-update " + a.output, "close", "create " + temporary, "permissions",
+                                         "write 0"};
     for (int at = 16; at < 56; at += 4) expected.push_back("write " + std::to_string(at));
     for (int at : {56, 60, 64, 68, 72, 76, 80}) expected.push_back("write " + std::to_string(at));
     expected.insert(expected.end(), {"open-read " + frame, "close", "open-read " + frame, "length", "write 92",
                                      "write 96", "read 0", "write 100", "close", "write 103", "write 84", "write 4",
-                                     "sync", "close", "permissions " + temporary, "rename " + a.output,
+                                     "sync", "close", "rename " + a.output,
                                      "sync-folder " + a.folder.root().string()});
     EXPECT_EQ(files.steps(), expected);
 }
 
-TEST(WriteAnimatedCursor, ReplacesALinksTargetAndKeepsPermissionBits) {
+TEST(WriteAnimatedCursor, ReplacesALinkNotItsTargetAndNamesTheFileThatFailed) {
     FrameFiles a({6}, {0}, {20});
     const std::string target = a.folder.path("target.ani").string();
-    WriteAll(target, Bytes{});
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    WriteAll(target, Bytes{4});
     fs::create_symlink(target, a.output);
     User user;
     ASSERT_EQ(a.write(user), WriteOutcome::Written);
-    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(a.output)));
-    EXPECT_EQ(ReadAll(target), ExpectedAnimation(a.contents, {0}, {60}));
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(a.output)));
+    EXPECT_EQ(a.written(), ExpectedAnimation(a.contents, {0}, {60}));
+    EXPECT_EQ(ReadAll(target), Bytes{4});
+
+    // A frame that fails to open is named, a failed write names the output, not its temporary file.
+    for (const std::string& failing : {"open-read " + a.input.frames[0], std::string("write 100")}) {
+        SystemFileOperations real;
+        ScriptedFileOperations files(real);
+        files.failMatching = failing;
+        files.matchingFailures = 1;
+        User cancels;
+        cancels.overwriteAnswers = {OverwriteAnswer::Yes};
+        std::string failedFile;
+        EXPECT_EQ(WriteAnimatedCursor(a.input, a.output, cancels.overwrite(), cancels.retry(), files, &failedFile),
+                  WriteOutcome::Cancelled);
+        EXPECT_EQ(failedFile, failing.starts_with("open-read") ? a.input.frames[0] : a.output);
+    }
 }
 
 TEST(WriteAnimatedCursor, OutputThatCannotBeReplacedFailsAtTheFirstOperation) {

@@ -108,6 +108,15 @@ FileOutcome SystemFileOperations::TransferWhole(FileHandle handle, std::size_t s
     return FileOutcome::Success();
 }
 
+std::int64_t SystemFileOperations::DataFrom(FileHandle handle, std::int64_t offset) {
+    const auto found = open_.find(handle);
+    struct stat info {};
+    if (found == open_.end() || ::fstat(found->second.descriptor, &info) != 0 || offset >= info.st_size) return offset;
+    const off_t data = ::lseek(found->second.descriptor, static_cast<off_t>(offset), SEEK_DATA);
+    if (data < 0) return errno == ENXIO ? static_cast<std::int64_t>(info.st_size) : offset;
+    return std::max<std::int64_t>(offset, std::min<std::int64_t>(data, info.st_size));
+}
+
 FileOutcome SystemFileOperations::ReadAt(FileHandle handle, std::int64_t offset, std::span<std::uint8_t> into) {
     if (const auto found = open_.find(handle); found != open_.end() && InsideHole(found->second.descriptor, offset, into.size())) {
         std::fill(into.begin(), into.end(), std::uint8_t{0});

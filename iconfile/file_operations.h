@@ -83,6 +83,10 @@ public:
     FileStatus Status(const std::string& path) override;
     std::string Canonical(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
+    // Where the next bytes a sparse file stores lie from `offset` on: the bytes before are a hole
+    // and read as zeros. The file's length when only a hole follows; `offset` itself when the
+    // system cannot tell.
+    std::int64_t DataFrom(FileHandle handle, std::int64_t offset);
 
 private:
     struct OpenFile {

@@ -21,7 +21,11 @@ using ChunkVisit = std::function<void(std::string_view id, const ChunkPlace& pla
 
 // Walks the chunks in [begin, end); a chunk of odd length is followed by a pad byte. Only the
 // 8-byte headers are read; each step moves at least 8 bytes on, so the walk always ends.
-bool WalkChunks(ByteSource& source, std::uint64_t begin, std::uint64_t end, const ChunkVisit& visit) {
+// A run of zero bytes is a run of empty chunks with id 0: only the first of them is visited,
+// except that the walk still stops at the one holding `watched`, for visitors that look there.
+bool WalkChunks(ByteSource& source, std::uint64_t begin, std::uint64_t end, const ChunkVisit& visit,
+                std::uint64_t watched = 0) {
+    constexpr std::array<std::uint8_t, kChunkHeaderLength> kEmptyChunk{};
     std::uint64_t at = begin;
     while (end >= kChunkHeaderLength && at <= end - kChunkHeaderLength) {
         std::array<std::uint8_t, kChunkHeaderLength> head{};
@@ -31,6 +35,14 @@ bool WalkChunks(ByteSource& source, std::uint64_t begin, std::uint64_t end, cons
         place.declaredSize = ReadU32(head, 4);
         place.availableSize = std::min<std::uint64_t>(place.declaredSize, end - at - kChunkHeaderLength);
         visit(std::string_view(reinterpret_cast<const char*>(head.data()), 4), place);
+        if (head == kEmptyChunk) {
+            const std::uint64_t runLimit = at < watched ? std::min(end, watched) : end;
+            const std::uint64_t zeroChunks = (source.ZeroRunEnd(at, runLimit) - at) / kChunkHeaderLength;
+            if (zeroChunks > 1) {
+                at += kChunkHeaderLength * zeroChunks;
+                continue;
+            }
+        }
         at += kChunkHeaderLength + place.declaredSize + (place.declaredSize & 1u);
     }
     return true;
@@ -125,7 +137,7 @@ AnimatedCursorLayout ReadAnimatedCursorLayout(ByteSource& source) {
         }
     };
     // Loaders read on to the end of the file whatever the RIFF size says, and so does this walk.
-    if (!WalkChunks(source, 12, layout.fileLength, topLevel) || readFailed) layout.isAnimatedCursor = false;
+    if (!WalkChunks(source, 12, layout.fileLength, topLevel, riffEnd) || readFailed) layout.isAnimatedCursor = false;
     return layout;
 }
 

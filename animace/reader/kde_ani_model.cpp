@@ -41,6 +41,14 @@ LoaderPlay PlayInKde(ByteSource& source) {
         const std::optional<std::uint32_t> size = U32At(source, at + 4);
         if (!size) return play.Refuse(LoaderNote::ReadsPastEnd);
         const std::uint64_t data = at + 8;
+        // A run of zero bytes is a run of empty chunks with id 0, which the scan passes over.
+        if (*size == 0 && U32At(source, at) == 0u) {
+            const std::uint64_t zeroChunks = (source.ZeroRunEnd(at, length) - at) / 8;
+            if (zeroChunks > 1) {
+                at += 8 * zeroChunks;
+                continue;
+            }
+        }
         if (FourCcAt(source, at, "anih")) {
             if (*size != 36) return play.Refuse(LoaderNote::HeaderChunkSize);
             if (data + 36 > length) return play.Refuse(LoaderNote::ReadsPastEnd);

@@ -17,6 +17,15 @@ class MappedFile final : public ByteSource {
 public:
     explicit MappedFile(ByteSource& file) : file_(file) {}
     std::uint64_t Length() const override { return (file_.Length() + kPage - 1) / kPage * kPage; }
+    std::uint64_t ZeroRunEnd(std::uint64_t offset, std::uint64_t limit) override {
+        limit = std::min(limit, Length());
+        if (offset >= limit) return offset;
+        if (offset < file_.Length()) {
+            const std::uint64_t inFile = file_.ZeroRunEnd(offset, limit);
+            if (inFile < std::min(limit, file_.Length())) return inFile;
+        }
+        return limit;  // the page's tail past the file is zeros
+    }
     bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) override {
         if (offset > Length() || into.size() > Length() - offset) return false;
         std::fill(into.begin(), into.end(), std::uint8_t{0});
@@ -45,6 +54,14 @@ std::optional<std::uint64_t> FindChunk(MappedFile& view, std::uint64_t begin, st
     for (std::uint64_t at = begin; at + headerLength <= end;) {
         if (Read32(view, at) == id && (!listType || Read32(view, at + 8) == *listType)) return at;
         const std::uint64_t size = Read32(view, at + 4);
+        // A run of zero bytes is a run of empty chunks with id 0, none of them the one sought.
+        if (size == 0 && Read32(view, at) == 0) {
+            const std::uint64_t zeroChunks = (view.ZeroRunEnd(at, end) - at) / 8;
+            if (zeroChunks > 1) {
+                at += 8 * zeroChunks;
+                continue;
+            }
+        }
         at += 8 + size + (size & 1u);
     }
     return std::nullopt;

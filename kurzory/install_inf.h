@@ -25,7 +25,8 @@ struct CursorScheme {
 // registers the scheme and each role's cursor.
 std::vector<std::uint8_t> InstallInfBytes(const CursorScheme& scheme);
 
-// The folder name under %10%\Cursors: the characters Windows forbids in a name become "_".
+// The folder name under %10%\Cursors: the characters Windows forbids in a name, and the comma
+// that separates the scheme value's paths, become "_".
 std::string SchemeFolderName(const std::string& name);
 
 // The scheme an install.inf's text registers; roles by the scheme value's places, by each role's

@@ -26,7 +26,8 @@ std::string RolePath(const CursorRole& role) { return "%10%\\%CUR_DIR%\\%" + std
 
 std::string SchemeFolderName(const std::string& name) {
     std::string folder;
-    for (char c : name) folder += std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos || (c > 0 && c < 32) ? '_' : c;
+    // A comma too: the scheme's registry value separates its paths by commas.
+    for (char c : name) folder += std::string_view("\\/:*?\"<>|,").find(c) != std::string_view::npos || (c > 0 && c < 32) ? '_' : c;
     // Windows drops trailing dots and blanks from a folder's name.
     while (!folder.empty() && (folder.back() == '.' || folder.back() == ' ')) folder.back() = '_';
     return folder.empty() ? "_" : folder;

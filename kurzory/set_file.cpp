@@ -126,7 +126,10 @@ private:
     }
 
     bool ReadSizes(const std::string& value) {
-        for (const std::string& word : Words(value)) {
+        const std::vector<std::string> words = Words(value);
+        // Only commas and blanks name no size, and a set without one would write nothing.
+        if (words.empty()) return Fail(SetValueMissingText("velikosti")), false;
+        for (const std::string& word : words) {
             const std::optional<int> size = SmallNumber(word);
             if (!size || *size < 1 || *size > kLargestCursorSize) return Fail(SetSizeText(word)), false;
             if (std::find(set_.sizes.begin(), set_.sizes.end(), *size) == set_.sizes.end()) set_.sizes.push_back(*size);
@@ -148,6 +151,8 @@ private:
             if (still ? !role.frames.empty() : (!role.frames.empty() && role.frames.front().twentieths == 0))
                 return Fail(SetMixedSourcesText()), false;
             std::vector<std::string> words = Words(value);
+            // Only commas and blanks: no time and no picture to take.
+            if (words.empty()) return Fail(SetValueMissingText(key)), false;
             FrameSource frame;
             frame.place = Here();
             if (!still) {

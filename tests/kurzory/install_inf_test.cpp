@@ -55,7 +55,7 @@ TEST(InstallInf, WrittenSchemeReadsBackWithItsNameAndEveryRole) {
     const CursorScheme read = ReadInstallInf(kurzory::TextFileAsUtf8(bytes));
     EXPECT_EQ(read.name, scheme.name);
     EXPECT_EQ(Found(read), Found(scheme));
-    EXPECT_EQ(kurzory::SchemeFolderName("a/b:c*d. "), "a_b_c_d._");
+    EXPECT_EQ(kurzory::SchemeFolderName("a/b:c*d,e. "), "a_b_c_d_e._");
 }
 
 TEST(Utf16Text, EveryEncodingOfATextFileReadsAsUtf8) {

@@ -58,6 +58,10 @@ TEST(SetFile, EachFaultNamesTheFileAndItsLine) {
     EXPECT_EQ(Refusal(head + "[Arrow]\nobrázky = a.png\n").rfind("d/sada.txt:3: kurzoru chybí aktivní bod", 0), 0u);
     EXPECT_EQ(Refusal("název = X\nvelikosti = 32 300\n").rfind("d/sada.txt:2: neplatná velikost „300“", 0), 0u);
     EXPECT_EQ(Refusal("název = a/b\n").rfind("d/sada.txt:1: ", 0), 0u);
+    // Only separators: no size, no time and no picture, not an empty list.
+    EXPECT_EQ(Refusal("název = X\nvelikosti = , ,\n").rfind("d/sada.txt:2: ", 0), 0u);
+    EXPECT_EQ(Refusal(head + "[Wait]\nsnímek = ,\n").rfind("d/sada.txt:4: ", 0), 0u);
+    EXPECT_EQ(Refusal(head + "[Arrow]\nobrázky = ,\nbod = 1,1\n").rfind("d/sada.txt:4: ", 0), 0u);
     EXPECT_EQ(Refusal("velikosti = 32\n[Arrow]\nsoubor = a.cur\n").rfind("d/sada.txt:3: sadě chybí klíč „název“", 0), 0u);
     EXPECT_EQ(Refusal(head).rfind("d/sada.txt:2: sada nepopisuje žádný kurzor", 0), 0u);
 }

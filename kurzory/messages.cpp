@@ -420,7 +420,6 @@ std::string NoSizeLeftText(const std::string& role) {
     return role + ": žádná z žádaných velikostí není menší nebo rovna největšímu obrázku.";
 }
 
-std::string SchemeUnreadableText(const std::string& path) { return "Schéma " + Quoted(path) + " nejde přečíst."; }
 std::string SchemeNoCursorText(const std::string& path) {
     return "Schéma " + Quoted(path) + " neuvádí žádný soubor kurzoru.";
 }

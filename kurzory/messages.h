@@ -108,7 +108,6 @@ std::string SizeLeftOutText(const std::string& role, int size, int largest);
 std::string NoSizeLeftText(const std::string& role);
 
 // A scheme file's faults.
-std::string SchemeUnreadableText(const std::string& path);
 std::string SchemeNoCursorText(const std::string& path);
 std::string SchemeFileMissingText(const std::string& role, const std::string& path);
 std::string SchemeFileUnreadableText(const std::string& role, const std::string& path);
